@@ -1,0 +1,31 @@
+#include "app/moxten.h"
+
+void Moxten::Animate_Click() {
+  const auto question = [this](const char* text) {
+    return ask({QString::fromLatin1(text), appTitle, Buttons::OkCancel});
+  };
+  if (isSaved == flagFalse) {
+    if (question("You must save changes before continuing.") != Answer::Ok) {
+      isSaved = flagFalse;
+      return;
+    }
+    save_Click();
+  }
+  if (playFileName == QStringLiteral("Untitled")) {
+    if (question("You must save file before running an animation") != Answer::Ok) return;
+    save_Click();
+  }
+  if (playerCount == 0) {
+    refuse(QStringLiteral("There is nothing to animate"));
+    return;
+  }
+  for (int p = 1; p <= std::min<int>(playerCount, maxPlayers); ++p) {
+    if (moves[p][1].x == 0 && moves[p][1].y == 0) {
+      refuse(QStringLiteral("There are inadequate movements on the board"));
+      return;
+    }
+  }
+  if (isSaved == flagTrue) animatePlay();
+}
+
+void Moxten::AnimateButton_Click() { Animate_Click(); }

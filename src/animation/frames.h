@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointF>
+
+#include <cstdint>
+
+// Every step of a play, and the football's flight, takes this many frames.
+inline constexpr int framesPerStep = 20;
+
+// One step of one player: from (x0, y0) by (dx, dy) to (x1, y1).
+struct StepSegment {
+  std::int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0, dx = 0, dy = 0;
+
+  static StepSegment between(std::int32_t fromX, std::int32_t fromY, std::int32_t toX, std::int32_t toY) {
+    return {fromX, fromY, toX, toY, toX - fromX, toY - fromY};
+  }
+
+  // The point at frame k (0 the start, framesPerStep the end).
+  QPointF at(int k) const {
+    return {x0 + double(dx) * k / framesPerStep, y0 + double(dy) * k / framesPerStep};
+  }
+
+  // A step whose end has a 0 coordinate is not played.
+  bool played() const { return x1 != 0 && y1 != 0; }
+};

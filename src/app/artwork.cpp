@@ -1,0 +1,99 @@
+#include "app/artwork.h"
+
+#include "drawing/fieldbox.h"
+#include "settings/colors.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+QPixmap toolImage(PlayerKind kind) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  painter.setPen(QPen(Qt::black, 2));
+  switch (kind) {
+    case Offence: painter.drawEllipse(QPointF(16, 16), 10, 10); break;
+    case Centre: painter.drawRect(6, 6, 20, 20); break;
+    case Defence:
+      painter.drawLine(6, 6, 26, 26);
+      painter.drawLine(6, 26, 26, 6);
+      break;
+  }
+  return pixmap;
+}
+
+namespace {
+
+void drawBall(QPainter& painter, const QRectF& box) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(60, 30, 10), 1));
+  painter.setBrush(QColor(139, 69, 19));
+  painter.translate(box.center());
+  painter.rotate(-35);
+  const double length = box.width() * 0.95, height = box.height() * 0.55;
+  painter.drawEllipse(QRectF(-length / 2, -height / 2, length, height));
+  painter.setPen(QPen(Qt::white, std::max(1.0, box.width() / 24)));
+  painter.drawLine(QPointF(-length * 0.22, 0), QPointF(length * 0.22, 0));
+  for (int i = -2; i <= 2; ++i) {
+    const double x = i * length * 0.09;
+    painter.drawLine(QPointF(x, -height * 0.16), QPointF(x, height * 0.16));
+  }
+  painter.restore();
+}
+
+}  // namespace
+
+QPixmap footballImage() {
+  QPixmap pixmap(29, 29);
+  pixmap.fill(toQColor(fieldGreen));
+  QPainter painter(&pixmap);
+  drawBall(painter, QRectF(0, 0, 29, 29));
+  return pixmap;
+}
+
+QPixmap titleArt() {
+  QPixmap pixmap(432, 216);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient grass(0, 0, 0, 216);
+  grass.setColorAt(0, toQColor(fieldGreen).lighter(115));
+  grass.setColorAt(1, toQColor(fieldGreen).darker(125));
+  painter.fillRect(pixmap.rect(), grass);
+  painter.setPen(QPen(QColor(255, 255, 255, 150), 2));
+  for (int x = 36; x < 432; x += 54) painter.drawLine(x, 0, x, 216);
+  painter.setPen(QPen(toQColor(yellow), 3));
+  for (int y = 12; y < 216; y += 48) painter.drawLine(0, y, 24, y);
+
+  painter.setPen(QPen(toQColor(navy), 3));
+  for (int i = 0; i < 3; ++i) painter.drawEllipse(QPointF(70 + i * 34, 150), 11, 11);
+  painter.drawRect(QRectF(159, 139, 22, 22));
+  painter.setPen(QPen(QColor(150, 20, 20), 3));
+  for (int i = 0; i < 3; ++i) {
+    const QPointF c(250 + i * 40, 100 + (i % 2) * 26);
+    painter.drawLine(c + QPointF(-10, -10), c + QPointF(10, 10));
+    painter.drawLine(c + QPointF(-10, 10), c + QPointF(10, -10));
+  }
+  QPainterPath route;
+  route.moveTo(70, 138);
+  route.cubicTo(80, 80, 200, 60, 360, 70);
+  painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(route);
+  drawBall(painter, QRectF(352, 52, 40, 40));
+
+  QFont title(QStringLiteral("DejaVu Sans"));
+  title.setPixelSize(54);
+  title.setBold(true);
+  painter.setFont(title);
+  painter.setPen(QColor(0, 0, 0, 110));
+  painter.drawText(QRectF(3, 3, 432, 80), Qt::AlignCenter, QStringLiteral("Moxten"));
+  painter.setPen(Qt::white);
+  painter.drawText(QRectF(0, 0, 432, 80), Qt::AlignCenter, QStringLiteral("Moxten"));
+  QFont subtitle(QStringLiteral("DejaVu Sans"));
+  subtitle.setPixelSize(14);
+  painter.setFont(subtitle);
+  painter.drawText(QRectF(0, 184, 432, 24), Qt::AlignCenter, QStringLiteral("Design the play. Watch it run."));
+  return pixmap;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/playstate.h"
+
+#include <QPixmap>
+
+// The pictures the program draws for itself.
+QPixmap toolImage(PlayerKind kind);  // 32 x 32, black on white
+QPixmap footballImage();             // 29 x 29
+QPixmap titleArt();                  // 432 x 216, splash and About

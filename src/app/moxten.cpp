@@ -1,0 +1,253 @@
+#include "app/moxten.h"
+
+#include "app/about.h"
+#include "app/artwork.h"
+#include "app/controls.h"
+#include "drawing/fieldbox.h"
+#include "drawing/symbols.h"
+#include "settings/colors.h"
+#include "settings/configuration.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace {
+
+template <typename Control>
+Control* named(Control* control, const char* name, const char* toolTip = nullptr) {
+  control->setObjectName(QString::fromLatin1(name));
+  if (toolTip) control->setToolTip(QString::fromLatin1(toolTip));
+  return control;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* toolTip = nullptr) {
+  auto* control = named(new QPushButton(QString::fromLatin1(caption), parent), name, toolTip);
+  control->setFixedSize(113, 33);
+  return control;
+}
+
+DropDownBox* dropDown(QWidget* parent, const char* name, const char* text, const char* toolTip) {
+  auto* control = named(new DropDownBox(parent), name, toolTip);
+  control->setEditText(QString::fromLatin1(text));
+  control->setFixedSize(113, 21);
+  return control;
+}
+
+ToolPicture* tool(QWidget* parent, const char* name, PlayerKind kind, const char* toolTip) {
+  auto* control = named(new ToolPicture(parent), name, toolTip);
+  control->setPixmap(toolImage(kind));
+  control->setAlignment(Qt::AlignCenter);
+  control->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  control->setFixedSize(36, 36);
+  return control;
+}
+
+QAction* item(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
+  QAction* action = named(menu->addAction(QString::fromLatin1(caption)), name);
+  action->setCheckable(checkable);
+  return action;
+}
+
+}  // namespace
+
+Moxten::Moxten(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+  setObjectName(QStringLiteral("Moxten"));
+  buildControls();
+  buildMenus();
+  connectHandlers();
+  Form_Load();
+}
+
+Moxten::~Moxten() = default;
+
+void Moxten::buildControls() {
+  auto* area = new QWidget(this);
+  area->setObjectName(QStringLiteral("area"));
+  setCentralWidget(area);
+  area->installEventFilter(this);
+
+  Field = new FieldBox(area);
+  XBox = tool(area, "XBox", Defence, "Draw deffence");
+  obox = tool(area, "obox", Offence, "Draw offence");
+  sbox = tool(area, "sbox", Centre, "Draw center");
+  Players = button(area, "Players", "&Players");
+  Players->hide();
+  motion = button(area, "motion", "&Motion", "Create motion path");
+  PlayerN = dropDown(area, "PlayerN", "Player", "Player number that path will be added to");
+  movements = dropDown(area, "movements", "Movements", "# of movements ");
+  colorbox = dropDown(area, "colorbox", "Color", "Color of line");
+  Path = button(area, "Path", "C&reate Path", "Create path");
+  plays = dropDown(area, "plays", "Plays", "List of created plays");
+  LoadPlay = button(area, "LoadPlay", "&Load Play", "Load all created plays");
+  Quarterback = dropDown(area, "Quarterback", "QuarterBack", "The Quartebacks number");
+  intended = dropDown(area, "intended", "Intended", "# of the intended reciever");
+  PassingPlay = named(new QCheckBox(QStringLiteral("Passing Play"), area), "PassingPlay", "Check to show passing play");
+  PassingPlay->setFixedSize(113, 20);
+  updateButton = button(area, "update", "&Update", "Update the QB and IR list");
+  AnimateButton = button(area, "AnimateButton", "&Animate", "Click to animate current play");
+  ResetButton = button(area, "ResetButton", "&Reset", "Click to reset current play");
+
+  football = named(new QLabel(Field), "football");
+  football->setPixmap(footballImage());
+  football->setFixedSize(29, 29);
+
+  StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+  setStatusBar(StatusBar1);
+}
+
+void Moxten::buildMenus() {
+  QMenuBar* bar = menuBar();
+  File = named(bar->addMenu(QStringLiteral("&File")), "File");
+  newItem = item(File, "new", "&New");
+  Open = item(File, "Open", "&Open");
+  save = item(File, "save", "&Save");
+  quit = item(File, "quit", "&Quit");
+  mouse = named(bar->addMenu(QStringLiteral("&Mouse")), "mouse");
+  xlock = item(mouse, "xlock", "&X-locked", true);
+  ylock = item(mouse, "ylock", "&Y-lock", true);
+  Animatation = named(bar->addMenu(QStringLiteral("&Animate")), "Animatation");
+  Animate = item(Animatation, "Animate", "A&nimate");
+  Reset = item(Animatation, "Reset", "&Reset");
+  config = named(bar->addMenu(QStringLiteral("&Config")), "config");
+  panel = item(config, "panel", "&Panel");
+  play = named(bar->addMenu(QStringLiteral("&Play")), "play");
+  showall = item(play, "showall", "&Show All", true);
+  abt = named(bar->addMenu(QStringLiteral("A&bout")), "abt");
+  about = item(abt, "about", "&About");
+}
+
+void Moxten::connectHandlers() {
+  connect(newItem, &QAction::triggered, this, &Moxten::new_Click);
+  connect(Open, &QAction::triggered, this, &Moxten::Open_Click);
+  connect(save, &QAction::triggered, this, &Moxten::save_Click);
+  connect(quit, &QAction::triggered, this, &Moxten::quit_Click);
+  connect(Animate, &QAction::triggered, this, &Moxten::Animate_Click);
+  connect(Reset, &QAction::triggered, this, &Moxten::Reset_Click);
+  connect(panel, &QAction::triggered, this, &Moxten::panel_Click);
+  connect(about, &QAction::triggered, this, &Moxten::about_Click);
+
+  connect(XBox, &ToolPicture::mouseUp, this, &Moxten::XBox_MouseUp);
+  connect(obox, &ToolPicture::clicked, this, &Moxten::obox_Click);
+  connect(sbox, &ToolPicture::clicked, this, &Moxten::sbox_Click);
+  connect(Field, &FieldBox::mousePressed, this,
+          [this](int button, float x, float y) { Field_MouseDown(button, 0, x, y); });
+  connect(Field, &FieldBox::mouseMoved, this, &Moxten::Field_MouseMove);
+
+  connect(motion, &QPushButton::clicked, this, &Moxten::motion_Click);
+  connect(Path, &QPushButton::clicked, this, &Moxten::Path_Click);
+  connect(Quarterback, &DropDownBox::dropDown, this, &Moxten::Quarterback_DropDown);
+  connect(intended, &DropDownBox::dropDown, this, &Moxten::intended_DropDown);
+  connect(plays, &DropDownBox::dropDown, this, &Moxten::plays_DropDown);
+  connect(LoadPlay, &QPushButton::clicked, this, &Moxten::LoadPlay_Click);
+  connect(AnimateButton, &QPushButton::clicked, this, &Moxten::AnimateButton_Click);
+  connect(ResetButton, &QPushButton::clicked, this, &Moxten::ResetButton_Click);
+}
+
+void Moxten::Form_Load() {
+  updateButton->hide();
+  football->hide();
+  football->setAutoFillBackground(true);
+  QPalette ballPalette = football->palette();
+  ballPalette.setColor(QPalette::Window, toQColor(Field->canvas.backColor));
+  football->setPalette(ballPalette);
+
+  isSaved = flagTrue;
+  appTitle = QStringLiteral("Moxten");
+  playFileName = QStringLiteral("Untitled");
+  canvas().clear();
+  setCaption();
+
+  configuration = new Configuration(platform_, dataPath(QStringLiteral("config.ini")), this);
+  configuration->loadSettings();
+  loadPlayList();
+
+  playerCount = 0;
+  pathMovesLeft = 0;
+  mouseLockArmed = flagFalse;
+  showPathControls(false);
+
+  // Filling the screen also where no window manager maximises the window.
+  if (const QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
+  setWindowState(windowState() | Qt::WindowMaximized);
+  layoutControls();
+  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+}
+
+FieldCanvas& Moxten::canvas() { return Field->canvas; }
+
+QString Moxten::dataPath(const QString& fileName) const {
+  return QDir(platform_.programFolder()).filePath(QStringLiteral("data/") + fileName);
+}
+
+void Moxten::setCaption() { setWindowTitle(appTitle + QStringLiteral(" Open..") + playFileName); }
+
+Answer Moxten::ask(const Message& message) { return platform_.ask(this, message); }
+
+void Moxten::refuse(const QString& text) { ask({text, appTitle, Buttons::Ok, Icon::Critical}); }
+
+void Moxten::about_Click() {
+  if (!aboutWindow) aboutWindow = new frmAbout(this);
+  aboutWindow->show();
+  aboutWindow->raise();
+  aboutWindow->activateWindow();
+}
+
+void Moxten::panel_Click() {
+  configuration->loadSettings();
+  configuration->show();
+  configuration->raise();
+  configuration->activateWindow();
+}
+
+void Moxten::quit_Click() {
+  if (isSaved == flagTrue) {
+    close();
+    return;
+  }
+  const Message question{QStringLiteral("Would you like to save changes"), QStringLiteral("Save"), Buttons::YesNo};
+  if (ask(question) == Answer::Yes) {
+    save_Click();
+    return;
+  }
+  isSaved = flagTrue;
+  close();
+}
+
+void Moxten::closeEvent(QCloseEvent* event) {
+  if (animating_) {
+    // Handled once the run is over, like all input given during it.
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
+  if (isSaved == flagFalse) {
+    const Message question{QStringLiteral("Would you like to save changes"), QStringLiteral("Save"), Buttons::YesNo};
+    if (ask(question) == Answer::Yes) {
+      save_Click();
+      if (isSaved != flagTrue) {
+        // Not saved after all: keep the window and the play.
+        event->ignore();
+        return;
+      }
+    }
+  }
+  event->accept();
+  endProgram();
+}
+
+void Moxten::endProgram() {
+  if (aboutWindow) aboutWindow->close();
+  configuration->hide();
+  emit programEnded();
+}
+
+bool Moxten::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize) layoutControls();
+  return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "app/platform.h"
+#include "model/playstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class Configuration;
+class DropDownBox;
+class FieldBox;
+class FieldCanvas;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class ToolPicture;
+class frmAbout;
+
+// The window's own scale: its inner area is 792 by 576 units, whatever its
+// size in pixels. The Field fills 5/6 of the width and 95% of the height.
+inline constexpr double windowUnitsWide = 792;
+inline constexpr double windowUnitsHigh = 576;
+inline constexpr double fieldWidthUnits = windowUnitsWide - windowUnitsWide / 6;
+inline constexpr double fieldHeightUnits = windowUnitsHigh - windowUnitsHigh / 20;
+
+// The main window: holds the play and every control the user works with.
+// Handlers live in the folder of their subsystem.
+class Moxten : public QMainWindow, public PlayState {
+  Q_OBJECT
+ public:
+  explicit Moxten(Platform& platform, QWidget* parent = nullptr);
+  ~Moxten() override;
+
+  // Controls, by their design names.
+  FieldBox* Field;
+  ToolPicture* XBox;
+  ToolPicture* obox;
+  ToolPicture* sbox;
+  QPushButton* Players;
+  QPushButton* motion;
+  DropDownBox* PlayerN;
+  DropDownBox* movements;
+  DropDownBox* colorbox;
+  QPushButton* Path;
+  DropDownBox* plays;
+  QPushButton* LoadPlay;
+  DropDownBox* Quarterback;
+  DropDownBox* intended;
+  QCheckBox* PassingPlay;
+  QPushButton* updateButton;  // "update"
+  QPushButton* AnimateButton;
+  QPushButton* ResetButton;
+  QLabel* football;
+  QStatusBar* StatusBar1;
+
+  QMenu* File;
+  QAction* newItem;  // "new"
+  QAction* Open;
+  QAction* save;
+  QAction* quit;
+  QMenu* mouse;
+  QAction* xlock;
+  QAction* ylock;
+  QMenu* Animatation;
+  QAction* Animate;
+  QAction* Reset;
+  QMenu* config;
+  QAction* panel;
+  QMenu* play;
+  QAction* showall;
+  QMenu* abt;
+  QAction* about;
+
+  Configuration* configuration;
+  QPointer<frmAbout> aboutWindow;
+
+  // Start-up and shutdown.
+  void Form_Load();
+  void quit_Click();
+  void about_Click();
+  void panel_Click();
+  void layoutControls();
+
+  // Placement tools, locks and the mouse on the Field.
+  void XBox_MouseUp();
+  void obox_Click();
+  void sbox_Click();
+  void Field_MouseDown(int button, int shift, float x, float y);
+  void Field_MouseMove();
+
+  // Paths and passing roles.
+  void motion_Click();
+  void Path_Click();
+  void Quarterback_DropDown();
+  void intended_DropDown();
+
+  // Play files and the play list.
+  void save_Click();
+  void Open_Click();
+  void loadPlayList();
+  void plays_DropDown();
+  void new_Click();
+  void Reset_Click();
+  void ResetButton_Click();
+  void LoadPlay_Click();
+
+  // Animation.
+  void Animate_Click();
+  void AnimateButton_Click();
+  void animatePlay();
+
+  FieldCanvas& canvas();
+  // The path of a file in the data folder beside the program.
+  QString dataPath(const QString& fileName) const;
+
+ signals:
+  // The program ends: every window closes.
+  void programEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void connectHandlers();
+  void setCaption();
+  void endProgram();
+  Answer ask(const Message& message);
+  void refuse(const QString& text);
+
+  void useCursor(const QString& fileName);
+  void placePlayer(float x, float y);
+  void addPathPoint(float x, float y);
+  void showPathControls(bool visible);
+
+  bool saveChangesFirst();
+  bool resetFromFile(const QString& path);
+  void drawPlay();
+  void placeFootballOn(int player);
+  void moveFootball(double left, double top);
+
+  Platform& platform_;
+  bool animating_ = false;
+  bool closeAfterRun_ = false;
+};

@@ -1,0 +1,103 @@
+#include "drawing/canvas.h"
+
+#include "settings/colors.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QFont fieldFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSizeF(8.25);
+  font.setStyleHint(QFont::SansSerif);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+// The rectangle of whole pixels that a stroke around this area can touch.
+QRect strokeBounds(double left, double top, double right, double bottom, int width) {
+  const double margin = width / 2.0 + 2;
+  return QRect(QPoint(int(std::floor(left - margin)), int(std::floor(top - margin))),
+               QPoint(int(std::ceil(right + margin)), int(std::ceil(bottom + margin))));
+}
+
+}  // namespace
+
+FieldCanvas::FieldCanvas(QSize size, std::uint32_t background)
+    : foreColor(navy), backColor(background), image_(size, QImage::Format_RGB32), font_(fieldFont()) {
+  image_.fill(toQColor(backColor));
+}
+
+std::uint32_t FieldCanvas::pixel(int x, int y) const {
+  if (!image_.rect().contains(x, y)) return backColor;
+  return fromQColor(QColor(image_.pixel(x, y)));
+}
+
+void FieldCanvas::ensureSize(QSize size) {
+  const QSize grown = size.expandedTo(image_.size());
+  if (grown == image_.size()) return;
+  QImage larger(grown, QImage::Format_RGB32);
+  larger.fill(toQColor(backColor));
+  {
+    QPainter painter(&larger);
+    painter.drawImage(0, 0, image_);
+  }
+  image_ = larger;
+}
+
+void FieldCanvas::line(double x1, double y1, double x2, double y2) {
+  {
+    QPainter painter(&image_);
+    painter.setPen(QPen(toQColor(foreColor), drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  }
+  markDirty(strokeBounds(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
+                         drawWidth));
+}
+
+void FieldCanvas::circle(double cx, double cy, double radius) {
+  {
+    QPainter painter(&image_);
+    painter.setPen(QPen(toQColor(foreColor), drawWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(cx, cy), radius, radius);
+  }
+  markDirty(strokeBounds(cx - radius, cy - radius, cx + radius, cy + radius, drawWidth));
+  currentX = cx;
+  currentY = cy;
+}
+
+void FieldCanvas::print(const QString& text) {
+  const QFontMetricsF metrics(font_);
+  {
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(toQColor(foreColor));
+    painter.drawText(QPointF(currentX, currentY + metrics.ascent()), text);
+  }
+  markDirty(strokeBounds(currentX, currentY, currentX + metrics.horizontalAdvance(text),
+                         currentY + metrics.height(), 1));
+}
+
+void FieldCanvas::clear() {
+  image_.fill(toQColor(backColor));
+  currentX = 0;
+  currentY = 0;
+  markDirty(image_.rect());
+}
+
+QRegion FieldCanvas::takeDirty() {
+  QRegion taken;
+  std::swap(taken, dirty_);
+  return taken;
+}
+
+void FieldCanvas::markDirty(const QRect& rect) {
+  const bool wasClean = dirty_.isEmpty();
+  dirty_ += rect.intersected(image_.rect());
+  if (wasClean && changed_) changed_();
+}

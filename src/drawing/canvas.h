@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+// The Field's persistent picture and its pen state. What is drawn stays until
+// the picture is cleared; the pen state stays set until it is changed.
+class FieldCanvas {
+ public:
+  FieldCanvas(QSize size, std::uint32_t background);
+
+  const QImage& image() const { return image_; }
+  std::uint32_t pixel(int x, int y) const;
+
+  // Makes the picture at least this large, keeping what it holds.
+  void ensureSize(QSize size);
+
+  // Pen state; colours are 0x00BBGGRR values.
+  std::uint32_t foreColor;
+  std::uint32_t backColor;
+  int drawWidth = 1;
+  double currentX = 0;
+  double currentY = 0;
+
+  void line(double x1, double y1, double x2, double y2);
+  // A circle by centre and radius; the text position moves to the centre.
+  void circle(double cx, double cy, double radius);
+  // Prints the text with its top-left corner at the text position.
+  void print(const QString& text);
+  // Fills the picture with the background colour; the text position goes to (0, 0).
+  void clear();
+
+  // The area drawn on since the last call.
+  QRegion takeDirty();
+  // Called when the picture changes after the dirty area was last taken.
+  void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
+ private:
+  void markDirty(const QRect& rect);
+
+  QImage image_;
+  QFont font_;
+  QRegion dirty_;
+  std::function<void()> changed_;
+};

@@ -1,0 +1,39 @@
+#include "editor/cursorfile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+
+namespace {
+
+// The file starts with a 6-byte header (reserved 0, type 2 for cursors, the
+// number of pictures) and 16-byte directory entries; an entry keeps the hot
+// spot where an icon keeps its planes and bit count.
+constexpr qsizetype headerSize = 6;
+constexpr qsizetype entrySize = 16;
+
+quint16 word(const QByteArray& bytes, qsizetype at) {
+  return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData() + at));
+}
+
+}  // namespace
+
+std::optional<CursorFile> readCursorFile(const QByteArray& bytes) {
+  if (bytes.size() < headerSize + entrySize) return std::nullopt;
+  if (word(bytes, 0) != 0 || word(bytes, 2) != 2 || word(bytes, 4) == 0) return std::nullopt;
+  const QPoint hotSpot(word(bytes, headerSize + 4), word(bytes, headerSize + 6));
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "cur");
+  QImage image = reader.read();
+  if (image.isNull()) return std::nullopt;
+  return CursorFile{image, hotSpot};
+}
+
+std::optional<CursorFile> readCursorFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return readCursorFile(file.readAll());
+}

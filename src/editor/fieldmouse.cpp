@@ -1,0 +1,104 @@
+#include "app/controls.h"
+#include "app/moxten.h"
+#include "drawing/fieldbox.h"
+#include "drawing/symbols.h"
+#include "model/numbers.h"
+#include "settings/colors.h"
+
+// Placed symbols sit this far right of and below the pointer's hot spot.
+constexpr float placingOffset = 15;
+
+void Moxten::Field_MouseDown(int button, int /*shift*/, float x, float y) {
+  if (button == 2) {
+    lockAnchor = platform_.pointerPos();
+    mouseLockOn = mouseLockOn == flagTrue ? flagFalse : flagTrue;
+  }
+  if (editMode < PathEntry) {
+    x += placingOffset;
+    y += placingOffset;
+  }
+  if (button != 1) return;
+  mouseLockOn = flagFalse;
+  mouseLockArmed = flagTrue;
+  switch (editMode) {
+    case PlaceDefence:
+    case PlaceOffence:
+    case PlaceCentre: placePlayer(x, y); break;
+    case PathEntry: addPathPoint(x, y); break;
+    default: break;
+  }
+}
+
+void Moxten::placePlayer(float x, float y) {
+  if (playerCount >= maxPlayers) {
+    refuse(QStringLiteral("A play holds at most %1 players.").arg(maxPlayers));
+    return;
+  }
+  const int n = playerCount + 1;
+  const PlayerKind kind = editMode == PlaceDefence ? Defence : editMode == PlaceOffence ? Offence : Centre;
+  playerCount = std::int16_t(n);
+  players[n].kind = kind;
+  isSaved = flagFalse;
+  FieldCanvas& field = canvas();
+  const auto label = [&] {
+    field.currentX = x - 7.0f;
+    field.currentY = y - 7.0f;
+    field.foreColor = vbWhite;
+    field.print(listNumber(n));
+    field.foreColor = navy;
+  };
+  switch (kind) {
+    case Defence:
+      drawXMarkAtMouse(field, x, y);
+      label();
+      break;
+    case Offence:
+      field.drawWidth = 2;
+      field.circle(x, y, circleRadius);
+      label();
+      break;
+    case Centre:
+      label();
+      drawSquareMarkAtMouse(field, x, y);
+      break;
+  }
+  players[n].x = roundToInt32(x);
+  players[n].y = roundToInt32(y);
+}
+
+void Moxten::addPathPoint(float x, float y) {
+  const std::optional<std::int16_t> p = toInt16(readNumber(PlayerN->currentText()));
+  if (!p || !isPlayerNumber(*p)) return;
+  FieldCanvas& field = canvas();
+  const std::uint32_t remembered = field.foreColor;
+  const std::uint32_t color = colorFromName(colorbox->currentText());
+  field.foreColor = color;
+  players[*p].color = color;
+  if (pathMovesLeft != 0) {
+    isSaved = flagFalse;
+    auto& path = moves[*p];
+    if (pathMovesLeft == pathMovesTotal) {
+      const PlayerRecord& player = players[*p];
+      field.line(player.x, player.y, x, y);
+      path[0].x = player.x;
+      path[0].y = player.y;
+      lastX = roundToInt32(x);
+      lastY = roundToInt32(y);
+      path[1].x = lastX;
+      path[1].y = lastY;
+      path[2].x = path[2].y = 0;
+      path[3].x = path[3].y = 0;
+    } else {
+      const int s = pathMovesTotal - pathMovesLeft + 1;
+      if (s >= 1 && s <= maxStep) {
+        field.line(lastX, lastY, x, y);
+        lastX = roundToInt32(x);
+        lastY = roundToInt32(y);
+        path[s].x = lastX;
+        path[s].y = lastY;
+      }
+    }
+    --pathMovesLeft;
+  }
+  field.foreColor = remembered;
+}

@@ -1,0 +1,19 @@
+#include "app/controls.h"
+#include "app/moxten.h"
+#include "model/numbers.h"
+
+namespace {
+
+// Offers every player placed so far under the placeholder text.
+void offerPlayers(DropDownBox* box, int playerCount, const QString& placeholder) {
+  QStringList numbers;
+  for (int i = 1; i <= playerCount; ++i) numbers << listNumber(i);
+  box->setEditText(placeholder);
+  box->replaceItems(numbers);
+}
+
+}  // namespace
+
+void Moxten::Quarterback_DropDown() { offerPlayers(Quarterback, playerCount, QStringLiteral("QuarterBack")); }
+
+void Moxten::intended_DropDown() { offerPlayers(intended, playerCount, QStringLiteral("Intended")); }

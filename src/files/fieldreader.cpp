@@ -1,0 +1,62 @@
+#include "files/fieldreader.h"
+
+#include <QIODevice>
+
+namespace {
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+bool FieldReader::atEnd() const { return device_.atEnd(); }
+
+bool FieldReader::peek(char& c) const { return device_.peek(&c, 1) == 1; }
+
+void FieldReader::skipBlanks() {
+  char c;
+  while (peek(c) && (c == ' ' || c == '\t')) device_.getChar(&c);
+}
+
+void FieldReader::finishLine(char lineEnd) {
+  char c;
+  if (lineEnd == '\r' && peek(c) && c == '\n') device_.getChar(&c);
+}
+
+void FieldReader::skipToFieldEnd() {
+  char c;
+  while (device_.getChar(&c)) {
+    if (c == ',') return;
+    if (isLineEnd(c)) return finishLine(c);
+  }
+}
+
+std::optional<QString> FieldReader::textField() {
+  skipBlanks();
+  char c;
+  if (!peek(c)) return std::nullopt;
+  QByteArray bytes;
+  if (c == '"') {
+    device_.getChar(&c);
+    while (device_.getChar(&c)) {
+      if (c == '"') {
+        skipToFieldEnd();
+        break;
+      }
+      if (isLineEnd(c)) {
+        finishLine(c);
+        break;
+      }
+      bytes += c;
+    }
+    return QString::fromLocal8Bit(bytes);
+  }
+  while (device_.getChar(&c)) {
+    if (c == ',') break;
+    if (isLineEnd(c)) {
+      finishLine(c);
+      break;
+    }
+    bytes += c;
+  }
+  return QString::fromLocal8Bit(bytes);
+}

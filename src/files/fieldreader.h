@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+
+// Reads comma-separated fields: a comma or a line end (CR LF, LF or CR)
+// closes a field, blanks before a field are skipped, and a field in double
+// quotes is read without them. The play file, the play list and the settings
+// file are all read with it.
+class FieldReader {
+ public:
+  explicit FieldReader(QIODevice& device) : device_(device) {}
+
+  bool atEnd() const;
+
+  // The next field's text; nothing when the file has no more text.
+  std::optional<QString> textField();
+
+ private:
+  bool peek(char& c) const;
+  void skipBlanks();
+  void finishLine(char lineEnd);
+  void skipToFieldEnd();
+
+  QIODevice& device_;
+};

@@ -1,0 +1,72 @@
+#include "app/controls.h"
+#include "app/moxten.h"
+#include "drawing/fieldbox.h"
+#include "drawing/symbols.h"
+#include "files/playfile.h"
+#include "model/numbers.h"
+#include "settings/colors.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+void Moxten::new_Click() {
+  football->hide();
+  PassingPlay->setChecked(false);
+  canvas().foreColor = navy;
+  canvas().clear();
+  playerCount = 0;
+  playFileName = QStringLiteral("Untitled");
+  setCaption();
+  clearPositions();
+  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+}
+
+// Offers to save unsaved changes; whether the command may go on.
+bool Moxten::saveChangesFirst() {
+  if (isSaved != flagFalse) return true;
+  const Message question{QStringLiteral("You must save changes before continuing."), appTitle, Buttons::OkCancel};
+  if (ask(question) != Answer::Ok) return false;
+  save_Click();
+  return isSaved == flagTrue;
+}
+
+// Reads the play file and draws it with every player on its starting point.
+// A file that cannot be read leaves the play and the Field as they were.
+bool Moxten::resetFromFile(const QString& path) {
+  Play read = *this;
+  if (!readPlayFile(path, ReadPolicy::Strict, read)) {
+    refuse(QStringLiteral("The play could not be read from ") + path + u'.');
+    return false;
+  }
+  static_cast<Play&>(*this) = read;
+  canvas().clear();
+  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+  playFileName = path;
+  setCaption();
+  football->setVisible(PassingPlay->isChecked());
+  drawPlay();
+  canvas().foreColor = penColor;
+  if (const std::optional<std::int16_t> q = toInt16(readNumber(Quarterback->currentText()))) placeFootballOn(*q);
+  return true;
+}
+
+void Moxten::placeFootballOn(int player) {
+  if (!isPlayerNumber(player)) return;
+  moveFootball(players[player].x - football->width() / 2.0, players[player].y - football->height() / 2.0);
+}
+
+void Moxten::moveFootball(double left, double top) { football->move(roundToInt32(left), roundToInt32(top)); }
+
+void Moxten::Reset_Click() {
+  if (saveChangesFirst()) resetFromFile(playFileName);
+}
+
+void Moxten::ResetButton_Click() { Reset_Click(); }
+
+void Moxten::LoadPlay_Click() {
+  for (int k = 1; k <= playListCount; ++k) {
+    if (plays->currentText() != playListNames[k]) continue;
+    if (saveChangesFirst() && resetFromFile(playListFiles[k])) PassingPlay->setChecked(false);
+    return;
+  }
+}

@@ -1,0 +1,162 @@
+#include "files/playfile.h"
+
+#include "files/fieldreader.h"
+#include "model/numbers.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <type_traits>
+
+QByteArray playFileText(const Play& play) {
+  QString text;
+  const auto line = [&text](const QString& content) { text += content + QStringLiteral("\r\n"); };
+  const int count = std::clamp<int>(play.playerCount, 0, maxPlayers);
+  line(QString::number(count));
+  for (int i = 1; i <= count; ++i) {
+    const PlayerRecord& player = play.players[i];
+    line(QStringLiteral("player,") + QString::number(i) + u',' + printNumber(player.kind));
+    line(QStringLiteral("coord,") + QString::number(player.x) + u',' + QString::number(player.y));
+    for (int s = 0; s <= maxStep; ++s) {
+      const PlayerRecord& step = play.moves[i][s];
+      if (step.x == 0 || step.y == 0) break;
+      line(QString::number(s) + u',' + QString::number(step.x) + u',' + QString::number(step.y) + u',' +
+           printNumber(static_cast<std::int32_t>(player.color)));
+    }
+    line(QStringLiteral("END"));
+  }
+  return text.toLatin1();
+}
+
+bool writePlayFile(const QString& path, const Play& play) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const QByteArray text = playFileText(play);
+  if (file.write(text) != text.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+namespace {
+
+// Reads the fields of one play file under one policy. Every read answers
+// whether the reading goes on.
+class PlayReader {
+ public:
+  PlayReader(QIODevice& device, ReadPolicy policy) : fields_(device), strict_(policy == ReadPolicy::Strict) {}
+
+  enum class Outcome { NoCount, Stopped, Complete };
+  Outcome readPlay(Play& play);
+
+ private:
+  bool readBlock(Play& play, int player);
+  bool skipField() { return fields_.textField().has_value(); }
+  template <typename Int>
+  bool numberField(Int& value);
+
+  FieldReader fields_;
+  bool strict_;
+};
+
+// A number field: under Strict a field that is not a number, or does not fit,
+// ends the reading; under Lenient it reads as 0.
+template <typename Int>
+bool PlayReader::numberField(Int& value) {
+  const std::optional<QString> field = fields_.textField();
+  if (!field) return false;
+  const std::optional<double> number = leadingNumber(*field);
+  std::optional<Int> whole;
+  if (number) {
+    if constexpr (std::is_same_v<Int, std::int16_t>)
+      whole = toInt16(*number);
+    else
+      whole = toInt32(*number);
+  }
+  if (!whole && strict_) return false;
+  value = whole.value_or(0);
+  return true;
+}
+
+PlayReader::Outcome PlayReader::readPlay(Play& play) {
+  std::int16_t count = 0;
+  if (!numberField(count)) return Outcome::NoCount;
+  if (count < 0 || count > maxPlayers) {
+    if (strict_) return Outcome::NoCount;
+    count = std::clamp<std::int16_t>(count, 0, maxPlayers);
+  }
+  play.clearPositions();
+  play.playerCount = count;
+  for (int i = 1; i <= count; ++i)
+    if (!readBlock(play, i)) return Outcome::Stopped;
+  return Outcome::Complete;
+}
+
+bool PlayReader::readBlock(Play& play, int i) {
+  PlayerRecord& player = play.players[i];
+  if (!skipField() || !skipField() || !numberField(player.kind)) return false;
+  std::int32_t x = 0, y = 0;
+  if (!skipField() || !numberField(x) || !numberField(y)) return false;
+  player.x = x;
+  player.y = y;
+  play.moves[i][0].x = x;
+  play.moves[i][0].y = y;
+  for (int line = 0; line < 7; ++line) {
+    const std::optional<QString> stepField = fields_.textField();
+    if (!stepField) return false;
+    if (*stepField == QStringLiteral("END")) return true;
+    const std::optional<std::int16_t> step = toInt16(readNumber(*stepField));
+    std::int32_t stepX = 0, stepY = 0, color = 0;
+    if (!numberField(stepX) || !numberField(stepY) || !numberField(color)) return false;
+    if (!step || *step < 0 || *step > maxStep) {
+      if (strict_) return false;
+      continue;
+    }
+    play.moves[i][*step].x = stepX;
+    play.moves[i][*step].y = stepY;
+    player.color = static_cast<std::uint32_t>(color);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play) {
+  switch (PlayReader(device, policy).readPlay(play)) {
+    case PlayReader::Outcome::NoCount: return false;
+    case PlayReader::Outcome::Stopped: return policy == ReadPolicy::Lenient;
+    case PlayReader::Outcome::Complete: return true;
+  }
+  return false;
+}
+
+bool readPlayFile(const QString& path, ReadPolicy policy, Play& play) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  return readPlayFile(file, policy, play);
+}
+
+namespace {
+
+std::int32_t between(std::int32_t from, std::int32_t to, int m) {
+  return roundToInt32(double(m) / 3 * (double(to) - double(from)) + from);
+}
+
+}  // namespace
+
+void synchronizePaths(Play& play) {
+  for (int i = 1; i <= std::clamp<int>(play.playerCount, 0, maxPlayers); ++i) {
+    auto& path = play.moves[i];
+    int empty = 0;
+    while (empty <= 3 && !(path[empty].x == 0 && path[empty].y == 0)) ++empty;
+    if (empty != 2 && empty != 3) continue;
+    const PlayerRecord from = path[empty - 2];
+    const PlayerRecord to = path[empty - 1];
+    for (int m = empty - 1; m <= 3; ++m) {
+      path[m].x = between(from.x, to.x, m);
+      path[m].y = between(from.y, to.y, m);
+    }
+  }
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Highest player slot, highest path step and highest play-list entry.
+inline constexpr int maxPlayers = 100;
+inline constexpr int maxStep = 5;
+inline constexpr int maxPlayListEntries = 100;
+
+// Flags are -1 for true and 0 for false.
+inline constexpr std::int16_t flagTrue = -1;
+inline constexpr std::int16_t flagFalse = 0;
+
+enum PlayerKind : std::int16_t { Offence = 1, Centre = 2, Defence = 3 };
+
+enum EditMode : std::int16_t {
+  None = 0,
+  PlaceDefence = 1,
+  PlaceOffence = 2,
+  PlaceCentre = 3,
+  PathEntry = 4,
+};
+
+struct PlayerRecord {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  std::int16_t kind = 0;
+  std::uint32_t color = 0;  // 0x00BBGGRR
+};
+
+using PlayerArray = std::array<PlayerRecord, maxPlayers + 1>;
+using MoveArray = std::array<std::array<PlayerRecord, maxStep + 1>, maxPlayers + 1>;
+
+inline bool isPlayerNumber(int p) { return p >= 0 && p <= maxPlayers; }
+
+// The part of the play that a play file holds.
+struct Play {
+  PlayerArray players{};
+  MoveArray moves{};
+  std::int16_t playerCount = 0;
+
+  // Clears x and y of every entry of players and moves; kind and color stay.
+  void clearPositions();
+};
+
+inline void Play::clearPositions() {
+  for (auto& player : players) {
+    player.x = 0;
+    player.y = 0;
+  }
+  for (auto& path : moves)
+    for (auto& step : path) {
+      step.x = 0;
+      step.y = 0;
+    }
+}
+
+// Everything the main window knows about the play being designed.
+struct PlayState : Play {
+  QString playFileName;
+  QString appTitle;
+  std::int16_t isSaved = 0;
+  std::uint32_t penColor = 0;
+
+  std::int16_t playListCount = 0;
+  std::array<QString, maxPlayListEntries + 1> playListNames{};
+  std::array<QString, maxPlayListEntries + 1> playListFiles{};
+
+  std::int16_t editMode = None;
+  std::int16_t pathMovesLeft = 0;
+  std::int16_t pathMovesTotal = 0;
+  std::int32_t lastX = 0;
+  std::int32_t lastY = 0;
+
+  std::int16_t mouseLockOn = flagFalse;
+  std::int16_t mouseLockArmed = flagFalse;
+  QPoint lockAnchor{0, 0};
+  QPoint cursorPos{0, 0};
+};
