@@ -1,0 +1,4 @@
+#include <QTest>
+class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
+QTEST_MAIN(T)
+#include "test_window.moc"

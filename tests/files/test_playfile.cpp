@@ -1,0 +1,311 @@
+#include "files/fieldreader.h"
+#include "files/playfile.h"
+#include "files/playlist.h"
+#include "support/fakeplatform.h"
+
+#include <QBuffer>
+#include <QTest>
+
+namespace {
+
+bool read(const QByteArray& bytes, ReadPolicy policy, Play& play) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return readPlayFile(buffer, policy, play);
+}
+
+QStringList fields(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  FieldReader reader(buffer);
+  QStringList result;
+  while (const std::optional<QString> field = reader.textField()) result << *field;
+  return result;
+}
+
+QList<PlayListEntry> playList(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return readPlayList(buffer);
+}
+
+void setStep(Play& play, int p, int s, int x, int y) { play.moves[p][s] = {x, y, 0, 0}; }
+
+// The two-player example: an offence player with a red path of two moves and
+// a defence player without a path.
+Play twoPlayers() {
+  Play play;
+  play.playerCount = 2;
+  play.players[1] = {200, 300, Offence, 255};
+  setStep(play, 1, 0, 200, 300);
+  setStep(play, 1, 1, 220, 250);
+  setStep(play, 1, 2, 240, 200);
+  play.players[2] = {260, 180, Defence, 0};
+  return play;
+}
+
+const QByteArray twoPlayersText =
+    "2\r\n"
+    "player,1, 1 \r\n"
+    "coord,200,300\r\n"
+    "0,200,300, 255 \r\n"
+    "1,220,250, 255 \r\n"
+    "2,240,200, 255 \r\n"
+    "END\r\n"
+    "player,2, 3 \r\n"
+    "coord,260,180\r\n"
+    "END\r\n";
+
+}  // namespace
+
+class PlayFileTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void fieldsCloseAtCommasAndLineEnds() {
+    QCOMPARE(fields("a, b,c\r\nd\ne\rf"), (QStringList{"a", "b", "c", "d", "e", "f"}));
+    QCOMPARE(fields("x,\r\n,y"), (QStringList{"x", "", "", "y"}));
+    QCOMPARE(fields("  \"quoted, text\" tail,next"), (QStringList{"quoted, text", "next"}));
+    QCOMPARE(fields("trailing \r\n"), (QStringList{"trailing "}));
+    QCOMPARE(fields(""), QStringList());
+    QCOMPARE(fields("   "), QStringList());
+  }
+
+  void writesTheTwoPlayerExampleByteForByte() { QCOMPARE(playFileText(twoPlayers()), twoPlayersText); }
+
+  void writesEmptyPlaysAndPlayersWithoutPaths() {
+    QCOMPARE(playFileText(Play{}), QByteArray("0\r\n"));
+    Play play;
+    play.playerCount = 1;
+    play.players[1] = {-5, 40, Centre, 16711680};
+    QCOMPARE(playFileText(play), QByteArray("1\r\nplayer,1, 2 \r\ncoord,-5,40\r\nEND\r\n"));
+  }
+
+  void moveLinesStopBeforeAStepWithAZeroCoordinate() {
+    Play play;
+    play.playerCount = 1;
+    play.players[1] = {10, 20, Offence, 16777215};
+    setStep(play, 1, 0, 10, 20);
+    setStep(play, 1, 1, 0, 50);  // x = 0 ends the list here
+    setStep(play, 1, 2, 30, 40);
+    QCOMPARE(playFileText(play),
+             QByteArray("1\r\nplayer,1, 1 \r\ncoord,10,20\r\n0,10,20, 16777215 \r\nEND\r\n"));
+  }
+
+  void fiveMovePathIsWrittenAndReadCompletely() {
+    Play play;
+    play.playerCount = 1;
+    play.players[1] = {100, 100, Defence, 16711680};
+    for (int s = 0; s <= 5; ++s) setStep(play, 1, s, 100 + 10 * s, 100 + s);
+    const QByteArray text = playFileText(play);
+    QCOMPARE(text,
+             QByteArray("1\r\nplayer,1, 3 \r\ncoord,100,100\r\n"
+                        "0,100,100, 16711680 \r\n1,110,101, 16711680 \r\n2,120,102, 16711680 \r\n"
+                        "3,130,103, 16711680 \r\n4,140,104, 16711680 \r\n5,150,105, 16711680 \r\nEND\r\n"));
+    Play back;
+    QVERIFY(read(text, ReadPolicy::Strict, back));
+    QCOMPARE(back.moves[1][5].x, 150);
+    QCOMPARE(back.moves[1][5].y, 105);
+    QCOMPARE(playFileText(back), text);
+  }
+
+  void readsBackWhatItWrites() {
+    for (ReadPolicy policy : {ReadPolicy::Lenient, ReadPolicy::Strict}) {
+      Play back;
+      QVERIFY(read(twoPlayersText, policy, back));
+      QCOMPARE(back.playerCount, std::int16_t(2));
+      QCOMPARE(back.players[1].kind, std::int16_t(Offence));
+      QCOMPARE(back.players[1].color, 255u);
+      QCOMPARE(back.moves[1][2].x, 240);
+      QCOMPARE(back.players[2].kind, std::int16_t(Defence));
+      QCOMPARE(back.moves[2][0].x, 260);  // from the coordinate line
+      QCOMPARE(back.moves[2][1].x, 0);
+    }
+  }
+
+  void playerWithoutMoveLinesGainsStepZeroWhenSavedAgain() {
+    Play back;
+    QVERIFY(read("1\r\nplayer,1, 3 \r\ncoord,260,180\r\nEND\r\n", ReadPolicy::Strict, back));
+    QCOMPARE(playFileText(back),
+             QByteArray("1\r\nplayer,1, 3 \r\ncoord,260,180\r\n0,260,180, 0 \r\nEND\r\n"));
+  }
+
+  void stepNumberChoosesTheStep() {
+    Play back;
+    QVERIFY(read("1\nplayer,1,1\ncoord,5,6\n0,5,6,255\n2,7,8,255\nEND\n", ReadPolicy::Strict, back));
+    QCOMPARE(back.moves[1][2].x, 7);
+    QCOMPARE(back.moves[1][1].x, 0);
+    QCOMPARE(back.moves[1][1].y, 0);
+    // A step field that is not a number selects step 0.
+    QVERIFY(read("1\nplayer,1,1\ncoord,5,6\nzz,9,9,255\nEND\n", ReadPolicy::Strict, back));
+    QCOMPARE(back.moves[1][0].x, 9);
+  }
+
+  void wrongWordsAndPlayerNumbersReadAsIfRight() {
+    Play back;
+    QVERIFY(read("1\r\nplayor,77, 1 \r\nplace,200,300\r\n0,200,300, 255 \r\nEND\r\n", ReadPolicy::Strict, back));
+    QCOMPARE(back.players[1].x, 200);
+    QCOMPARE(back.players[1].kind, std::int16_t(Offence));
+  }
+
+  void readingLeavesNoOldPathPointsButKeepsKindAndColour() {
+    Play play = twoPlayers();
+    for (int s = 3; s <= 5; ++s) setStep(play, 1, s, 300 + s, 300);
+    play.players[2].color = 16711680;
+    QVERIFY(read("2\r\nplayer,1, 1 \r\ncoord,1,2\r\nEND\r\nplayer,2, 3 \r\ncoord,3,4\r\nEND\r\n",
+                 ReadPolicy::Strict, play));
+    for (int s = 1; s <= 5; ++s) QCOMPARE(play.moves[1][s].x, 0);
+    QCOMPARE(play.players[1].color, 255u);
+    QCOMPARE(play.players[2].color, 16711680u);
+  }
+
+  void missingBlocksFailStrictButNotLenient() {
+    const QByteArray short_ = "3\r\nplayer,1, 1 \r\ncoord,10,20\r\nEND\r\n";
+    Play lenient, strict;
+    QVERIFY(read(short_, ReadPolicy::Lenient, lenient));
+    QCOMPARE(lenient.players[1].x, 10);
+    QVERIFY(!read(short_, ReadPolicy::Strict, strict));
+    QCOMPARE(strict.players[1].x, 10);  // what was read up to the error stays
+  }
+
+  void filesWithoutACountFailBothPolicies() {
+    for (ReadPolicy policy : {ReadPolicy::Lenient, ReadPolicy::Strict}) {
+      Play play = twoPlayers();
+      QVERIFY(!read("", policy, play));
+      QVERIFY(!read("  ", policy, play));
+      QCOMPARE(play.playerCount, std::int16_t(2));
+    }
+    Play play;
+    QVERIFY(read("none\r\n", ReadPolicy::Lenient, play));
+    QCOMPARE(play.playerCount, std::int16_t(0));
+    QVERIFY(!read("none\r\n", ReadPolicy::Strict, play));
+  }
+
+  void strictStopsAtFieldsThatAreNotNumbers() {
+    Play play;
+    QVERIFY(!read("1\nplayer,1,x\ncoord,1,2\nEND\n", ReadPolicy::Strict, play));
+    QVERIFY(!read("1\nplayer,1,1\ncoord,a,2\nEND\n", ReadPolicy::Strict, play));
+    QVERIFY(!read("1\nplayer,1,99999\ncoord,1,2\nEND\n", ReadPolicy::Strict, play));
+    QVERIFY(!read("1\nplayer,1,1\ncoord,12345678901,2\nEND\n", ReadPolicy::Strict, play));
+    QVERIFY(read("1\nplayer,1,x\ncoord,12345678901,-7\nEND\n", ReadPolicy::Lenient, play));
+    QCOMPARE(play.players[1].kind, std::int16_t(0));
+    QCOMPARE(play.players[1].x, 0);
+    QCOMPARE(play.players[1].y, -7);
+  }
+
+  void stepsOutsideThePathAreSkippedOrRefused() {
+    const QByteArray text = "1\nplayer,1,1\ncoord,5,6\n99,1,1,255\n-1,2,2,255\n1,7,8,255\nEND\n";
+    Play lenient;
+    QVERIFY(read(text, ReadPolicy::Lenient, lenient));
+    QCOMPARE(lenient.moves[1][1].x, 7);
+    Play strict;
+    QVERIFY(!read(text, ReadPolicy::Strict, strict));
+  }
+
+  void countsAboveAHundredNeverPassTheArrays() {
+    QByteArray text = "150\r\n";
+    for (int i = 1; i <= 150; ++i) text += "player," + QByteArray::number(i) + ", 1 \r\ncoord,1,1\r\nEND\r\n";
+    Play lenient;
+    QVERIFY(read(text, ReadPolicy::Lenient, lenient));
+    QCOMPARE(lenient.playerCount, std::int16_t(100));
+    Play strict;
+    QVERIFY(!read(text, ReadPolicy::Strict, strict));
+    QVERIFY(strict.playerCount <= 100);
+    Play negative;
+    QVERIFY(read("-4\r\n", ReadPolicy::Lenient, negative));
+    QCOMPARE(negative.playerCount, std::int16_t(0));
+    QVERIFY(!read("-4\r\n", ReadPolicy::Strict, negative));
+  }
+
+  void blockEndsAfterSixMoveLinesWithoutEnd() {
+    Play play;
+    QByteArray text = "2\nplayer,1,1\ncoord,5,5\n";
+    for (int s = 0; s < 7; ++s) text += QByteArray::number(s % 6) + ",9,9,255\n";
+    text += "player,2,3\ncoord,40,50\nEND\n";
+    // Seven move lines: the block ends without END, so the second block starts
+    // at the word "player" and reads on.
+    QVERIFY(read(text, ReadPolicy::Lenient, play));
+    QCOMPARE(play.players[2].x, 40);
+  }
+
+  void synchronizingEvensOutShortPaths() {
+    Play play;
+    play.playerCount = 3;
+    setStep(play, 1, 0, 100, 100);
+    setStep(play, 1, 1, 100, 160);
+    setStep(play, 2, 0, 100, 100);
+    setStep(play, 2, 1, 100, 160);
+    setStep(play, 2, 2, 130, 160);
+    setStep(play, 3, 0, 5, 5);
+    setStep(play, 3, 1, 6, 6);
+    setStep(play, 3, 2, 7, 7);
+    setStep(play, 3, 3, 8, 8);
+    synchronizePaths(play);
+    const auto path = [&play](int p) {
+      QList<QPoint> points;
+      for (int s = 0; s <= 3; ++s) points << QPoint(play.moves[p][s].x, play.moves[p][s].y);
+      return points;
+    };
+    QCOMPARE(path(1), (QList<QPoint>{{100, 100}, {100, 120}, {100, 140}, {100, 160}}));
+    QCOMPARE(path(2), (QList<QPoint>{{100, 100}, {100, 160}, {120, 160}, {130, 160}}));
+    QCOMPARE(path(3), (QList<QPoint>{{5, 5}, {6, 6}, {7, 7}, {8, 8}}));
+  }
+
+  void synchronizingRoundsHalvesToEven() {
+    Play play;
+    play.playerCount = 1;
+    setStep(play, 1, 0, 0, 10);
+    setStep(play, 1, 1, 3, 11);  // thirds of 3 and of 1 pixel
+    synchronizePaths(play);
+    QCOMPARE(play.moves[1][1].x, 1);
+    QCOMPARE(play.moves[1][2].y, 11);  // 10.667
+    QCOMPARE(play.moves[1][3].x, 3);
+  }
+
+  void playListReadsItsLinesUpToAHundred() {
+    const QList<PlayListEntry> two = playList("sweep.ply,C:\\Plays\\sweep.ply\r\nb.ply,/home/b.ply\r\n");
+    QCOMPARE(two.size(), 2);
+    QCOMPARE(two[0].name, QStringLiteral("sweep.ply"));
+    QCOMPARE(two[0].file, QStringLiteral("C:\\Plays\\sweep.ply"));
+    QCOMPARE(two[1].file, QStringLiteral("/home/b.ply"));
+
+    QByteArray many;
+    for (int i = 0; i < 150; ++i) many += "p" + QByteArray::number(i) + ".ply,/x/p.ply\r\n";
+    QCOMPARE(playList(many).size(), 100);
+    QCOMPARE(playList("only-a-title\r\n").size(), 0);
+    QCOMPARE(playList("a.ply,/a.ply\r\n\r\n").size(), 1);
+    QCOMPARE(playList("").size(), 0);
+  }
+
+  void playTitleIsTheLastPartOfThePath() {
+    QCOMPARE(playTitle(QStringLiteral("C:\\Plays\\sweep.ply")), QStringLiteral("sweep.ply"));
+    QCOMPARE(playTitle(QStringLiteral("/home/coach/a.ply")), QStringLiteral("a.ply"));
+    QCOMPARE(playTitle(QStringLiteral("plain.ply")), QStringLiteral("plain.ply"));
+  }
+
+  void writingReplacesTheFileWholeOrNotAtAll() {
+    FakePlatform platform;
+    const QString path = platform.folder.filePath(QStringLiteral("play.ply"));
+    writeBytes(path, "old content");
+    QVERIFY(writePlayFile(path, twoPlayers()));
+    QCOMPARE(readBytes(path), twoPlayersText);
+    QVERIFY(!writePlayFile(platform.folder.filePath(QStringLiteral("missing/play.ply")), twoPlayers()));
+    Play back;
+    QVERIFY(readPlayFile(path, ReadPolicy::Strict, back));
+    QVERIFY(!readPlayFile(platform.folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, back));
+  }
+
+  void appendsPlayListLines() {
+    FakePlatform platform;
+    const QString list = platform.dataFile(QStringLiteral("plays.ini"));
+    QVERIFY(appendPlayListLine(list, QStringLiteral("a.ply"), QStringLiteral("/p/a.ply")));
+    QVERIFY(appendPlayListLine(list, QStringLiteral("b.ply"), QStringLiteral("/q/b.ply")));
+    QCOMPARE(readBytes(list), QByteArray("a.ply,/p/a.ply\r\nb.ply,/q/b.ply\r\n"));
+    QVERIFY(!appendPlayListLine(platform.folder.filePath(QStringLiteral("none/plays.ini")), QString(), QString()));
+  }
+};
+
+QTEST_MAIN(PlayFileTest)
+#include "test_playfile.moc"

@@ -1,0 +1,64 @@
+#include "support/fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+FakePlatform::FakePlatform() {
+  QDir(folder.path()).mkdir(QStringLiteral("data"));
+  for (const char* name : {"x.cur", "circle.cur", "square.cur"})
+    QFile::copy(QStringLiteral(MOXTEN_DATA_DIR "/") + QLatin1String(name), dataFile(QLatin1String(name)));
+}
+
+QString FakePlatform::dataFile(const QString& name) const { return folder.filePath(QStringLiteral("data/") + name); }
+
+Answer FakePlatform::ask(QWidget*, const Message& message) {
+  messages << message;
+  if (answers.isEmpty()) {
+    QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + message.text), __FILE__, __LINE__);
+    return Answer::Cancel;
+  }
+  return answers.takeFirst();
+}
+
+QString FakePlatform::fileAnswer(const FileRequest& request) {
+  fileRequests << request;
+  if (fileAnswers.isEmpty()) {
+    QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + request.title), __FILE__, __LINE__);
+    return QString();
+  }
+  return fileAnswers.takeFirst();
+}
+
+QString FakePlatform::saveFileName(QWidget*, const FileRequest& request) { return fileAnswer(request); }
+
+QString FakePlatform::openFileName(QWidget*, const FileRequest& request) { return fileAnswer(request); }
+
+void FakePlatform::setPointerPos(QPoint screenPos) {
+  pointer = screenPos;
+  pointerMoves << screenPos;
+}
+
+void FakePlatform::wait(int milliseconds) {
+  ++waits;
+  waitTimes << milliseconds;
+  if (onWait) onWait();
+}
+
+QStringList FakePlatform::texts() const {
+  QStringList result;
+  for (const Message& message : messages) result << message.text;
+  return result;
+}
+
+QByteArray readBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
+  file.write(bytes);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+// A desktop without a person: answers questions and file dialogs from a
+// script, records what was asked, keeps a pointer position and counts waits.
+// Its program folder is a temporary folder whose data/ holds the cursors.
+class FakePlatform : public Platform {
+ public:
+  FakePlatform();
+
+  QTemporaryDir folder;
+  QList<Message> messages;
+  QList<Answer> answers;
+  QList<FileRequest> fileRequests;
+  QStringList fileAnswers;  // an empty text cancels the dialog
+  QPoint pointer;
+  QList<QPoint> pointerMoves;
+  int waits = 0;
+  QList<int> waitTimes;
+  std::function<void()> onWait;
+
+  Answer ask(QWidget* parent, const Message& message) override;
+  QString saveFileName(QWidget* parent, const FileRequest& request) override;
+  QString openFileName(QWidget* parent, const FileRequest& request) override;
+  QPoint pointerPos() override { return pointer; }
+  void setPointerPos(QPoint screenPos) override;
+  void wait(int milliseconds) override;
+  QString programFolder() override { return folder.path(); }
+
+  QString dataFile(const QString& name) const;
+  // The texts of the messages asked so far, in order.
+  QStringList texts() const;
+
+ private:
+  QString fileAnswer(const FileRequest& request);
+};
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
