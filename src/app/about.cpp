@@ -62,6 +62,3 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmAbout::cmdOK_Click() { close(); }
-
-// Escape closes the window like OK.
-void frmAbout::reject() { close(); }

@@ -19,7 +19,4 @@ class frmAbout : public QDialog {
   QPushButton* cmdOK;
 
   void cmdOK_Click();
-
- protected:
-  void reject() override;
 };

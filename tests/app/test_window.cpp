@@ -1,4 +1,324 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QTEST_MAIN(T)
+#include "app/about.h"
+#include "app/controls.h"
+#include "app/splash.h"
+#include "settings/colors.h"
+#include "settings/configuration.h"
+#include "support/window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+
+class WindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void startsWithAnEmptyUntitledPlay() {
+    TestWindow w;
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QCOMPARE(w->playerCount, std::int16_t(0));
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(w->editMode, std::int16_t(None));
+    QCOMPARE(w->mouseLockOn, flagFalse);
+    QCOMPARE(w->objectName(), QStringLiteral("Moxten"));
+    QVERIFY(w->StatusBar1->currentMessage().isEmpty());
+    QCOMPARE(w->StatusBar1->objectName(), QStringLiteral("StatusBar1"));
+    // A left press with no tool chosen places nothing.
+    const QImage before = w.field().image().copy();
+    w.click(QPoint(300, 300));
+    QCOMPARE(w->playerCount, std::int16_t(0));
+    QCOMPARE(w.field().image(), before);
+  }
+
+  void toolColumnShowsItsControlsInOrderWithGapsForHiddenOnes() {
+    TestWindow w;
+    QWidget* const visible[] = {w->XBox, w->obox, w->sbox, w->motion, w->plays, w->LoadPlay, w->Quarterback,
+                                w->intended, w->PassingPlay, w->AnimateButton, w->ResetButton};
+    for (QWidget* control : visible) QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{w->Players, w->PlayerN, w->movements, w->colorbox,
+                                                           w->Path, w->updateButton, w->football})
+      QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+    QCOMPARE(w->XBox->y(), w->obox->y());
+    QVERIFY(w->XBox->x() < w->obox->x() && w->obox->x() < w->sbox->x());
+    QWidget* const column[] = {w->motion, w->PlayerN, w->movements, w->colorbox, w->Path, w->plays, w->LoadPlay,
+                               w->Quarterback, w->intended, w->PassingPlay, w->updateButton, w->AnimateButton,
+                               w->ResetButton};
+    for (size_t i = 1; i < std::size(column); ++i) {
+      QCOMPARE(column[i]->x(), column[0]->x());
+      QVERIFY(column[i]->y() > column[i - 1]->y() + column[i - 1]->height());
+    }
+    // Showing the path controls moves nothing else.
+    const QPoint plays = w->plays->pos();
+    w->motion_Click();
+    QCOMPARE(w->plays->pos(), plays);
+  }
+
+  void layoutFollowsTheWindowScale_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1000x700") << QSize(1000, 700);
+    QTest::newRow("1600x1000") << QSize(1600, 1000);
+  }
+
+  void layoutFollowsTheWindowScale() {
+    QFETCH(QSize, size);
+    TestWindow w(size);
+    const QSize inner = w->centralWidget()->size();
+    const double unitX = inner.width() / 792.0, unitY = inner.height() / 576.0;
+    const QRect field = w->Field->geometry();
+    QVERIFY(std::abs(field.width() - inner.width() * 5.0 / 6) <= 1);
+    QVERIFY(std::abs(field.height() - inner.height() * 0.95) <= 1);
+    QVERIFY(std::abs(field.x() - 10 * unitX) <= 1);
+    QVERIFY(std::abs(field.y() - 10 * unitY) <= 1);
+    QVERIFY(std::abs(w->XBox->x() - (field.x() + field.width() + 10 * unitX)) <= 1);
+    QVERIFY(std::abs(w->obox->x() - (w->XBox->x() + 36 + 2 * unitX)) <= 1);
+    QVERIFY(std::abs(w->motion->y() - (10 * unitY + 33 + 10 * unitY)) <= 1);
+    QCOMPARE(w->motion->size(), QSize(113, 33));
+    QCOMPARE(w->plays->size(), QSize(113, 21));
+    QCOMPARE(w->PassingPlay->size(), QSize(113, 20));
+    QCOMPARE(w->XBox->size(), QSize(36, 36));
+    QVERIFY(w.field().image().width() >= field.width());
+  }
+
+  void controlsCarryTheirCaptionsAndToolTips() {
+    TestWindow w;
+    QCOMPARE(w->XBox->toolTip(), QStringLiteral("Draw deffence"));
+    QCOMPARE(w->obox->toolTip(), QStringLiteral("Draw offence"));
+    QCOMPARE(w->sbox->toolTip(), QStringLiteral("Draw center"));
+    QCOMPARE(w->motion->text(), QStringLiteral("&Motion"));
+    QCOMPARE(w->Path->text(), QStringLiteral("C&reate Path"));
+    QCOMPARE(w->movements->toolTip(), QStringLiteral("# of movements "));
+    QCOMPARE(w->PlayerN->currentText(), QStringLiteral("Player"));
+    QCOMPARE(w->movements->currentText(), QStringLiteral("Movements"));
+    QCOMPARE(w->colorbox->currentText(), QStringLiteral("Color"));
+    QCOMPARE(w->plays->currentText(), QStringLiteral("Plays"));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
+    QCOMPARE(w->Quarterback->toolTip(), QStringLiteral("The Quartebacks number"));
+    QCOMPARE(w->intended->toolTip(), QStringLiteral("# of the intended reciever"));
+    QCOMPARE(w->PassingPlay->text(), QStringLiteral("Passing Play"));
+    QVERIFY(!w->PassingPlay->isChecked());
+    QCOMPARE(w->updateButton->objectName(), QStringLiteral("update"));
+    QCOMPARE(w->AnimateButton->toolTip(), QStringLiteral("Click to animate current play"));
+    QCOMPARE(w->ResetButton->text(), QStringLiteral("&Reset"));
+    QCOMPARE(w->LoadPlay->toolTip(), QStringLiteral("Load all created plays"));
+    QCOMPARE(w->football->size(), QSize(29, 29));
+    QCOMPARE(w->football->parentWidget(), w->Field);
+    QCOMPARE(w->findChild<QWidget*>(QStringLiteral("Field")), w->Field);
+  }
+
+  void menusHaveTheirAccessKeysAndNoShortcuts() {
+    TestWindow w;
+    const QList<QPair<QString, QStringList>> expected = {
+        {"&File", {"&New", "&Open", "&Save", "&Quit"}}, {"&Mouse", {"&X-locked", "&Y-lock"}},
+        {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
+        {"&Play", {"&Show All"}},                       {"A&bout", {"&About"}}};
+    const QList<QAction*> menus = w->menuBar()->actions();
+    QCOMPARE(menus.size(), expected.size());
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+      QCOMPARE(menus[i]->text(), expected[i].first);
+      QStringList items;
+      for (QAction* item : menus[i]->menu()->actions()) {
+        items << item->text();
+        QVERIFY(item->shortcut().isEmpty());
+      }
+      QCOMPARE(items, expected[i].second);
+    }
+    const QStringList names = {"File", "mouse", "Animatation", "config", "play", "abt"};
+    for (const QString& name : names) QVERIFY2(w->findChild<QMenu*>(name), qPrintable(name));
+    for (const char* name : {"new", "Open", "save", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
+                             "showall", "about"})
+      QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
+    QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());
+  }
+
+  void fieldShowsItsMarksAfterStartUp() {
+    TestWindow w;
+    QCOMPARE(w.pixel(40, 1), yellow);
+    QCOMPARE(w.pixel(40, 219), yellow);
+    QCOMPARE(w.pixel(40, 22), yellow);
+    QCOMPARE(w.pixel(300, 300), fieldGreen);
+    QCOMPARE(w.field().foreColor, navy);
+    const QImage shown = w->Field->grab().toImage();
+    QCOMPARE(QColor(shown.pixel(40, 1)), QColor(255, 255, 0));
+    QCOMPARE(QColor(shown.pixel(300, 300)), toQColor(fieldGreen));
+  }
+
+  void fieldKeepsItsPictureWhenTheWindowGrows() {
+    TestWindow w(QSize(900, 650));
+    w->obox_Click();
+    w.click(QPoint(600, 300));
+    w->resize(1600, 1000);
+    QTRY_VERIFY(w->Field->width() > 1200);
+    QCOMPARE(w.pixel(625, 315), navy);
+    QCOMPARE(w.pixel(40, 1), yellow);
+  }
+
+  void aboutWindowIsOneAndComesBackTheSame() {
+    TestWindow w;
+    for (int round = 0; round < 2; ++round) {
+      w->about_Click();
+      QPointer<frmAbout> about = w->aboutWindow;
+      QVERIFY(about && about->isVisible());
+      QVERIFY(!about->isModal());
+      QCOMPARE(about->windowTitle(), QStringLiteral("About Moxten"));
+      QCOMPARE(about->lblTitle->text(), QStringLiteral("Moxten"));
+      QCOMPARE(about->lblVersion->text(), QStringLiteral("Version 1.0.0"));
+      QCOMPARE(about->picIcon->pixmap().size(), QSize(432, 216));
+      QVERIFY(about->cmdOK->isDefault());
+      w->about_Click();
+      QCOMPARE(w->aboutWindow, about);
+      QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+      QTRY_VERIFY(about.isNull());
+    }
+    w->about_Click();
+    QPointer<frmAbout> about = w->aboutWindow;
+    QTest::keyClick(about, Qt::Key_Escape);
+    QTRY_VERIFY(about.isNull());
+  }
+
+  void splashOpensTheMainWindowOnTheSecondTick() {
+    FakePlatform platform;
+    Moxten window(platform);
+    frmSplash splash(&window);
+    QVERIFY(splash.Timer1.isActive());
+    QCOMPARE(splash.Timer1.interval(), 1000);
+    splash.show();
+    splash.Timer1_Timer();
+    QVERIFY(!window.isVisible());
+    QVERIFY(splash.isVisible());
+    splash.Timer1_Timer();
+    QVERIFY(window.isVisible());
+    QVERIFY(!splash.isVisible());
+    QVERIFY(!splash.Timer1.isActive());
+  }
+
+  void panelReReadsTheFileAndShowsTheDialogModeless() {
+    TestWindow w;
+    QCOMPARE(w->configuration->Speed->text(), QStringLiteral("20"));
+    writeBytes(w.platform.dataFile(QStringLiteral("config.ini")), "speed, 35\r\nline, vbRed\r\n");
+    w->configuration->Speed->setText(QStringLiteral("99"));
+    w->panel_Click();
+    QVERIFY(w->configuration->isVisible());
+    QVERIFY(!w->configuration->isModal());
+    QCOMPARE(w->configuration->Speed->text(), QStringLiteral("35"));
+    w->configuration->close();
+    QVERIFY(!w->configuration->isVisible());
+    QCOMPARE(w->configuration->lineColor->currentText(), QStringLiteral("vbRed"));
+  }
+
+  void startUpReadsSettingsAndPlayList() {
+    FakePlatform platform;
+    writeBytes(platform.dataFile(QStringLiteral("config.ini")), "line, vbBlue\r\n");
+    writeBytes(platform.dataFile(QStringLiteral("plays.ini")), "a.ply,/p/a.ply\r\nb.ply,/p/b.ply\r\n");
+    Moxten window(platform);
+    QCOMPARE(window.configuration->lineColor->currentText(), QStringLiteral("vbBlue"));
+    QVERIFY(!window.configuration->isVisible());
+    QCOMPARE(window.playListCount, std::int16_t(2));
+    QCOMPARE(window.playListFiles[2], QStringLiteral("/p/b.ply"));
+    QCOMPARE(window.plays->count(), 2);
+    QCOMPARE(window.plays->currentText(), QStringLiteral("Plays"));
+  }
+
+  void startsWithoutADataFolder() {
+    FakePlatform platform;
+    QDir(platform.folder.filePath(QStringLiteral("data"))).removeRecursively();
+    Moxten window(platform);
+    QCOMPARE(window.playListCount, std::int16_t(0));
+    window.obox_Click();  // no cursor file: the pointer stays, the tool is chosen
+    QCOMPARE(window.editMode, std::int16_t(PlaceOffence));
+    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+  }
+
+  void quitWithNothingUnsavedEndsAtOnce() {
+    TestWindow w;
+    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+    w->about_Click();
+    QPointer<frmAbout> about = w->aboutWindow;
+    w->panel_Click();
+    w->quit_Click();
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(w.platform.messages.isEmpty());
+    QVERIFY(!w->isVisible());
+    QVERIFY(!w->configuration->isVisible());
+    QTRY_VERIFY(about.isNull());
+  }
+
+  void quitWithUnsavedChangesAsksFirst() {
+    TestWindow w;
+    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+    w->obox_Click();
+    w.click(QPoint(100, 100));
+    w.platform.answers << Answer::No;
+    w->quit_Click();
+    QCOMPARE(w.platform.messages.size(), 1);
+    QCOMPARE(w.platform.messages[0].text, QStringLiteral("Would you like to save changes"));
+    QCOMPARE(w.platform.messages[0].title, QStringLiteral("Save"));
+    QCOMPARE(w.platform.messages[0].buttons, Buttons::YesNo);
+    QCOMPARE(w.platform.messages[0].icon, Icon::None);
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(ended.size(), 1);
+  }
+
+  void quitAnsweredYesSavesAndStays() {
+    TestWindow w;
+    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+    w->obox_Click();
+    w.click(QPoint(100, 100));
+    const QString path = w.platform.folder.filePath(QStringLiteral("q.ply"));
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << path;
+    w->quit_Click();
+    QCOMPARE(ended.size(), 0);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->isSaved, flagTrue);
+    QVERIFY(QFile::exists(path));
+    w->quit_Click();
+    QCOMPARE(ended.size(), 1);
+  }
+
+  void closingWithChangesSavesOnYesThenEnds() {
+    TestWindow w;
+    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+    w->sbox_Click();
+    w.click(QPoint(100, 100));
+    const QString path = w.platform.folder.filePath(QStringLiteral("c.ply"));
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << path;
+    QVERIFY(w->close());
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(readBytes(path), QByteArray("1\r\nplayer,1, 2 \r\ncoord,115,115\r\nEND\r\n"));
+  }
+
+  void closingWithChangesAndNoEndsWithoutSaving() {
+    TestWindow w;
+    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+    w->sbox_Click();
+    w.click(QPoint(100, 100));
+    w.platform.answers << Answer::No;
+    QVERIFY(w->close());
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(w.platform.fileRequests.isEmpty());
+  }
+
+  void closingAnsweredYesButNotSavedKeepsTheWindow() {
+    TestWindow w;
+    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+    w->sbox_Click();
+    w.click(QPoint(100, 100));
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << QString();  // the save dialog is cancelled
+    QVERIFY(!w->close());
+    QCOMPARE(ended.size(), 0);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    QCOMPARE(w->isSaved, flagFalse);
+  }
+};
+
+QTEST_MAIN(WindowTest)
 #include "test_window.moc"
