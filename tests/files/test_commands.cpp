@@ -1,4 +1,444 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QTEST_MAIN(T)
+#include "app/controls.h"
+#include "files/playfile.h"
+#include "settings/colors.h"
+#include "settings/configuration.h"
+#include "support/window.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QByteArray twoPlayersText =
+    "2\r\nplayer,1, 1 \r\ncoord,200,300\r\n0,200,300, 255 \r\n1,220,250, 255 \r\n2,240,200, 255 \r\nEND\r\n"
+    "player,2, 3 \r\ncoord,260,180\r\nEND\r\n";
+
+// A window with one offence player at (115, 215) with a red path of one move.
+struct PlayWindow : TestWindow {
+  PlayWindow() {
+    window->obox_Click();
+    click(QPoint(100, 200));
+    window->motion_Click();
+    window->PlayerN->setEditText(QStringLiteral("1"));
+    window->movements->setEditText(QStringLiteral("1"));
+    window->colorbox->setEditText(QStringLiteral("vbRed"));
+    window->Path_Click();
+    click(QPoint(115, 415));
+  }
+
+  QString file(const QString& name) const { return platform.folder.filePath(name); }
+  QString playList() const { return platform.dataFile(QStringLiteral("plays.ini")); }
+
+  void saveAs(const QString& path) {
+    platform.fileAnswers << path;
+    window->save_Click();
+  }
+};
+
+const QByteArray onePlayerText = "1\r\nplayer,1, 1 \r\ncoord,115,215\r\n0,115,215, 255 \r\n1,115,415, 255 \r\nEND\r\n";
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void firstSaveWritesTheFileAndItsPlayListLine() {
+    PlayWindow w;
+    const QString path = w.file(QStringLiteral("a.ply"));
+    w.saveAs(path);
+    QCOMPARE(w.platform.fileRequests.size(), 1);
+    const FileRequest& request = w.platform.fileRequests[0];
+    QCOMPARE(request.title, QStringLiteral("Save Play...."));
+    QCOMPARE(request.filter, QStringLiteral("Moxten Files (*.ply)|*.ply|"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("ply"));
+    QCOMPARE(request.fileName, QStringLiteral("Untitled"));
+    QCOMPARE(readBytes(path), onePlayerText);
+    QCOMPARE(readBytes(w.playList()), "a.ply," + path.toLocal8Bit() + "\r\n");
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(w->playFileName, path);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + path);
+    QVERIFY(w.platform.messages.isEmpty());
+    // Dropping the list down shows the new title.
+    w->plays->showPopup();
+    QCOMPARE(w->plays->count(), 1);
+    QCOMPARE(w->plays->itemText(0), QStringLiteral("a.ply"));
+    QCOMPARE(w->plays->currentText(), QStringLiteral("Plays"));
+    w->plays->hidePopup();
+  }
+
+  void savingAListedTitleAsksToOverwrite() {
+    PlayWindow w;
+    const QString path = w.file(QStringLiteral("a.ply"));
+    w.saveAs(path);
+    w.click(QPoint(115, 600));  // a colour-only click: no change
+    w->obox_Click();
+    w.click(QPoint(300, 300));
+    w.platform.answers << Answer::No;
+    w.saveAs(path);
+    QCOMPARE(w.platform.messages.size(), 1);
+    QCOMPARE(w.platform.messages[0].text, QStringLiteral("Overwrite File?"));
+    QCOMPARE(w.platform.messages[0].title, QStringLiteral("File"));
+    QCOMPARE(w.platform.messages[0].buttons, Buttons::YesNo);
+    QCOMPARE(w.platform.fileRequests.last().fileName, path);
+    QCOMPARE(w->isSaved, flagFalse);
+    QCOMPARE(readBytes(path), onePlayerText);
+    w.platform.answers << Answer::Yes;
+    w.saveAs(path);
+    QVERIFY(readBytes(path).startsWith("2\r\n"));
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(readBytes(w.playList()).count('\n'), 1);
+  }
+
+  void sameTitleInAnotherFolderKeepsTheFirstPath() {
+    PlayWindow w;
+    const QString first = w.file(QStringLiteral("a.ply"));
+    w.saveAs(first);
+    QDir(w.platform.folder.path()).mkdir(QStringLiteral("other"));
+    const QString second = w.file(QStringLiteral("other/A.PLY"));
+    w.platform.answers << Answer::Yes;
+    w.saveAs(second);
+    QCOMPARE(w.platform.messages.size(), 1);
+    QCOMPARE(readBytes(second), onePlayerText);
+    QCOMPARE(w->playFileName, second);
+    QCOMPARE(readBytes(w.playList()), "a.ply," + first.toLocal8Bit() + "\r\n");
+  }
+
+  void cancelledSaveChangesNothing() {
+    PlayWindow w;
+    w.saveAs(QString());
+    QCOMPARE(w->isSaved, flagFalse);
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QVERIFY(!QFile::exists(w.playList()));
+  }
+
+  void failedWriteSaysSoAndKeepsThePlayUnsaved() {
+    PlayWindow w;
+    writeBytes(w.file(QStringLiteral("blocker")), "a file, not a folder");
+    const QString path = w.file(QStringLiteral("blocker/a.ply"));
+    w.platform.answers << Answer::Ok;
+    w.saveAs(path);
+    QCOMPARE(w.platform.messages.size(), 1);
+    QCOMPARE(w.platform.messages[0].icon, Icon::Critical);
+    QVERIFY(w.platform.messages[0].text.contains(path));
+    QCOMPARE(w->isSaved, flagFalse);
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QVERIFY(!QFile::exists(w.playList()));
+  }
+
+  void namesWithACommaAreRefused() {
+    PlayWindow w;
+    const QString path = w.file(QStringLiteral("left,right.ply"));
+    w.platform.answers << Answer::Ok;
+    w.saveAs(path);
+    QCOMPARE(w.platform.messages.size(), 1);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(w->isSaved, flagFalse);
+  }
+
+  void synchronizedSaveEvensOutThePathsInMemory() {
+    PlayWindow w;
+    w->configuration->Sync->setChecked(true);
+    const QString path = w.file(QStringLiteral("s.ply"));
+    w.saveAs(path);
+    QCOMPARE(readBytes(path),
+             QByteArray("1\r\nplayer,1, 1 \r\ncoord,115,215\r\n0,115,215, 255 \r\n1,115,282, 255 \r\n"
+                        "2,115,348, 255 \r\n3,115,415, 255 \r\nEND\r\n"));
+    QCOMPARE(w->moves[1][2].y, 348);
+  }
+
+  void openDrawsThePlayAndNamesIt() {
+    TestWindow w;
+    const QString path = w.platform.folder.filePath(QStringLiteral("two.ply"));
+    writeBytes(path, twoPlayersText);
+    w->XBox_MouseUp();
+    w.click(QPoint(500, 500));  // unsaved changes are discarded without a question
+    w->Quarterback->setEditText(QStringLiteral("1"));
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    QCOMPARE(w.platform.fileRequests[0].title, QStringLiteral("Open Moxten File"));
+    QCOMPARE(w.platform.fileRequests[0].fileName, QString());
+    QCOMPARE(w.platform.fileRequests[0].filter, QStringLiteral("Moxten Files (*.ply)|*.ply|"));
+    QCOMPARE(w->playerCount, std::int16_t(2));
+    QCOMPARE(w->playFileName, path);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + path);
+    QCOMPARE(w->isSaved, flagFalse);
+    QCOMPARE(w->editMode, std::int16_t(PlaceDefence));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("1"));
+    QCOMPARE(w.pixel(515, 515), fieldGreen);   // the discarded player is gone
+    QCOMPARE(w.pixel(40, 1), yellow);          // marks drawn again
+    QCOMPARE(w.pixel(210, 300), navy);         // the circle
+    QCOMPARE(w.pixel(210, 275), vbRed);        // its path
+    QCOMPARE(w.pixel(230, 225), vbRed);
+    QCOMPARE(w.pixel(269, 189), navy);         // the X
+    QCOMPARE(w.field().foreColor, navy);
+    QVERIFY(w->football->isHidden());
+    // An offence player's number is printed from the circle's centre.
+    bool whiteNearCentre = false;
+    for (int y = 300; y < 312; ++y)
+      for (int x = 200; x < 214; ++x) whiteNearCentre |= w.pixel(x, y) == vbWhite;
+    QVERIFY(whiteNearCentre);
+  }
+
+  void openShowsTheBallForAPassingPlayWithPlayers() {
+    TestWindow w;
+    const QString empty = w.platform.folder.filePath(QStringLiteral("empty.ply"));
+    const QString two = w.platform.folder.filePath(QStringLiteral("two.ply"));
+    writeBytes(empty, "0\r\n");
+    writeBytes(two, twoPlayersText);
+    w->PassingPlay->setChecked(true);
+    w.platform.fileAnswers << empty << two;
+    w->Open_Click();
+    QVERIFY(w->football->isHidden());  // no players: visibility as it was
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + empty);
+    w->Open_Click();
+    QVERIFY(w->football->isVisible());
+  }
+
+  void openThatCannotReadSaysSoAndKeepsThePlay() {
+    PlayWindow w;
+    const QImage before = w.field().image().copy();
+    const QString missing = w.file(QStringLiteral("missing.ply"));
+    const QString empty = w.file(QStringLiteral("empty.ply"));
+    writeBytes(empty, "");
+    w.platform.fileAnswers << missing << empty << QString();
+    w.platform.answers << Answer::Ok << Answer::Ok;
+    w->Open_Click();
+    w->Open_Click();
+    w->Open_Click();
+    QCOMPARE(w.platform.texts().size(), 2);
+    QVERIFY(w.platform.messages[0].text.contains(missing));
+    QVERIFY(w.platform.messages[1].text.contains(empty));
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w.field().image(), before);
+  }
+
+  void openDrawsOnlyThreeSegmentsOfALongPath() {
+    TestWindow w;
+    const QString path = w.platform.folder.filePath(QStringLiteral("long.ply"));
+    writeBytes(path, "1\r\nplayer,1, 2 \r\ncoord,100,100\r\n0,100,100, 16711680 \r\n1,200,100, 16711680 \r\n"
+                     "2,300,100, 16711680 \r\n3,400,100, 16711680 \r\n4,500,100, 16711680 \r\nEND\r\n");
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    QCOMPARE(w.pixel(350, 100), vbBlue);
+    QCOMPARE(w.pixel(450, 100), fieldGreen);
+    QCOMPARE(w->moves[1][4].x, 500);
+  }
+
+  void newClearsThePlayButNotItsSavedFlag() {
+    PlayWindow w;
+    w->PassingPlay->setChecked(true);
+    w->football->show();
+    w->new_Click();
+    QCOMPARE(w->playerCount, std::int16_t(0));
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QCOMPARE(w->isSaved, flagFalse);
+    QVERIFY(!w->PassingPlay->isChecked());
+    QVERIFY(w->football->isHidden());
+    QCOMPARE(w->players[1].x, 0);
+    QCOMPARE(w->moves[1][1].y, 0);
+    QCOMPARE(w->players[1].kind, std::int16_t(Offence));
+    QCOMPARE(w->players[1].color, vbRed);
+    QCOMPARE(w.pixel(115, 300), fieldGreen);
+    QCOMPARE(w.pixel(40, 1), yellow);
+    QCOMPARE(w.field().foreColor, navy);
+  }
+
+  void resetRedrawsTheSavedPlayWithTheBallOnTheQuarterback() {
+    PlayWindow w;
+    const QString path = w.file(QStringLiteral("r.ply"));
+    w.saveAs(path);
+    w->canvas().line(0, 600, 600, 600);
+    w->PassingPlay->setChecked(true);
+    w->Quarterback->setEditText(QStringLiteral("1"));
+    w->obox_Click();
+    QTest::mouseClick(w->ResetButton, Qt::LeftButton);
+    QVERIFY(w.platform.messages.isEmpty());
+    QCOMPARE(w.pixel(300, 600), fieldGreen);
+    QCOMPARE(w.pixel(125, 215), navy);
+    QCOMPARE(w.pixel(115, 300), vbRed);
+    QVERIFY(w->football->isVisible());
+    QCOMPARE(w->football->pos(), QPoint(100, 200));  // 115 - 14.5 and 215 - 14.5, halves to even
+    QCOMPARE(w->editMode, std::int16_t(PlaceOffence));
+    QCOMPARE(w->isSaved, flagTrue);
+    w->Quarterback->setEditText(QStringLiteral("QuarterBack"));
+    w->Reset->trigger();
+    QCOMPARE(w->football->pos(), QPoint(-14, -14));
+    w->Quarterback->setEditText(QStringLiteral("500"));
+    w->PassingPlay->setChecked(false);
+    w->Reset_Click();
+    QCOMPARE(w->football->pos(), QPoint(-14, -14));
+    QVERIFY(w->football->isHidden());
+  }
+
+  void resetWithUnsavedChangesAsksToSaveFirst() {
+    PlayWindow w;
+    w.platform.answers << Answer::Cancel;
+    w->Reset_Click();
+    QCOMPARE(w.platform.messages[0].text, QStringLiteral("You must save changes before continuing."));
+    QCOMPARE(w.platform.messages[0].buttons, Buttons::OkCancel);
+    QCOMPARE(w.platform.messages[0].title, QStringLiteral("Moxten"));
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    // OK opens the save dialog proposing "Untitled"; cancelling it leaves the play.
+    w.platform.answers << Answer::Ok;
+    w.platform.fileAnswers << QString();
+    const QImage before = w.field().image().copy();
+    w->Reset_Click();
+    QCOMPARE(w.platform.fileRequests[0].fileName, QStringLiteral("Untitled"));
+    QCOMPARE(w.field().image(), before);
+    QCOMPARE(w->moves[1][1].y, 415);
+    // OK and a save: the saved play is read back.
+    const QString path = w.file(QStringLiteral("saved.ply"));
+    w.platform.answers << Answer::Ok;
+    w.platform.fileAnswers << path;
+    w->Reset_Click();
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(w->playFileName, path);
+    QCOMPARE(w.platform.messages.size(), 3);
+  }
+
+  void resetOfAnUnreadableFileKeepsThePlay() {
+    PlayWindow w;
+    const QString path = w.file(QStringLiteral("gone.ply"));
+    w.saveAs(path);
+    QFile::remove(path);
+    const QImage before = w.field().image().copy();
+    w.platform.answers << Answer::Ok;
+    w->Reset_Click();
+    QVERIFY(w.platform.messages[0].text.contains(path));
+    QCOMPARE(w.platform.messages[0].icon, Icon::Critical);
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    QCOMPARE(w->players[1].x, 115);
+    QCOMPARE(w.field().image(), before);
+    writeBytes(path, "3\r\nplayer,1, 1 \r\ncoord,1,2\r\nEND\r\n");  // fails the strict reading
+    w.platform.answers << Answer::Ok;
+    w->Reset_Click();
+    QCOMPARE(w->players[1].x, 115);
+    QCOMPARE(w.field().image(), before);
+  }
+
+  void loadPlayReadsTheListedFile() {
+    TestWindow w;
+    const QString two = w.platform.folder.filePath(QStringLiteral("two.ply"));
+    writeBytes(two, twoPlayersText);
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "two.ply," + two.toLocal8Bit() + "\r\n");
+    w->plays->showPopup();
+    w->plays->hidePopup();
+    w->PassingPlay->setChecked(true);
+    w->plays->setEditText(QStringLiteral("TWO.PLY"));
+    QTest::mouseClick(w->LoadPlay, Qt::LeftButton);
+    QCOMPARE(w->playerCount, std::int16_t(0));  // the title is matched exactly
+    w->plays->setCurrentIndex(0);
+    QTest::mouseClick(w->LoadPlay, Qt::LeftButton);
+    QCOMPARE(w->playerCount, std::int16_t(2));
+    QCOMPARE(w->playFileName, two);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + two);
+    QVERIFY(!w->PassingPlay->isChecked());
+    QVERIFY(w->football->isVisible());  // as the box stood during the reset
+    QCOMPARE(w.pixel(210, 275), vbRed);
+    QVERIFY(w.platform.messages.isEmpty());
+  }
+
+  void loadPlayWithUnsavedChangesSavesTheCurrentPlayFirst() {
+    PlayWindow w;
+    const QString two = w.file(QStringLiteral("two.ply"));
+    writeBytes(two, twoPlayersText);
+    writeBytes(w.playList(), "two.ply," + two.toLocal8Bit() + "\r\n");
+    w->loadPlayList();
+    w->plays->setEditText(QStringLiteral("two.ply"));
+    w->PassingPlay->setChecked(true);
+    // Cancel changes nothing at all.
+    w.platform.answers << Answer::Cancel;
+    w->LoadPlay_Click();
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QVERIFY(w->PassingPlay->isChecked());
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    // OK saves the current play under its own name, then loads the listed one.
+    const QString mine = w.file(QStringLiteral("mine.ply"));
+    w.platform.answers << Answer::Ok;
+    w.platform.fileAnswers << mine;
+    w->LoadPlay_Click();
+    QCOMPARE(w.platform.fileRequests[0].fileName, QStringLiteral("Untitled"));
+    QCOMPARE(readBytes(mine), onePlayerText);
+    QCOMPARE(readBytes(two), twoPlayersText);
+    QCOMPARE(w->playFileName, two);
+    QCOMPARE(w->playerCount, std::int16_t(2));
+    QVERIFY(!w->PassingPlay->isChecked());
+  }
+
+  void loadPlayOfADeletedFileKeepsThePlay() {
+    PlayWindow w;
+    const QString mine = w.file(QStringLiteral("mine.ply"));
+    w.saveAs(mine);
+    writeBytes(w.playList(), "gone.ply,/nowhere/gone.ply\r\n");
+    w->loadPlayList();
+    w->plays->setEditText(QStringLiteral("gone.ply"));
+    w.platform.answers << Answer::Ok;
+    w->LoadPlay_Click();
+    QCOMPARE(w.platform.messages.size(), 1);
+    QCOMPARE(w->playFileName, mine);
+    QCOMPARE(w->playerCount, std::int16_t(1));
+  }
+
+  void anyFileCanBeOpenedResetAndLoaded() {
+    TestWindow w;
+    const QList<QByteArray> bad = {
+        QByteArray(),
+        QByteArray("\x00\x01\x02\xff\xfe", 5),
+        "2\r\nplayer,1, 1 \r\ncoord,200",
+        "32000\r\nplayer,1,1\r\n",
+        "-5\r\n",
+        "1\r\nplayer,1,1\r\ncoord,-2147483648,2147483647\r\n99,1,1,1\r\nEND\r\n",
+        "1\r\nplayer,1,1\r\ncoord,12345678901,5\r\n0,1,1,99999999999\r\n",
+        "3\nplayer,1,1\ncoord,5,5\n0,5,5,255\nplayer,2,2\n",
+        QByteArray(100000, '7'),
+        QByteArray(5000, ','),
+    };
+    const QString path = w.platform.folder.filePath(QStringLiteral("bad.ply"));
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "bad.ply," + path.toLocal8Bit() + "\r\n");
+    w->loadPlayList();
+    w->plays->setEditText(QStringLiteral("bad.ply"));
+    for (const QByteArray& bytes : bad) {
+      writeBytes(path, bytes);
+      w.platform.fileAnswers << path;
+      for (int i = 0; i < 3; ++i) w.platform.answers << Answer::Ok;
+      w->Open_Click();
+      w->isSaved = flagTrue;
+      w->Reset_Click();
+      w->LoadPlay_Click();
+      QVERIFY(w->playerCount >= 0 && w->playerCount <= 100);
+      w.platform.answers.clear();
+    }
+    // The program goes on working.
+    w->new_Click();
+    w->obox_Click();
+    w.click(QPoint(100, 100));
+    QCOMPARE(w->playerCount, std::int16_t(1));
+  }
+
+  void playListLoadingHandlesOddFiles() {
+    TestWindow w;
+    QByteArray many;
+    for (int i = 1; i <= 130; ++i) many += "p" + QByteArray::number(i) + ".ply,/x/p.ply\r\n";
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), many);
+    w->plays_DropDown();
+    QCOMPARE(w->playListCount, std::int16_t(100));
+    QCOMPARE(w->plays->count(), 100);
+    QCOMPARE(w->playListNames[100], QStringLiteral("p100.ply"));
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "a.ply,/a.ply\r\n\r\nb.ply\r\n");
+    w->plays_DropDown();
+    QVERIFY(w->playListCount <= 2);
+    QFile::remove(w.platform.dataFile(QStringLiteral("plays.ini")));
+    QDir().mkpath(w.platform.dataFile(QStringLiteral("plays.ini")));  // a folder in its place
+    w->plays_DropDown();
+    QCOMPARE(w->plays->count(), 0);
+  }
+};
+
+QTEST_MAIN(FileCommandsTest)
 #include "test_commands.moc"
