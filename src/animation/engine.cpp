@@ -37,6 +37,41 @@ void drawSymbol(FieldCanvas& field, std::int16_t kind, QPointF at) {
 
 }  // namespace
 
+// Frame k of a step for every player in number order: the path segment, the
+// symbol of frame k - 1 erased, the ball put on the quarterback's frame k - 1,
+// the symbol of frame k, and the segment again. Answers where the ball was and is.
+QRegion Moxten::drawFrame(const StepSegment* segments, int k, double quarterback) {
+  FieldCanvas& field = canvas();
+  FieldCanvas::Batch batch(field);
+  QRegion ballArea;
+  for (int p = 1; p <= std::clamp<int>(playerCount, 0, maxPlayers); ++p) {
+    const StepSegment& step = segments[p];
+    const PlayerRecord& player = players[p];
+    penColor = player.color;
+    if (isTableColor(penColor)) field.foreColor = penColor;
+    if (!step.played()) continue;
+    field.line(step.x0, step.y0, step.x1, step.y1);
+    if (k > 1) {
+      field.foreColor = field.backColor;
+      drawSymbol(field, player.kind, step.at(k - 1));
+      field.foreColor = penColor;
+    }
+    penColor = field.foreColor;
+    if (quarterback == p) {
+      const QPointF ball = step.at(k - 1);
+      ballArea += football->geometry();
+      moveFootball(ball.x() - football->width() / 2.0, ball.y() - football->height() / 2.0);
+      ballArea += football->geometry();
+    }
+    drawSymbol(field, player.kind, step.at(k));
+    penColor = field.foreColor;
+    if (isTableColor(player.color)) field.foreColor = player.color;
+    field.line(step.x0, step.y0, step.x1, step.y1);
+    penColor = field.foreColor;
+  }
+  return ballArea;
+}
+
 void Moxten::animatePlay() {
   animating_ = true;
   const int delay = std::clamp(roundToInt32(readNumber(configuration->Speed->text())), 0, longestDelay);
@@ -57,40 +92,13 @@ void Moxten::animatePlay() {
   if (q) placeFootballOn(*q);
   football->setVisible(PassingPlay->checkState() != Qt::Unchecked);
 
-  FieldCanvas& field = canvas();
   const int count = std::clamp<int>(playerCount, 0, maxPlayers);
   std::array<StepSegment, maxPlayers + 1> segments{};
   for (int t = 1; t <= 3; ++t) {
     for (int p = 1; p <= count; ++p)
       segments[p] = StepSegment::between(moves[p][t - 1].x, moves[p][t - 1].y, moves[p][t].x, moves[p][t].y);
     for (int k = 1; k <= framesPerStep; ++k) {
-      QRegion ballArea;
-      for (int p = 1; p <= count; ++p) {
-        const StepSegment& step = segments[p];
-        const PlayerRecord& player = players[p];
-        penColor = player.color;
-        if (isTableColor(penColor)) field.foreColor = penColor;
-        if (!step.played()) continue;
-        field.line(step.x0, step.y0, step.x1, step.y1);
-        if (k > 1) {
-          field.foreColor = field.backColor;
-          drawSymbol(field, player.kind, step.at(k - 1));
-          field.foreColor = penColor;
-        }
-        penColor = field.foreColor;
-        if (quarterback == p) {
-          const QPointF ball = step.at(k - 1);
-          ballArea += football->geometry();
-          moveFootball(ball.x() - ballWidth / 2, ball.y() - ballHeight / 2);
-          ballArea += football->geometry();
-        }
-        drawSymbol(field, player.kind, step.at(k));
-        penColor = field.foreColor;
-        if (isTableColor(player.color)) field.foreColor = player.color;
-        field.line(step.x0, step.y0, step.x1, step.y1);
-        penColor = field.foreColor;
-      }
-      Field->repaintNow(ballArea);
+      Field->repaintNow(drawFrame(segments.data(), k, quarterback));
       platform_.wait(delay);
     }
   }
@@ -102,7 +110,7 @@ void Moxten::animatePlay() {
     Field->repaintNow(QRegion(before) + football->geometry());
     platform_.wait(delay);
   }
-  field.foreColor = navy;
+  canvas().foreColor = navy;
 
   animating_ = false;
   if (closeAfterRun_) {

@@ -17,6 +17,7 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class ToolPicture;
+struct StepSegment;
 class frmAbout;
 
 // The window's own scale: its inner area is 792 by 576 units, whatever its
@@ -143,6 +144,7 @@ class Moxten : public QMainWindow, public PlayState {
   void drawPlay();
   void placeFootballOn(int player);
   void moveFootball(double left, double top);
+  QRegion drawFrame(const StepSegment* segments, int k, double quarterback);
 
   Platform& platform_;
   bool animating_ = false;

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 Answer DesktopPlatform::ask(QWidget* parent, const Message& message) {
@@ -66,11 +68,20 @@ void DesktopPlatform::setPointerPos(QPoint screenPos) { QCursor::setPos(screenPo
 
 void DesktopPlatform::wait(int milliseconds) {
   if (milliseconds <= 0) return;
+  const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
   // Painting, exposure and timers go on; mouse and keyboard input waits in
   // the window system's queue until the program's event loop takes it again.
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // The event loop's timers keep whole milliseconds, so the last stretch is
+  // slept, to keep the wait close to the time asked.
+  constexpr int sleptStretch = 2;
+  if (milliseconds > sleptStretch) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds - sleptStretch, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  const qint64 rest = deadline.remainingTimeNSecs();
+  if (rest > 0) QThread::usleep(static_cast<unsigned long>(rest / 1000));
 }
 
 QString DesktopPlatform::programFolder() { return QCoreApplication::applicationDirPath(); }

@@ -32,6 +32,24 @@ FieldCanvas::FieldCanvas(QSize size, std::uint32_t background)
   image_.fill(toQColor(backColor));
 }
 
+FieldCanvas::~FieldCanvas() = default;
+
+FieldCanvas::Batch::Batch(FieldCanvas& canvas) : canvas_(canvas) {
+  if (!canvas_.batch_) canvas_.batch_ = std::make_unique<QPainter>(&canvas_.image_);
+}
+
+FieldCanvas::Batch::~Batch() { canvas_.batch_.reset(); }
+
+template <typename Draw>
+void FieldCanvas::paint(Draw draw) {
+  if (batch_) {
+    draw(*batch_);
+    return;
+  }
+  QPainter painter(&image_);
+  draw(painter);
+}
+
 std::uint32_t FieldCanvas::pixel(int x, int y) const {
   if (!image_.rect().contains(x, y)) return backColor;
   return fromQColor(QColor(image_.pixel(x, y)));
@@ -40,6 +58,8 @@ std::uint32_t FieldCanvas::pixel(int x, int y) const {
 void FieldCanvas::ensureSize(QSize size) {
   const QSize grown = size.expandedTo(image_.size());
   if (grown == image_.size()) return;
+  const bool batched = bool(batch_);
+  batch_.reset();
   QImage larger(grown, QImage::Format_RGB32);
   larger.fill(toQColor(backColor));
   {
@@ -47,25 +67,24 @@ void FieldCanvas::ensureSize(QSize size) {
     painter.drawImage(0, 0, image_);
   }
   image_ = larger;
+  if (batched) batch_ = std::make_unique<QPainter>(&image_);
 }
 
 void FieldCanvas::line(double x1, double y1, double x2, double y2) {
-  {
-    QPainter painter(&image_);
-    painter.setPen(QPen(toQColor(foreColor), drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  paint([&](QPainter& painter) {
+    painter.setPen(QPen(toQColor(foreColor), drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-  }
+  });
   markDirty(strokeBounds(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
                          drawWidth));
 }
 
 void FieldCanvas::circle(double cx, double cy, double radius) {
-  {
-    QPainter painter(&image_);
+  paint([&](QPainter& painter) {
     painter.setPen(QPen(toQColor(foreColor), drawWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(cx, cy), radius, radius);
-  }
+  });
   markDirty(strokeBounds(cx - radius, cy - radius, cx + radius, cy + radius, drawWidth));
   currentX = cx;
   currentY = cy;
@@ -73,12 +92,11 @@ void FieldCanvas::circle(double cx, double cy, double radius) {
 
 void FieldCanvas::print(const QString& text) {
   const QFontMetricsF metrics(font_);
-  {
-    QPainter painter(&image_);
+  paint([&](QPainter& painter) {
     painter.setFont(font_);
     painter.setPen(toQColor(foreColor));
     painter.drawText(QPointF(currentX, currentY + metrics.ascent()), text);
-  }
+  });
   markDirty(strokeBounds(currentX, currentY, currentX + metrics.horizontalAdvance(text),
                          currentY + metrics.height(), 1));
 }
@@ -91,13 +109,25 @@ void FieldCanvas::clear() {
 }
 
 QRegion FieldCanvas::takeDirty() {
+  if (!group_.isNull()) dirty_ += group_;
+  group_ = QRect();
   QRegion taken;
   std::swap(taken, dirty_);
   return taken;
 }
 
+// Overlapping rectangles drawn one after the other (a symbol and its path,
+// say) are merged into one before they join the region, which keeps the
+// region small when a frame draws many players.
 void FieldCanvas::markDirty(const QRect& rect) {
-  const bool wasClean = dirty_.isEmpty();
-  dirty_ += rect.intersected(image_.rect());
+  const QRect drawn = rect.intersected(image_.rect());
+  if (drawn.isEmpty()) return;
+  const bool wasClean = dirty_.isEmpty() && group_.isNull();
+  if (group_.intersects(drawn)) {
+    group_ |= drawn;
+  } else {
+    if (!group_.isNull()) dirty_ += group_;
+    group_ = drawn;
+  }
   if (wasClean && changed_) changed_();
 }

@@ -8,12 +8,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+
+class QPainter;
 
 // The Field's persistent picture and its pen state. What is drawn stays until
 // the picture is cleared; the pen state stays set until it is changed.
 class FieldCanvas {
  public:
   FieldCanvas(QSize size, std::uint32_t background);
+  ~FieldCanvas();
 
   const QImage& image() const { return image_; }
   std::uint32_t pixel(int x, int y) const;
@@ -36,6 +40,19 @@ class FieldCanvas {
   // Fills the picture with the background colour; the text position goes to (0, 0).
   void clear();
 
+  // Keeps one painter open on the picture while it lives, for a run of
+  // drawing calls such as a frame of the animation.
+  class Batch {
+   public:
+    explicit Batch(FieldCanvas& canvas);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    FieldCanvas& canvas_;
+  };
+
   // The area drawn on since the last call.
   QRegion takeDirty();
   // Called when the picture changes after the dirty area was last taken.
@@ -43,9 +60,13 @@ class FieldCanvas {
 
  private:
   void markDirty(const QRect& rect);
+  template <typename Draw>
+  void paint(Draw draw);
 
   QImage image_;
+  std::unique_ptr<QPainter> batch_;
   QFont font_;
   QRegion dirty_;
+  QRect group_;
   std::function<void()> changed_;
 };
