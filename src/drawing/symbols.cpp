@@ -6,28 +6,34 @@
 
 namespace {
 
-// T is the type the corner coordinates are computed in: 64-bit integers for
-// stored positions (so that no sum overflows), single precision for the mouse.
-template <typename T>
-void squareShape(FieldCanvas& field, T x, T y) {
-  const T right = x + T(10), left = x - T(10), bottom = y + T(10), top = y - T(10);
+// Draws a symbol's lines between the corners of its 20-pixel box and leaves the
+// text position for the number. T is the type the corners are computed in:
+// 64-bit integers for stored positions (so that no sum overflows), single
+// precision for the mouse.
+template <typename T, typename Lines>
+void symbol(FieldCanvas& field, T x, T y, Lines lines) {
   field.drawWidth = 2;
-  field.line(double(right), double(bottom), double(right), double(top));
-  field.line(double(right), double(bottom), double(left), double(bottom));
-  field.line(double(left), double(bottom), double(left), double(top));
-  field.line(double(left), double(top), double(right), double(top));
+  lines(double(x - T(10)), double(y - T(10)), double(x + T(10)), double(y + T(10)));
   field.currentX = double(x - T(7));
   field.currentY = double(y - T(7));
 }
 
 template <typename T>
+void squareShape(FieldCanvas& field, T x, T y) {
+  symbol(field, x, y, [&field](double left, double top, double right, double bottom) {
+    field.line(right, bottom, right, top);
+    field.line(right, bottom, left, bottom);
+    field.line(left, bottom, left, top);
+    field.line(left, top, right, top);
+  });
+}
+
+template <typename T>
 void crossShape(FieldCanvas& field, T x, T y) {
-  const T right = x + T(10), left = x - T(10), bottom = y + T(10), top = y - T(10);
-  field.drawWidth = 2;
-  field.line(double(right), double(bottom), double(left), double(top));
-  field.line(double(left), double(bottom), double(right), double(top));
-  field.currentX = double(x - T(7));
-  field.currentY = double(y - T(7));
+  symbol(field, x, y, [&field](double left, double top, double right, double bottom) {
+    field.line(right, bottom, left, top);
+    field.line(left, bottom, right, top);
+  });
 }
 
 }  // namespace
