@@ -96,6 +96,7 @@ void Moxten::buildControls() {
   football = named(new QLabel(Field), "football");
   football->setPixmap(footballImage());
   football->setFixedSize(29, 29);
+  football->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses on it reach the Field
 
   StatusBar1 = named(new QStatusBar(this), "StatusBar1");
   setStatusBar(StatusBar1);

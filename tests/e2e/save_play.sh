@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Drives the built program in a real X window as a user does, with xdotool:
+# places two players with the mouse, gives one a path, saves through the file
+# dialog into a temporary folder, checks the bytes of the play file and of the
+# play-list line, and quits.
+#   save_play.sh PATH-OF-moxten DATA-FOLDER-WITH-CURSORS
+set -euo pipefail
+program=$1
+cursors=$2
+
+work=$(mktemp -d)
+xvfb=
+app=
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "${KEEP:-}" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; import -window root "${TMPDIR:-/tmp}/moxten-e2e-failure.png" 2>/dev/null || true; exit 1; }
+
+# The program keeps its play list beside itself: give it a folder of its own.
+mkdir -p "$work/app/data" "$work/plays"
+cp "$program" "$work/app/moxten"
+cp "$cursors"/*.cur "$work/app/data/"
+
+for n in $(seq 91 140); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
+done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$work/app/moxten" >"$work/app.log" 2>&1 &
+app=$!
+# The splash opens the main window on its second tick.
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Moxten Open\.\.Untitled$' | head -n 1)
+[ -n "$window" ] || fail "no main window"
+sleep 1
+
+# Find the Field by its green and derive the tool column from the window's scale.
+import -window root "$work/start.png"
+read -r field_w field_h field_x field_y < <(convert "$work/start.png" -fill black +opaque 'rgb(70,155,60)' \
+  -fill white -opaque 'rgb(70,155,60)' -format '%@\n' info: | tr 'x+' '  ')
+[ "${field_w:-0}" -gt 300 ] || fail "no Field on the screen"
+calc() { awk "BEGIN { printf \"%d\", $1 + 0.5 }"; }
+unit_x=$(awk "BEGIN { print $field_w / 660 }")
+unit_y=$(awk "BEGIN { print $field_h / 547.2 }")
+column=$(calc "$field_x + $field_w + 10 * $unit_x")
+row() { calc "$field_y + $1"; }  # a height below the Field's top, in pixels
+gap=$(awk "BEGIN { print 10 * $unit_y }")
+motion_top=$(row "33 + $gap")
+player_top=$(row "33 + $gap + 33 + $gap")
+moves_top=$(row "33 + $gap + 33 + 2 * $gap + 21")
+color_top=$(row "33 + $gap + 33 + 3 * $gap + 42")
+path_top=$(row "33 + $gap + 33 + 4 * $gap + 63")
+
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+field_click() { click $((field_x + $1)) $((field_y + $2)); }
+type_into() { click $((column + 40)) $(($1 + 10)); xdotool key ctrl+a type "$2"; sleep 0.2; }
+
+# An offence player and a defence player, each placed 15 pixels right of and below the pointer.
+obox_x=$(calc "$column + 36 + 2 * $unit_x + 18")
+click "$obox_x" $((field_y + 18))
+field_click 100 200
+click $((column + 18)) $((field_y + 18))
+field_click 300 150
+
+# A red path of two moves for player 1.
+click $((column + 56)) $((motion_top + 16))
+type_into "$player_top" 1
+type_into "$moves_top" 2
+type_into "$color_top" vbRed
+click $((column + 56)) $((path_top + 16))
+field_click 215 115
+field_click 315 115
+
+# Save through the file dialog; it adds the extension.
+menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key alt+f; sleep 0.3; xdotool key "$1"; }
+menu s
+timeout 10 xdotool search --sync --name '^Save Play\.\.\.\.$' >/dev/null || fail "no save dialog"
+sleep 0.5
+xdotool key ctrl+a type "$work/plays/route"
+xdotool key Return
+timeout 10 xdotool search --sync --name "^Moxten Open\.\.$work/plays/route\.ply\$" >/dev/null || fail "caption not updated"
+
+expected=$(printf '2\r\nplayer,1, 1 \r\ncoord,115,215\r\n0,115,215, 255 \r\n1,215,115, 255 \r\n2,315,115, 255 \r\nEND\r\nplayer,2, 3 \r\ncoord,315,165\r\nEND\r\n' | od -An -c)
+actual=$(od -An -c "$work/plays/route.ply")
+[ "$actual" = "$expected" ] || fail "play file differs: $(cat -A "$work/plays/route.ply")"
+expected_list=$(printf 'route.ply,%s\r\n' "$work/plays/route.ply" | od -An -c)
+[ "$(od -An -c "$work/app/data/plays.ini")" = "$expected_list" ] || fail "play list differs: $(cat -A "$work/app/data/plays.ini")"
+
+# Nothing unsaved: Quit ends the program without a question.
+menu q
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then fail "the program did not end"; fi
+wait "$app" || fail "the program ended with an error: $(cat "$work/app.log")"
+app=
+echo "1 passed, 0 failed"
