@@ -1,10 +1,10 @@
 #include "files/playfile.h"
 
 #include "files/fieldreader.h"
+#include "files/savedfile.h"
 #include "model/numbers.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <type_traits>
@@ -29,16 +29,7 @@ QByteArray playFileText(const Play& play) {
   return text.toLatin1();
 }
 
-bool writePlayFile(const QString& path, const Play& play) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray text = playFileText(play);
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
+bool writePlayFile(const QString& path, const Play& play) { return replaceFile(path, playFileText(play)); }
 
 namespace {
 

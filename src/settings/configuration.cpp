@@ -1,6 +1,7 @@
 #include "settings/configuration.h"
 
 #include "app/platform.h"
+#include "files/savedfile.h"
 #include "model/numbers.h"
 #include "settings/colors.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 
@@ -97,10 +97,7 @@ void Configuration::Apply_Click() {
                          Icon::Critical});
     return;
   }
-  QSaveFile file(settingsPath_);
-  const QByteArray text = settingsFileText(current());
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-  if (!written) {
+  if (!replaceFile(settingsPath_, settingsFileText(current()))) {
     platform_.ask(this, {QStringLiteral("The settings could not be written to ") + settingsPath_ + u'.', QStringLiteral("Moxten"),
                          Buttons::Ok, Icon::Critical});
     return;
