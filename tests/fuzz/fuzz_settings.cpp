@@ -1,0 +1,36 @@
+// The settings reader: the synchronise value stays 0, 1 or 2, and what Apply
+// writes from the values read reads back to the same values.
+#include "check.h"
+#include "settings/settingsfile.h"
+
+namespace {
+
+bool operator==(const Settings& a, const Settings& b) {
+  return a.speed == b.speed && a.line == b.line && a.offence == b.offence && a.deffence == b.deffence &&
+         a.sync == b.sync;
+}
+
+bool plain(const QString& value) {
+  for (const QChar c : value)
+    if (c == u',' || c == u'"' || c == u'\r' || c == u'\n' || c == u'\t' || c == QChar(0xFFFD)) return false;
+  return value.isEmpty() || value.front() != u' ';
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Settings settings;
+  InputDevice input(inputBytes(data, size));
+  readSettings(input.buffer, settings);
+  MOXTEN_CHECK(settings.sync >= 0 && settings.sync <= 2);
+  // Texts without the field separators survive a write and a read unchanged.
+  if (plain(settings.speed) && plain(settings.line) && plain(settings.offence) && plain(settings.deffence) &&
+      !settings.speed.isEmpty() && !settings.line.isEmpty() && !settings.offence.isEmpty() &&
+      !settings.deffence.isEmpty()) {
+    Settings back{QString(), QString(), QString(), QString(), 0};
+    InputDevice written(settingsFileText(settings));
+    readSettings(written.buffer, back);
+    MOXTEN_CHECK(back == settings);
+  }
+  return 0;
+}
