@@ -182,6 +182,11 @@ void Moxten::Form_Load() {
 
 FieldCanvas& Moxten::canvas() { return Field->canvas; }
 
+void Moxten::clearField() {
+  canvas().clear();
+  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+}
+
 QString Moxten::dataPath(const QString& fileName) const {
   return QDir(platform_.programFolder()).filePath(QStringLiteral("data/") + fileName);
 }

@@ -130,6 +130,8 @@ class Moxten : public QMainWindow, public PlayState {
   void buildMenus();
   void connectHandlers();
   void setCaption();
+  // Clears the Field's picture to its background and yard marks.
+  void clearField();
   void endProgram();
   Answer ask(const Message& message);
   void refuse(const QString& text);

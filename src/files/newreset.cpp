@@ -1,7 +1,6 @@
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
-#include "drawing/symbols.h"
 #include "files/playfile.h"
 #include "model/numbers.h"
 #include "settings/colors.h"
@@ -13,12 +12,11 @@ void Moxten::new_Click() {
   football->hide();
   PassingPlay->setChecked(false);
   canvas().foreColor = navy;
-  canvas().clear();
+  clearField();
   playerCount = 0;
   playFileName = QStringLiteral("Untitled");
   setCaption();
   clearPositions();
-  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
 }
 
 // Offers to save unsaved changes; whether the command may go on.
@@ -39,8 +37,7 @@ bool Moxten::resetFromFile(const QString& path) {
     return false;
   }
   static_cast<Play&>(*this) = read;
-  canvas().clear();
-  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+  clearField();
   playFileName = path;
   setCaption();
   football->setVisible(PassingPlay->isChecked());

@@ -59,8 +59,7 @@ void Moxten::Open_Click() {
       refuse(QStringLiteral("The play could not be read from ") + chosen + u'.');
     } else {
       static_cast<Play&>(*this) = opened;
-      canvas().clear();
-      drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+      clearField();
       playFileName = chosen;
       setCaption();
       if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
