@@ -42,14 +42,14 @@ Configuration::Configuration(Platform& platform, QString settingsPath, QWidget* 
   Label3 = place(new QLabel(QStringLiteral("NOTE: Times should be < 100 mil secs"), this), "Label3", 8, 8, 321, 17);
   Label1 = place(new QLabel(QStringLiteral("Speed in mil-secs"), this), "Label1", 16, 40, 105, 17);
   Speed = place(new QLineEdit(QStringLiteral("20"), this), "Speed", 144, 40, 137, 19);
-  Label2_0 = place(new QLabel(QStringLiteral("Line Color"), this), "Label2_0", 16, 72, 97, 17);
+  Label2_0 = place(new QLabel(QStringLiteral("Line Color"), this), "Label2", 16, 72, 97, 17);
   lineColor = place(colorList(this), "lineColor", 144, 72, 137, 21);
   Sync = place(new QCheckBox(QStringLiteral("Synchronize Players"), this), "Sync", 16, 104, 265, 25);
   Apply = place(new QPushButton(QStringLiteral("&Apply"), this), "Apply", 48, 136, 105, 25);
   Command1 = place(new QPushButton(QStringLiteral("&Cancel"), this), "Command1", 176, 136, 105, 25);
-  Label2_1 = place(new QLabel(QStringLiteral("OffenceLine Color"), this), "Label2_1", 16, 104, 97, 17);
+  Label2_1 = place(new QLabel(QStringLiteral("OffenceLine Color"), this), "Label2", 16, 104, 97, 17);
   offenceColor = place(colorList(this), "offenceColor", 144, 104, 137, 21);
-  Label2_2 = place(new QLabel(QStringLiteral("Defence"), this), "Label2_2", 16, 136, 97, 17);
+  Label2_2 = place(new QLabel(QStringLiteral("Defence"), this), "Label2", 16, 136, 97, 17);
   deffencecolor = place(colorList(this), "deffencecolor", 144, 136, 137, 21);
   for (QWidget* hidden : {static_cast<QWidget*>(Label2_1), static_cast<QWidget*>(offenceColor),
                           static_cast<QWidget*>(Label2_2), static_cast<QWidget*>(deffencecolor)})

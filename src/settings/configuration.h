@@ -21,6 +21,7 @@ class Configuration : public QDialog {
   QLabel* Label3;
   QLabel* Label1;
   QLineEdit* Speed;
+  // The three labels of the control array Label2, by index; all are named "Label2".
   QLabel* Label2_0;
   QComboBox* lineColor;
   QCheckBox* Sync;
