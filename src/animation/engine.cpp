@@ -44,7 +44,8 @@ QRegion Moxten::drawFrame(const StepSegment* segments, int k, double quarterback
   FieldCanvas& field = canvas();
   FieldCanvas::Batch batch(field);
   QRegion ballArea;
-  for (int p = 1; p <= std::clamp<int>(playerCount, 0, maxPlayers); ++p) {
+  const int count = std::clamp<int>(playerCount, 0, maxPlayers);
+  for (int p = 1; p <= count; ++p) {
     const StepSegment& step = segments[p];
     const PlayerRecord& player = players[p];
     penColor = player.color;
@@ -57,12 +58,7 @@ QRegion Moxten::drawFrame(const StepSegment* segments, int k, double quarterback
       field.foreColor = penColor;
     }
     penColor = field.foreColor;
-    if (quarterback == p) {
-      const QPointF ball = step.at(k - 1);
-      ballArea += football->geometry();
-      moveFootball(ball.x() - football->width() / 2.0, ball.y() - football->height() / 2.0);
-      ballArea += football->geometry();
-    }
+    if (quarterback == p) ballArea = centreFootballOn(step.at(k - 1));
     drawSymbol(field, player.kind, step.at(k));
     penColor = field.foreColor;
     if (isTableColor(player.color)) field.foreColor = player.color;
@@ -104,10 +100,8 @@ void Moxten::animatePlay() {
   }
 
   for (int k = 1; k <= framesPerStep; ++k) {
-    const QRect before = football->geometry();
     const QPointF ball = flight.at(k);
-    moveFootball(ball.x(), ball.y());
-    Field->repaintNow(QRegion(before) + football->geometry());
+    Field->repaintNow(moveFootball(ball.x(), ball.y()));
     platform_.wait(delay);
   }
   canvas().foreColor = navy;

@@ -145,7 +145,10 @@ class Moxten : public QMainWindow, public PlayState {
   bool resetFromFile(const QString& path);
   void drawPlay();
   void placeFootballOn(int player);
-  void moveFootball(double left, double top);
+  // Move the ball by its top-left corner or by its centre; both answer the
+  // area of the Field that the ball left and took.
+  QRegion moveFootball(double left, double top);
+  QRegion centreFootballOn(QPointF centre);
   QRegion drawFrame(const StepSegment* segments, int k, double quarterback);
 
   Platform& platform_;

@@ -49,10 +49,18 @@ bool Moxten::resetFromFile(const QString& path) {
 
 void Moxten::placeFootballOn(int player) {
   if (!isPlayerNumber(player)) return;
-  moveFootball(players[player].x - football->width() / 2.0, players[player].y - football->height() / 2.0);
+  centreFootballOn(QPointF(players[player].x, players[player].y));
 }
 
-void Moxten::moveFootball(double left, double top) { football->move(roundToInt32(left), roundToInt32(top)); }
+QRegion Moxten::moveFootball(double left, double top) {
+  QRegion area(football->geometry());
+  football->move(roundToInt32(left), roundToInt32(top));
+  return area + football->geometry();
+}
+
+QRegion Moxten::centreFootballOn(QPointF centre) {
+  return moveFootball(centre.x() - football->width() / 2.0, centre.y() - football->height() / 2.0);
+}
 
 void Moxten::Reset_Click() {
   if (saveChangesFirst()) resetFromFile(playFileName);

@@ -3,33 +3,26 @@
 #include "files/playlist.h"
 #include "support/fakeplatform.h"
 
-#include <QBuffer>
 #include <QTest>
 
 namespace {
 
 bool read(const QByteArray& bytes, ReadPolicy policy, Play& play) {
-  QBuffer buffer;
-  buffer.setData(bytes);
-  buffer.open(QIODevice::ReadOnly);
-  return readPlayFile(buffer, policy, play);
+  BytesDevice device(bytes);
+  return readPlayFile(device, policy, play);
 }
 
 QStringList fields(const QByteArray& bytes) {
-  QBuffer buffer;
-  buffer.setData(bytes);
-  buffer.open(QIODevice::ReadOnly);
-  FieldReader reader(buffer);
+  BytesDevice device(bytes);
+  FieldReader reader(device);
   QStringList result;
   while (const std::optional<QString> field = reader.textField()) result << *field;
   return result;
 }
 
 QList<PlayListEntry> playList(const QByteArray& bytes) {
-  QBuffer buffer;
-  buffer.setData(bytes);
-  buffer.open(QIODevice::ReadOnly);
-  return readPlayList(buffer);
+  BytesDevice device(bytes);
+  return readPlayList(device);
 }
 
 void setStep(Play& play, int p, int s, int x, int y) { play.moves[p][s] = {x, y, 0, 0}; }

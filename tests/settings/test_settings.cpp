@@ -3,7 +3,6 @@
 #include "settings/settingsfile.h"
 #include "support/fakeplatform.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,11 +14,9 @@
 namespace {
 
 Settings readFrom(const QByteArray& bytes) {
-  QBuffer buffer;
-  buffer.setData(bytes);
-  buffer.open(QIODevice::ReadOnly);
+  BytesDevice device(bytes);
   Settings settings;
-  readSettings(buffer, settings);
+  readSettings(device, settings);
   return settings;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 
+#include <QBuffer>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -40,6 +41,15 @@ class FakePlatform : public Platform {
 
  private:
   QString fileAnswer(const FileRequest& request);
+};
+
+// Bytes to read from, as an open device.
+class BytesDevice : public QBuffer {
+ public:
+  explicit BytesDevice(const QByteArray& bytes) {
+    setData(bytes);
+    open(QIODevice::ReadOnly);
+  }
 };
 
 QByteArray readBytes(const QString& path);
