@@ -33,17 +33,39 @@ export DISPLAY=$display
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
+# Waits up to SECONDS for a visible window whose caption matches PATTERN and
+# prints its id. xdotool dies with BadWindow when a window it is looking at
+# goes away under it (a dialog closing), so every look is a fresh search.
+wait_window() {
+  local pattern=$1 seconds=$2 found
+  for _ in $(seq $((seconds * 10))); do
+    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+    if [ -n "$found" ]; then echo "$found"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
 "$work/app/moxten" >"$work/app.log" 2>&1 &
 app=$!
 # The splash opens the main window on its second tick.
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Moxten Open\.\.Untitled$' | head -n 1)
-[ -n "$window" ] || fail "no main window"
-sleep 1
+window=$(wait_window '^Moxten Open\.\.Untitled$' 20) || fail "no main window"
 
-# Find the Field by its green and derive the tool column from the window's scale.
-import -window root "$work/start.png"
-read -r field_w field_h field_x field_y < <(convert "$work/start.png" -fill black +opaque 'rgb(70,155,60)' \
-  -fill white -opaque 'rgb(70,155,60)' -format '%@\n' info: | tr 'x+' '  ')
+# Find the Field by its green, once two looks agree (the window may still be
+# growing to the screen), and derive the tool column from the window's scale.
+field_box() {
+  import -window root "$work/start.png" 2>/dev/null || return 0
+  convert "$work/start.png" -fill black +opaque 'rgb(70,155,60)' \
+    -fill white -opaque 'rgb(70,155,60)' -format '%@\n' info: 2>/dev/null || true
+}
+box=
+for _ in $(seq 40); do
+  sleep 0.5
+  previous=$box
+  box=$(field_box)
+  [ -n "$box" ] && [ "$box" = "$previous" ] && break
+done
+read -r field_w field_h field_x field_y < <(echo "$box" | tr 'x+' '  ')
 [ "${field_w:-0}" -gt 300 ] || fail "no Field on the screen"
 calc() { awk "BEGIN { printf \"%d\", $1 + 0.5 }"; }
 unit_x=$(awk "BEGIN { print $field_w / 660 }")
@@ -80,11 +102,15 @@ field_click 315 115
 # Save through the file dialog; it adds the extension.
 menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key alt+f; sleep 0.3; xdotool key "$1"; }
 menu s
-timeout 10 xdotool search --sync --name '^Save Play\.\.\.\.$' >/dev/null || fail "no save dialog"
-sleep 0.5
+dialog=$(wait_window '^Save Play\.\.\.\.$' 20) || fail "no save dialog"
+# Type only once the dialog has the keyboard, or the keys reach the main window.
+for _ in $(seq 100); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] || fail "the save dialog never took the keyboard"
+sleep 0.3
 xdotool key ctrl+a type "$work/plays/route"
 xdotool key Return
-timeout 10 xdotool search --sync --name "^Moxten Open\.\.$work/plays/route\.ply\$" >/dev/null || fail "caption not updated"
+wait_window "^Moxten Open\.\.$work/plays/route\.ply\$" 20 >/dev/null ||
+  fail "caption not updated; the plays folder holds: $(ls -A "$work/plays")"
 
 expected=$(printf '2\r\nplayer,1, 1 \r\ncoord,115,215\r\n0,115,215, 255 \r\n1,215,115, 255 \r\n2,315,115, 255 \r\nEND\r\nplayer,2, 3 \r\ncoord,315,165\r\nEND\r\n' | od -An -c)
 actual=$(od -An -c "$work/plays/route.ply")
@@ -94,7 +120,7 @@ expected_list=$(printf 'route.ply,%s\r\n' "$work/plays/route.ply" | od -An -c)
 
 # Nothing unsaved: Quit ends the program without a question.
 menu q
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then fail "the program did not end"; fi
 wait "$app" || fail "the program ended with an error: $(cat "$work/app.log")"
 app=
