@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "files/playfile.h"
 #include "model/playstate.h"
 
 #include <QMainWindow>
@@ -142,6 +143,7 @@ class Moxten : public QMainWindow, public PlayState {
   void showPathControls(bool visible);
 
   bool saveChangesFirst();
+  bool takePlayFrom(const QString& path, ReadPolicy policy);
   bool resetFromFile(const QString& path);
   void drawPlay();
   void placeFootballOn(int player);

@@ -29,17 +29,8 @@ bool Moxten::saveChangesFirst() {
 }
 
 // Reads the play file and draws it with every player on its starting point.
-// A file that cannot be read leaves the play and the Field as they were.
 bool Moxten::resetFromFile(const QString& path) {
-  Play read = *this;
-  if (!readPlayFile(path, ReadPolicy::Strict, read)) {
-    refuse(QStringLiteral("The play could not be read from ") + path + u'.');
-    return false;
-  }
-  static_cast<Play&>(*this) = read;
-  clearField();
-  playFileName = path;
-  setCaption();
+  if (!takePlayFrom(path, ReadPolicy::Strict)) return false;
   football->setVisible(PassingPlay->isChecked());
   drawPlay();
   canvas().foreColor = penColor;

@@ -53,20 +53,27 @@ void Moxten::save_Click() {
 void Moxten::Open_Click() {
   const QString chosen =
       platform_.openFileName(this, {QStringLiteral("Open Moxten File"), playFilter, QString(), QString()});
-  if (!chosen.isEmpty()) {
-    Play opened = *this;
-    if (!readPlayFile(chosen, ReadPolicy::Lenient, opened)) {
-      refuse(QStringLiteral("The play could not be read from ") + chosen + u'.');
-    } else {
-      static_cast<Play&>(*this) = opened;
-      clearField();
-      playFileName = chosen;
-      setCaption();
-      if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
-      drawPlay();
-    }
+  if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient)) {
+    if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
+    drawPlay();
   }
   canvas().foreColor = navy;
+}
+
+// Reads the play file into the play and names it the open file, on a Field
+// cleared to its marks. A file that cannot be read is refused with a message
+// and leaves the play, its name and the Field as they were.
+bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy) {
+  Play read = *this;
+  if (!readPlayFile(path, policy, read)) {
+    refuse(QStringLiteral("The play could not be read from ") + path + u'.');
+    return false;
+  }
+  static_cast<Play&>(*this) = read;
+  clearField();
+  playFileName = path;
+  setCaption();
+  return true;
 }
 
 // Draws the players with their numbers, then their paths up to step 3.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QBuffer>
+#include "support/bytesdevice.h"
+
 #include <QByteArray>
 
 #include <cstdio>
@@ -15,15 +16,7 @@
     }                                                                            \
   } while (false)
 
-// The fuzzer's input as a device to read from.
+// The fuzzer's input as bytes.
 inline QByteArray inputBytes(const uint8_t* data, size_t size) {
   return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
-
-struct InputDevice {
-  QBuffer buffer;
-  explicit InputDevice(const QByteArray& bytes) {
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-  }
-};

@@ -8,21 +8,23 @@ namespace {
 
 // A play left over from earlier editing, so that kinds and colours not
 // cleared by the reader are there to be kept.
-Play earlierPlay() {
-  Play play;
-  play.playerCount = 3;
-  for (int p = 0; p <= maxPlayers; ++p) {
-    play.players[p] = {p, p + 1, std::int16_t(p % 4), std::uint32_t(p) * 255u};
-    for (int s = 0; s <= maxStep; ++s) play.moves[p][s] = {p + s, s + 1, 0, 0};
-  }
+const Play& earlierPlay() {
+  static const Play play = [] {
+    Play earlier;
+    earlier.playerCount = 3;
+    for (int p = 0; p <= maxPlayers; ++p) {
+      earlier.players[p] = {p, p + 1, std::int16_t(p % 4), std::uint32_t(p) * 255u};
+      for (int s = 0; s <= maxStep; ++s) earlier.moves[p][s] = {p + s, s + 1, 0, 0};
+    }
+    return earlier;
+  }();
   return play;
 }
 
 Play read(const QByteArray& bytes, ReadPolicy policy, bool& ok) {
-  static const Play earlier = earlierPlay();
-  Play play = earlier;
-  InputDevice input(bytes);
-  ok = readPlayFile(input.buffer, policy, play);
+  Play play = earlierPlay();
+  BytesDevice input(bytes);
+  ok = readPlayFile(input, policy, play);
   return play;
 }
 
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Play play = read(inputBytes(data, size), policy, ok);
   MOXTEN_CHECK(play.playerCount >= 0 && play.playerCount <= maxPlayers);
   if (!ok) MOXTEN_CHECK(policy == ReadPolicy::Strict || play.playerCount == 3);
-  static const Play before = earlierPlay();
+  const Play& before = earlierPlay();
   for (int p = play.playerCount + 1; p <= maxPlayers; ++p) {
     MOXTEN_CHECK(play.players[p].kind == before.players[p].kind);
     MOXTEN_CHECK(play.players[p].color == before.players[p].color);

@@ -4,8 +4,8 @@
 #include "model/playstate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  InputDevice input(inputBytes(data, size));
-  const QList<PlayListEntry> entries = readPlayList(input.buffer);
+  BytesDevice input(inputBytes(data, size));
+  const QList<PlayListEntry> entries = readPlayList(input);
   MOXTEN_CHECK(entries.size() <= maxPlayListEntries);
   for (const PlayListEntry& entry : entries) {
     MOXTEN_CHECK(!entry.name.contains(u'\n') && !entry.file.contains(u'\n'));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/platform.h"
+#include "support/bytesdevice.h"
 
-#include <QBuffer>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -41,15 +41,6 @@ class FakePlatform : public Platform {
 
  private:
   QString fileAnswer(const FileRequest& request);
-};
-
-// Bytes to read from, as an open device.
-class BytesDevice : public QBuffer {
- public:
-  explicit BytesDevice(const QByteArray& bytes) {
-    setData(bytes);
-    open(QIODevice::ReadOnly);
-  }
 };
 
 QByteArray readBytes(const QString& path);
