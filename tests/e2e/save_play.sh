@@ -13,38 +13,48 @@ xvfb=
 app=
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null || true
   [ -n "${KEEP:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; import -window root "${TMPDIR:-/tmp}/moxten-e2e-failure.png" 2>/dev/null || true; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$work/app.log" ] && tail -n 30 "$work/app.log" >&2
+  import -window root "${TMPDIR:-/tmp}/moxten-e2e-failure.png" 2>/dev/null || true
+  exit 1
+}
 
 # The program keeps its play list beside itself: give it a folder of its own.
 mkdir -p "$work/app/data" "$work/plays"
 cp "$program" "$work/app/moxten"
 cp "$cursors"/*.cur "$work/app/data/"
 
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
-done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-
-# Waits up to SECONDS for a visible window whose caption matches PATTERN and
-# prints its id. xdotool dies with BadWindow when a window it is looking at
-# goes away under it (a dialog closing), so every look is a fresh search.
-wait_window() {
-  local pattern=$1 seconds=$2 found
-  for _ in $(seq $((seconds * 10))); do
-    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
-    if [ -n "$found" ]; then echo "$found"; return 0; fi
-    sleep 0.1
-  done
+# Runs the command every tenth of a second until it succeeds, for up to SECONDS.
+poll() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+# Prints the id of a visible window whose caption matches the pattern. xdotool
+# dies with BadWindow when a window it is looking at goes away under it (a
+# dialog closing), so every look is a fresh search.
+find_window() {
+  local found
+  found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+  [ -n "$found" ] && echo "$found"
+}
+wait_window() { poll "$2" find_window "$1"; }
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+has_ended() { ! kill -0 "$app" 2>/dev/null; }
+
+# Xvfb picks a free display itself and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+has_display() { [ -s "$work/display" ]; }
+poll 10 has_display || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=:$(head -n 1 "$work/display")
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 "$work/app/moxten" >"$work/app.log" 2>&1 &
 app=$!
@@ -104,8 +114,7 @@ menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key alt+f; sleep 0.3;
 menu s
 dialog=$(wait_window '^Save Play\.\.\.\.$' 20) || fail "no save dialog"
 # Type only once the dialog has the keyboard, or the keys reach the main window.
-for _ in $(seq 100); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break; sleep 0.1; done
-[ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] || fail "the save dialog never took the keyboard"
+poll 10 has_focus "$dialog" || fail "the save dialog never took the keyboard"
 sleep 0.3
 xdotool key ctrl+a type "$work/plays/route"
 xdotool key Return
@@ -120,8 +129,7 @@ expected_list=$(printf 'route.ply,%s\r\n' "$work/plays/route.ply" | od -An -c)
 
 # Nothing unsaved: Quit ends the program without a question.
 menu q
-for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then fail "the program did not end"; fi
+poll 20 has_ended || fail "the program did not end"
 wait "$app" || fail "the program ended with an error: $(cat "$work/app.log")"
 app=
 echo "1 passed, 0 failed"
