@@ -7,6 +7,7 @@
 #include "settings/colors.h"
 #include "settings/configuration.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,14 +100,20 @@ void Moxten::animatePlay() {
     }
   }
 
+  // Without a quarterback and a receiver the ball stays where it is.
+  const bool ballFlies = q && r;
   for (int k = 1; k <= framesPerStep; ++k) {
     const QPointF ball = flight.at(k);
-    Field->repaintNow(moveFootball(ball.x(), ball.y()));
+    Field->repaintNow(ballFlies ? moveFootball(ball.x(), ball.y()) : QRegion());
     platform_.wait(delay);
   }
   canvas().foreColor = navy;
 
   animating_ = false;
+  // The waits held the user's input back in the window system's queue, where
+  // nothing new wakes the event loop to take it: wake it, so that the input
+  // is handled now, in the order given.
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
   if (closeAfterRun_) {
     closeAfterRun_ = false;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

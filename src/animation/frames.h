@@ -7,12 +7,14 @@
 // Every step of a play, and the football's flight, takes this many frames.
 inline constexpr int framesPerStep = 20;
 
-// One step of one player: from (x0, y0) by (dx, dy) to (x1, y1).
+// One step of one player: from (x0, y0) by (dx, dy) to (x1, y1). The deltas
+// are 64-bit, so that no two positions a file can hold overflow them.
 struct StepSegment {
-  std::int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0, dx = 0, dy = 0;
+  std::int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  std::int64_t dx = 0, dy = 0;
 
   static StepSegment between(std::int32_t fromX, std::int32_t fromY, std::int32_t toX, std::int32_t toY) {
-    return {fromX, fromY, toX, toY, toX - fromX, toY - fromY};
+    return {fromX, fromY, toX, toY, std::int64_t(toX) - fromX, std::int64_t(toY) - fromY};
   }
 
   // The point at frame k (0 the start, framesPerStep the end).

@@ -10,9 +10,12 @@ void ToolPicture::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+// No completer: the box keeps exactly what is typed, in its case, and an
+// item is taken only when the text equals it exactly.
 DropDownBox::DropDownBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
 }
 
 void DropDownBox::replaceItems(const QStringList& items) {

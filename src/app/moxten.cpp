@@ -61,6 +61,7 @@ Moxten::Moxten(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   buildControls();
   buildMenus();
   connectHandlers();
+  giveMenusTheirAccessKeys();
   Form_Load();
 }
 
@@ -121,6 +122,16 @@ void Moxten::buildMenus() {
   showall = item(play, "showall", "&Show All", true);
   abt = named(bar->addMenu(QStringLiteral("A&bout")), "abt");
   about = item(abt, "about", "&About");
+}
+
+// Where a button's access key is also a menu title's, the menu bar takes it,
+// as on the desktop: Alt+A opens "&Animate", Alt+M "&Mouse". Buttons that
+// share a key between them keep it, and its presses move the focus in turn.
+void Moxten::giveMenusTheirAccessKeys() {
+  QList<QKeySequence> menuKeys;
+  for (const QAction* title : menuBar()->actions()) menuKeys << QKeySequence::mnemonic(title->text());
+  for (QPushButton* control : centralWidget()->findChildren<QPushButton*>())
+    if (menuKeys.contains(control->shortcut())) control->setShortcut(QKeySequence());
 }
 
 void Moxten::connectHandlers() {

@@ -130,6 +130,7 @@ class Moxten : public QMainWindow, public PlayState {
   void buildControls();
   void buildMenus();
   void connectHandlers();
+  void giveMenusTheirAccessKeys();
   void setCaption();
   // Clears the Field's picture to its background and yard marks.
   void clearField();

@@ -4,7 +4,8 @@
 
 #include <QLabel>
 
-frmSplash::frmSplash(QWidget* mainWindow) : QWidget(nullptr, Qt::SplashScreen), mainWindow_(mainWindow) {
+frmSplash::frmSplash(std::function<void()> openMainWindow)
+    : QWidget(nullptr, Qt::SplashScreen), openMainWindow_(std::move(openMainWindow)) {
   setObjectName(QStringLiteral("frmSplash"));
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Image1"));
@@ -26,6 +27,6 @@ void frmSplash::Timer1_Timer() {
   ++ticks;
   if (ticks != 2) return;
   hide();
-  mainWindow_->show();
+  openMainWindow_();
   Timer1.stop();
 }

@@ -4,13 +4,15 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 // Shows the title picture, then opens the main window on the timer's second
-// tick and stays hidden until the program ends.
+// tick and stays hidden until the program ends. Opening the main window loads
+// it: nothing of it exists before.
 class frmSplash : public QWidget {
   Q_OBJECT
  public:
-  explicit frmSplash(QWidget* mainWindow);
+  explicit frmSplash(std::function<void()> openMainWindow);
 
   QTimer Timer1;
   std::int16_t ticks = 0;
@@ -19,5 +21,5 @@ class frmSplash : public QWidget {
   void Timer1_Timer();
 
  private:
-  QWidget* mainWindow_;
+  std::function<void()> openMainWindow_;
 };

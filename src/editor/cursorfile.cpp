@@ -27,8 +27,11 @@ std::optional<CursorFile> readCursorFile(const QByteArray& bytes) {
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, "cur");
+  const auto fits = [](QSize size) { return size.width() <= maxCursorSide && size.height() <= maxCursorSide; };
+  // A picture the window system cannot take as a pointer is not decoded.
+  if (reader.size().isValid() && !fits(reader.size())) return std::nullopt;
   QImage image = reader.read();
-  if (image.isNull()) return std::nullopt;
+  if (image.isNull() || !fits(image.size()) || !image.rect().contains(hotSpot)) return std::nullopt;
   return CursorFile{image, hotSpot};
 }
 

@@ -13,5 +13,10 @@ struct CursorFile {
   QPoint hotSpot;
 };
 
+// The largest cursor picture taken, in pixels across and down.
+inline constexpr int maxCursorSide = 256;
+
+// Nothing for a file that is not a cursor, a picture larger than the largest
+// or a hot spot outside the picture.
 std::optional<CursorFile> readCursorFile(const QByteArray& bytes);
 std::optional<CursorFile> readCursorFile(const QString& path);

@@ -5,10 +5,13 @@
 #include <QPixmap>
 
 // The tool's cursor becomes the window's pointer; a cursor file that cannot
-// be read leaves the pointer as it was.
+// be read gives the standard arrow, never the symbol of another tool.
 void Moxten::useCursor(const QString& fileName) {
   const std::optional<CursorFile> cursor = readCursorFile(dataPath(fileName));
-  if (!cursor) return;
+  if (!cursor) {
+    unsetCursor();
+    return;
+  }
   setCursor(QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y()));
 }
 
@@ -28,12 +31,17 @@ void Moxten::sbox_Click() {
 }
 
 // Pins the pointer to the anchor's vertical or horizontal line while the lock
-// is on; the first move after a left press only switches the lock on.
+// is on; the first move after a left press only switches the lock on. With
+// both items marked the horizontal line wins: y is pinned and x follows. The
+// pointer is moved once, and only when it is not on the line already, since
+// a move of the pointer comes back as a mouse move.
 void Moxten::Field_MouseMove() {
   cursorPos = platform_.pointerPos();
   if (mouseLockOn == flagTrue) {
-    if (xlock->isChecked()) platform_.setPointerPos(QPoint(lockAnchor.x(), cursorPos.y()));
-    if (ylock->isChecked()) platform_.setPointerPos(QPoint(cursorPos.x(), lockAnchor.y()));
+    QPoint pinned = cursorPos;
+    if (xlock->isChecked()) pinned = QPoint(lockAnchor.x(), cursorPos.y());
+    if (ylock->isChecked()) pinned = QPoint(cursorPos.x(), lockAnchor.y());
+    if (pinned != cursorPos) platform_.setPointerPos(pinned);
   }
   if (mouseLockArmed == flagTrue) {
     mouseLockOn = flagTrue;

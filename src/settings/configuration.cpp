@@ -1,5 +1,6 @@
 #include "settings/configuration.h"
 
+#include "app/controls.h"
 #include "app/platform.h"
 #include "files/savedfile.h"
 #include "model/numbers.h"
@@ -23,9 +24,7 @@ Control* place(Control* control, const char* name, int left, int top, int width,
 }
 
 QComboBox* colorList(QWidget* parent) {
-  auto* list = new QComboBox(parent);
-  list->setEditable(true);
-  list->setInsertPolicy(QComboBox::NoInsert);
+  auto* list = new DropDownBox(parent);
   list->addItems(colorNames());
   list->setCurrentIndex(-1);
   list->setEditText(QStringLiteral("Color"));

@@ -186,6 +186,40 @@ class AnimationTest : public QObject {
     QCOMPARE(w.ballPositions.last(), QPoint(-14, -14));  // no receiver: the top-left corner
   }
 
+  void ballStaysWithoutAQuarterbackOrReceiverInRange() {
+    AnimationWindow w;
+    w.player(1, Offence, vbRed, {{100, 300}, {100, 200}});
+    w.player(2, Offence, vbBlue, {{200, 300}, {200, 100}});
+    w->PassingPlay->setChecked(true);
+    w->football->move(50, 60);
+    w->Quarterback->setEditText(QStringLiteral("-3"));
+    w->intended->setEditText(QStringLiteral("2"));
+    w->animatePlay();
+    QCOMPARE(w.ballPositions, QList<QPoint>(80, QPoint(50, 60)));
+    // A quarterback in range carries the ball; a receiver outside takes no pass.
+    w.ballPositions.clear();
+    w->Quarterback->setEditText(QStringLiteral("1"));
+    w->intended->setEditText(QStringLiteral("101"));
+    w->animatePlay();
+    QCOMPARE(w.ballPositions[0], ballCorner(100, 300));
+    QCOMPARE(w.ballPositions.mid(59), QList<QPoint>(21, ballCorner(100, 205)));
+  }
+
+  // Positions a file can hold, far outside the Field: the player and the ball
+  // still move from start to end, through the middle.
+  void farPositionsMoveTheRightWay() {
+    AnimationWindow w;
+    w.player(1, Defence, vbRed, {{-2000000000, 100}, {2000000000, 100}});
+    w.player(2, Offence, vbBlue, {{-2000000000, 300}, {-2000000000, 400}});
+    w->Quarterback->setEditText(QStringLiteral("1"));
+    w->intended->setEditText(QStringLiteral("2"));
+    w->animatePlay();
+    QCOMPARE(w.pixelAt(10, 7, 107), vbRed);  // frame 10: half way, at x = 0
+    // Half way through the flight from corner (1999999986, 86) to (-2000000014, 386).
+    QCOMPARE(w.ballPositions[69], QPoint(-14, 236));
+    QCOMPARE(StepSegment::between(2000000000, 0, -2000000000, 0).at(1).x(), 1800000000.0);
+  }
+
   void fractionalQuarterbackStartsTheBallButIsNotFollowed() {
     AnimationWindow w;
     w.player(1, Offence, vbRed, {{100, 300}, {100, 200}});
@@ -208,9 +242,7 @@ class AnimationTest : public QObject {
       w.ballPositions.clear();
       w->football->move(5, 6);
       w->animatePlay();
-      QCOMPARE(w.ballPositions[0], QPoint(5, 6));
-      QCOMPARE(w.ballPositions[59], QPoint(5, 6));
-      QCOMPARE(w.ballPositions.last(), QPoint(-14, -14));
+      QCOMPARE(w.ballPositions, QList<QPoint>(80, QPoint(5, 6)));
     }
   }
 

@@ -136,6 +136,30 @@ class WindowTest : public QObject {
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());
   }
 
+  void accessKeysOpenMenusAndMoveBetweenButtons() {
+    TestWindow w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QCOMPARE(w->AnimateButton->text(), QStringLiteral("&Animate"));
+    QCOMPARE(w->motion->text(), QStringLiteral("&Motion"));
+    const QList<QPair<Qt::Key, QMenu*>> menus = {{Qt::Key_A, w->Animatation}, {Qt::Key_M, w->mouse}};
+    for (const auto& [key, menu] : menus) {
+      QTest::keyClick(w.window.get(), key, Qt::AltModifier);
+      QTRY_VERIFY(menu->isVisible());
+      menu->close();
+      QTRY_VERIFY(!menu->isVisible());
+    }
+    QCOMPARE(w->LoadPlay->shortcut(), QKeySequence(QStringLiteral("Alt+L")));
+    w->motion_Click();  // "C&reate Path" and "&Reset" both show Alt+R
+    QTest::keyClick(w.window.get(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(w->Path->hasFocus() || w->ResetButton->hasFocus());
+    QWidget* first = QApplication::focusWidget();
+    QTest::keyClick(w.window.get(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::focusWidget() != first);
+    QVERIFY(w->Path->hasFocus() || w->ResetButton->hasFocus());
+    QVERIFY(w.platform.messages.isEmpty());
+  }
+
   void fieldShowsItsMarksAfterStartUp() {
     TestWindow w;
     QCOMPARE(w.pixel(40, 1), yellow);
@@ -183,16 +207,19 @@ class WindowTest : public QObject {
 
   void splashOpensTheMainWindowOnTheSecondTick() {
     FakePlatform platform;
-    Moxten window(platform);
-    frmSplash splash(&window);
+    std::unique_ptr<Moxten> window;
+    frmSplash splash([&] {
+      window = std::make_unique<Moxten>(platform);
+      window->show();
+    });
     QVERIFY(splash.Timer1.isActive());
     QCOMPARE(splash.Timer1.interval(), 1000);
     splash.show();
     splash.Timer1_Timer();
-    QVERIFY(!window.isVisible());
+    QVERIFY(!window);  // not even loaded: the settings and play list are read later
     QVERIFY(splash.isVisible());
     splash.Timer1_Timer();
-    QVERIFY(window.isVisible());
+    QVERIFY(window && window->isVisible());
     QVERIFY(!splash.isVisible());
     QVERIFY(!splash.Timer1.isActive());
   }

@@ -5,7 +5,10 @@
 #include "support/window.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QComboBox>
+#include <QDataStream>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -35,6 +38,25 @@ void startPath(TestWindow& w, const QString& player, const QString& count, const
   w->movements->setEditText(count);
   w->colorbox->setEditText(color);
   QTest::mouseClick(w->Path, Qt::LeftButton);
+}
+
+// A Windows cursor holding a PNG picture of the given size, transparent but
+// for a black first row, with the hot spot in its directory entry.
+QByteArray cursorBytes(int width, int height, QPoint hotSpot) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  for (int x = 0; x < width; ++x) picture.setPixelColor(x, 0, Qt::black);
+  QByteArray png;
+  QBuffer pngBuffer(&png);
+  pngBuffer.open(QIODevice::WriteOnly);
+  picture.save(&pngBuffer, "PNG");
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out << quint16(0) << quint16(2) << quint16(1);
+  out << quint8(width & 0xFF) << quint8(height & 0xFF) << quint8(0) << quint8(0) << quint16(hotSpot.x())
+      << quint16(hotSpot.y()) << quint32(png.size()) << quint32(22);
+  return bytes + png;
 }
 
 }  // namespace
@@ -113,14 +135,32 @@ class EditorTest : public QObject {
     QVERIFY(!readCursorFile(QByteArray(22, '\0')));
   }
 
-  void unreadableCursorKeepsThePointer() {
+  void cursorsThePointerCannotShowGiveTheArrow() {
+    const std::optional<CursorFile> cursor = readCursorFile(cursorBytes(32, 24, QPoint(7, 9)));
+    QVERIFY(cursor);
+    QCOMPARE(cursor->hotSpot, QPoint(7, 9));
+    QCOMPARE(cursor->image.size(), QSize(32, 24));
+    QCOMPARE(cursor->image.pixelColor(5, 0), QColor(Qt::black));
+    QCOMPARE(cursor->image.pixelColor(5, 1).alpha(), 0);
+    QVERIFY(readCursorFile(cursorBytes(256, 256, QPoint(255, 255))));
+    QVERIFY(!readCursorFile(cursorBytes(32, 24, QPoint(32, 3))));
+    QVERIFY(!readCursorFile(cursorBytes(32, 24, QPoint(3, 24))));
+    QVERIFY(!readCursorFile(cursorBytes(300, 40, QPoint(0, 0))));
+    QVERIFY(!readCursorFile(cursorBytes(40, 2100, QPoint(0, 0))));
+
     TestWindow w;
-    w->sbox_Click();
-    const QPixmap squarePointer = w->cursor().pixmap();
-    writeBytes(w.platform.dataFile(QStringLiteral("x.cur")), QByteArray());
+    const QString xCursor = w.platform.dataFile(QStringLiteral("x.cur"));
+    for (const QByteArray& refused : {QByteArray(), cursorBytes(32, 24, QPoint(40, 3))}) {
+      w->sbox_Click();
+      QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
+      writeBytes(xCursor, refused);
+      w->XBox_MouseUp();
+      QCOMPARE(w->editMode, std::int16_t(PlaceDefence));
+      QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+    }
+    writeBytes(xCursor, cursorBytes(32, 24, QPoint(7, 9)));
     w->XBox_MouseUp();
-    QCOMPARE(w->editMode, std::int16_t(PlaceDefence));
-    QCOMPARE(w->cursor().pixmap().toImage(), squarePointer.toImage());
+    QCOMPARE(w->cursor().hotSpot(), QPoint(7, 9));
   }
 
   void hundredPlayersAtMost() {
@@ -269,6 +309,33 @@ class EditorTest : public QObject {
     QCOMPARE(w.pixel(200, 115), vbBlack);
   }
 
+  // Typed as a user types, key by key, and confirmed with Enter.
+  void typedBoxTextsStayExactlyAsTyped() {
+    TestWindow w;
+    w->obox_Click();
+    for (int i = 0; i < 12; ++i) w.click(QPoint(40 + 40 * i, 300));
+    w->motion_Click();
+    const auto type = [](QComboBox* box, const QString& text) {
+      box->lineEdit()->clear();
+      QTest::keyClicks(box->lineEdit(), text);
+      QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+      QCOMPARE(box->currentText(), text);
+    };
+    type(w->PlayerN, QStringLiteral(" 1"));
+    type(w->movements, QStringLiteral("1"));
+    type(w->colorbox, QStringLiteral("vbred"));
+    QTest::mouseClick(w->Path, Qt::LeftButton);
+    w.click(QPoint(55, 500));
+    QCOMPARE(step(w.window.get(), 1, 1), QPoint(55, 500));
+    QCOMPARE(step(w.window.get(), 10, 1), QPoint(0, 0));
+    QCOMPARE(w->players[1].color, vbBlack);
+    QCOMPARE(w.pixel(55, 420), vbBlack);
+    w->Quarterback_DropDown();
+    type(w->Quarterback, QStringLiteral(" 1"));
+    w->configuration->lineColor->addItem(QStringLiteral("vbRed"));
+    type(w->configuration->lineColor, QStringLiteral("vbr"));
+  }
+
   void pathInputOutsideTheArraysIsRefused() {
     TestWindow w;
     w->obox_Click();
@@ -361,11 +428,13 @@ class EditorTest : public QObject {
     w->ylock->trigger();
     w.platform.pointerMoves.clear();
     w.platform.pointer = QPoint(333, 344);
-    w->Field_MouseMove();  // both marked: y pinned, x follows
-    QCOMPARE(w.platform.pointerMoves, (QList<QPoint>{{250, 344}, {333, 260}}));
-    QCOMPARE(w.platform.pointer, QPoint(333, 260));
+    w->Field_MouseMove();  // both marked: y pinned, x follows, in one move
+    QCOMPARE(w.platform.pointerMoves, (QList<QPoint>{{333, 260}}));
+    w->Field_MouseMove();  // already on the line: the pointer stays
+    QCOMPARE(w.platform.pointerMoves, (QList<QPoint>{{333, 260}}));
     w->xlock->trigger();
     w.platform.pointerMoves.clear();
+    w.platform.pointer = QPoint(333, 270);
     w->Field_MouseMove();
     QCOMPARE(w.platform.pointerMoves, (QList<QPoint>{{333, 260}}));
     // "C&reate Path" clears both marks.
