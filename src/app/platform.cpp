@@ -11,8 +11,10 @@
 #include <QTimer>
 
 Answer DesktopPlatform::ask(QWidget* parent, const Message& message) {
-  QMessageBox box(message.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  message.title, message.text, QMessageBox::NoButton, parent);
+  const QMessageBox::Icon icon = message.icon == Icon::Critical  ? QMessageBox::Critical
+                                 : message.icon == Icon::Warning ? QMessageBox::Warning
+                                                                 : QMessageBox::NoIcon;
+  QMessageBox box(icon, message.title, message.text, QMessageBox::NoButton, parent);
   switch (message.buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);

@@ -10,7 +10,7 @@ class QWidget;
 // The main window gets one at construction; tests give it a fake.
 
 enum class Buttons { Ok, OkCancel, YesNo };
-enum class Icon { None, Critical };
+enum class Icon { None, Warning, Critical };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct Message {

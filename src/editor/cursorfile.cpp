@@ -1,7 +1,8 @@
 #include "editor/cursorfile.h"
 
+#include "files/regularfile.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -36,7 +37,7 @@ std::optional<CursorFile> readCursorFile(const QByteArray& bytes) {
 }
 
 std::optional<CursorFile> readCursorFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return readCursorFile(file.readAll());
+  const std::optional<FileBytes> file = readRegularFile(path);
+  if (!file || !file->whole) return std::nullopt;
+  return readCursorFile(file->bytes);
 }

@@ -1,5 +1,7 @@
 #include "files/fieldreader.h"
 
+#include "files/regularfile.h"
+
 #include <QIODevice>
 
 namespace {
@@ -8,7 +10,7 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-bool FieldReader::atEnd() const { return device_.atEnd(); }
+bool FieldReader::atEnd() const { return cut_ || device_.atEnd(); }
 
 bool FieldReader::peek(char& c) const { return device_.peek(&c, 1) == 1; }
 
@@ -30,7 +32,14 @@ void FieldReader::skipToFieldEnd() {
   }
 }
 
+std::optional<QString> FieldReader::finished(const QByteArray& bytes) {
+  if (bytes.size() > maxFieldBytes) cut_ = true;
+  if (cut_) return std::nullopt;
+  return QString::fromLocal8Bit(bytes);
+}
+
 std::optional<QString> FieldReader::textField() {
+  if (cut_) return std::nullopt;
   skipBlanks();
   char c;
   if (!peek(c)) return std::nullopt;
@@ -47,8 +56,9 @@ std::optional<QString> FieldReader::textField() {
         break;
       }
       bytes += c;
+      if (bytes.size() > maxFieldBytes) break;
     }
-    return QString::fromLocal8Bit(bytes);
+    return finished(bytes);
   }
   while (device_.getChar(&c)) {
     if (c == ',') break;
@@ -57,6 +67,7 @@ std::optional<QString> FieldReader::textField() {
       break;
     }
     bytes += c;
+    if (bytes.size() > maxFieldBytes) break;
   }
-  return QString::fromLocal8Bit(bytes);
+  return finished(bytes);
 }

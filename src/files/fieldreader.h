@@ -8,8 +8,9 @@ class QIODevice;
 
 // Reads comma-separated fields: a comma or a line end (CR LF, LF or CR)
 // closes a field, blanks before a field are skipped, and a field in double
-// quotes is read without them. The play file, the play list and the settings
-// file are all read with it.
+// quotes is read without them. A field longer than maxFieldBytes ends the
+// reading: the reader answers no more fields. The play file, the play list
+// and the settings file are all read with it.
 class FieldReader {
  public:
   explicit FieldReader(QIODevice& device) : device_(device) {}
@@ -24,6 +25,8 @@ class FieldReader {
   void skipBlanks();
   void finishLine(char lineEnd);
   void skipToFieldEnd();
+  std::optional<QString> finished(const QByteArray& bytes);
 
   QIODevice& device_;
+  bool cut_ = false;
 };

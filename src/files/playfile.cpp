@@ -1,10 +1,11 @@
 #include "files/playfile.h"
 
 #include "files/fieldreader.h"
+#include "files/regularfile.h"
 #include "files/savedfile.h"
 #include "model/numbers.h"
 
-#include <QFile>
+#include <QBuffer>
 
 #include <algorithm>
 #include <type_traits>
@@ -45,51 +46,59 @@ class PlayReader {
  private:
   bool readBlock(Play& play, int player);
   bool skipField() { return fields_.textField().has_value(); }
+  // A field that is not a number reads as 0; under Strict it ends the
+  // reading when it must be a number.
+  std::optional<double> numberField(bool mustBeNumber);
   template <typename Int>
-  bool numberField(Int& value);
+  bool wholeField(Int& value);
 
   FieldReader fields_;
   bool strict_;
 };
 
-// A number field: under Strict a field that is not a number, or does not fit,
-// ends the reading; under Lenient it reads as 0.
-template <typename Int>
-bool PlayReader::numberField(Int& value) {
+std::optional<double> PlayReader::numberField(bool mustBeNumber) {
   const std::optional<QString> field = fields_.textField();
-  if (!field) return false;
+  if (!field) return std::nullopt;
   const std::optional<double> number = leadingNumber(*field);
+  if (!number && mustBeNumber && strict_) return std::nullopt;
+  return number.value_or(0);
+}
+
+// A count, kind or coordinate: under Strict a field that is not a number, or
+// does not fit, ends the reading; under Lenient it reads as 0.
+template <typename Int>
+bool PlayReader::wholeField(Int& value) {
+  const std::optional<double> number = numberField(true);
+  if (!number) return false;
   std::optional<Int> whole;
-  if (number) {
-    if constexpr (std::is_same_v<Int, std::int16_t>)
-      whole = toInt16(*number);
-    else
-      whole = toInt32(*number);
-  }
+  if constexpr (std::is_same_v<Int, std::int16_t>)
+    whole = toInt16(*number);
+  else
+    whole = toInt32(*number);
   if (!whole && strict_) return false;
   value = whole.value_or(0);
   return true;
 }
 
 PlayReader::Outcome PlayReader::readPlay(Play& play) {
-  std::int16_t count = 0;
-  if (!numberField(count)) return Outcome::NoCount;
-  if (count < 0 || count > maxPlayers) {
-    if (strict_) return Outcome::NoCount;
-    count = std::clamp<std::int16_t>(count, 0, maxPlayers);
-  }
+  // Under Lenient the blocks of players beyond the arrays are not stored,
+  // however many the count says.
+  const std::optional<double> count = numberField(true);
+  if (!count) return Outcome::NoCount;
+  const double rounded = roundHalfEven(*count);
+  if ((rounded < 0 || rounded > maxPlayers) && strict_) return Outcome::NoCount;
   play.clearPositions();
-  play.playerCount = count;
-  for (int i = 1; i <= count; ++i)
+  play.playerCount = std::int16_t(std::clamp<double>(rounded, 0, maxPlayers));
+  for (int i = 1; i <= play.playerCount; ++i)
     if (!readBlock(play, i)) return Outcome::Stopped;
   return Outcome::Complete;
 }
 
 bool PlayReader::readBlock(Play& play, int i) {
   PlayerRecord& player = play.players[i];
-  if (!skipField() || !skipField() || !numberField(player.kind)) return false;
+  if (!skipField() || !skipField() || !wholeField(player.kind)) return false;
   std::int32_t x = 0, y = 0;
-  if (!skipField() || !numberField(x) || !numberField(y)) return false;
+  if (!skipField() || !wholeField(x) || !wholeField(y)) return false;
   player.x = x;
   player.y = y;
   play.moves[i][0].x = x;
@@ -99,15 +108,16 @@ bool PlayReader::readBlock(Play& play, int i) {
     if (!stepField) return false;
     if (*stepField == QStringLiteral("END")) return true;
     const std::optional<std::int16_t> step = toInt16(readNumber(*stepField));
-    std::int32_t stepX = 0, stepY = 0, color = 0;
-    if (!numberField(stepX) || !numberField(stepY) || !numberField(color)) return false;
-    if (!step || *step < 0 || *step > maxStep) {
-      if (strict_) return false;
-      continue;
-    }
+    std::int32_t stepX = 0, stepY = 0;
+    if (!wholeField(stepX) || !wholeField(stepY)) return false;
+    const std::optional<double> color = numberField(false);
+    if (!color) return false;
+    const bool inArrays = step && *step >= 0 && *step <= maxStep;
+    if (!inArrays && strict_) return false;
+    player.color = static_cast<std::uint32_t>(toInt32(*color).value_or(0));
+    if (!inArrays) continue;
     play.moves[i][*step].x = stepX;
     play.moves[i][*step].y = stepY;
-    player.color = static_cast<std::uint32_t>(color);
   }
   return true;
 }
@@ -124,9 +134,11 @@ bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play) {
 }
 
 bool readPlayFile(const QString& path, ReadPolicy policy, Play& play) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  return readPlayFile(file, policy, play);
+  std::optional<FileBytes> file = readRegularFile(path);
+  if (!file || (!file->whole && policy == ReadPolicy::Strict)) return false;
+  QBuffer buffer(&file->bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return readPlayFile(buffer, policy, play);
 }
 
 namespace {

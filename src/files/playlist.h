@@ -3,6 +3,10 @@
 #include <QList>
 #include <QString>
 
+#include "model/playstate.h"
+
+#include <optional>
+
 class QIODevice;
 
 struct PlayListEntry {
@@ -10,11 +14,29 @@ struct PlayListEntry {
   QString file;
 };
 
-// The entries of a play list file, at most 100; an entry cut short by the end
-// of the file is not one.
-QList<PlayListEntry> readPlayList(QIODevice& device);
+// The longest title or path of a play list entry.
+inline constexpr qsizetype maxPlayListText = 4 * 1024;
 
-// Appends "title,path" and a line end to the play list file.
+// The entries of a play list file, at most the given number. The reading
+// stops at the first bad record: one cut short by the end of the file, or
+// whose title or path is longer than maxPlayListText.
+QList<PlayListEntry> readPlayList(QIODevice& device, qsizetype most = maxPlayListEntries);
+
+// The entries of the play list file; nothing when it is missing, not a
+// regular file or larger than the program reads.
+std::optional<QList<PlayListEntry>> readPlayList(const QString& listPath, qsizetype most = maxPlayListEntries);
+
+// Why the play list could not hold this path and its title as an entry that
+// reads back the same ("a file name or folder with a comma in it"); empty
+// when it can.
+QString playListRefusal(const QString& path);
+
+// The play list line of an entry: "title,path" and a line end.
+QByteArray playListLine(const QString& title, const QString& playPath);
+
+// Appends "title,path" and a line end to the play list file, after a line end
+// of its own when the file does not end with one. Either the whole line
+// reaches the disk or the file is cut back to what it held.
 bool appendPlayListLine(const QString& listPath, const QString& title, const QString& playPath);
 
 // The file-name part of a path, after its last separator ("\" or "/").

@@ -9,8 +9,11 @@
 #include "settings/configuration.h"
 
 #include <QCheckBox>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -18,27 +21,40 @@ const QString playFilter = QStringLiteral("Moxten Files (*.ply)|*.ply|");
 
 }  // namespace
 
+namespace {
+
+bool holdsTitle(const QList<PlayListEntry>& entries, const QString& title) {
+  return std::any_of(entries.begin(), entries.end(), [&title](const PlayListEntry& entry) {
+    return entry.name.compare(title, Qt::CaseInsensitive) == 0;
+  });
+}
+
+}  // namespace
+
 void Moxten::save_Click() {
   const QString chosen =
       platform_.saveFileName(this, {QStringLiteral("Save Play...."), playFilter, QStringLiteral("ply"), playFileName});
   if (chosen.isEmpty()) return;
-  if (chosen.contains(u',')) {
-    refuse(QStringLiteral("The play cannot be saved as ") + chosen +
-           QStringLiteral(" because the play list cannot hold a file name or folder with a comma in it."));
+  const QString title = playTitle(chosen);
+  if (const QString reason = playListRefusal(chosen); !reason.isEmpty()) {
+    refuse(QStringLiteral("The play cannot be saved as ") + chosen + QStringLiteral(" because the play list cannot hold ") +
+           reason + u'.');
     return;
   }
   loadPlayList();
-  const QString title = playTitle(chosen);
   bool listed = false;
-  for (int k = 1; k <= playListCount; ++k) {
-    if (playListNames[k].compare(title, Qt::CaseInsensitive) != 0) continue;
-    listed = true;
-    if (ask({QStringLiteral("Overwrite File?"), QStringLiteral("File"), Buttons::YesNo}) == Answer::No) {
-      isSaved = flagFalse;
-      return;
-    }
-    break;
+  for (int k = 1; k <= playListCount && !listed; ++k)
+    listed = playListNames[k].compare(title, Qt::CaseInsensitive) == 0;
+  // A file that exists is replaced only after the same question, listed or not.
+  if ((listed || QFileInfo::exists(chosen)) &&
+      ask({QStringLiteral("Overwrite File?"), QStringLiteral("File"), Buttons::YesNo}) == Answer::No) {
+    isSaved = flagFalse;
+    return;
   }
+  const QString listPath = dataPath(QStringLiteral("plays.ini"));
+  // The members hold the first entries only: a title further down is listed too.
+  if (!listed && playListCount == maxPlayListEntries)
+    listed = holdsTitle(readPlayList(listPath, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>()), title);
   if (configuration->syncValue() == 1) synchronizePaths(*this);
   if (!writePlayFile(chosen, *this)) {
     refuse(QStringLiteral("The play could not be written to ") + chosen + u'.');
@@ -47,7 +63,10 @@ void Moxten::save_Click() {
   isSaved = flagTrue;
   playFileName = chosen;
   setCaption();
-  if (!listed) appendPlayListLine(dataPath(QStringLiteral("plays.ini")), title, chosen);
+  if (!listed && !appendPlayListLine(listPath, title, chosen))
+    ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but it could not be added to the play list ") +
+             listPath + u'.',
+         appTitle, Buttons::Ok, Icon::Warning});
 }
 
 void Moxten::Open_Click() {
@@ -105,19 +124,18 @@ void Moxten::drawPlay() {
 }
 
 void Moxten::loadPlayList() {
-  QFile file(dataPath(QStringLiteral("plays.ini")));
-  if (!file.open(QIODevice::ReadOnly)) {
+  const std::optional<QList<PlayListEntry>> entries = readPlayList(dataPath(QStringLiteral("plays.ini")));
+  if (!entries) {
     plays->replaceItems({});
     return;
   }
-  const QList<PlayListEntry> entries = readPlayList(file);
   QStringList names;
-  for (qsizetype n = 0; n < entries.size(); ++n) {
-    playListNames[n + 1] = entries[n].name;
-    playListFiles[n + 1] = entries[n].file;
-    names << entries[n].name;
+  for (qsizetype n = 0; n < entries->size(); ++n) {
+    playListNames[n + 1] = (*entries)[n].name;
+    playListFiles[n + 1] = (*entries)[n].file;
+    names << (*entries)[n].name;
   }
-  playListCount = std::int16_t(entries.size());
+  playListCount = std::int16_t(entries->size());
   plays->replaceItems(names);
 }
 

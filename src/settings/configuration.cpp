@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/platform.h"
+#include "files/regularfile.h"
 #include "files/savedfile.h"
 #include "model/numbers.h"
 #include "settings/colors.h"
@@ -9,7 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
+#include <QBuffer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,10 +83,12 @@ void Configuration::setControls(const Settings& settings) {
 }
 
 void Configuration::loadSettings() {
-  QFile file(settingsPath_);
-  if (!file.open(QIODevice::ReadOnly)) return;
+  std::optional<FileBytes> file = readRegularFile(settingsPath_);
+  if (!file || !file->whole) return;
+  QBuffer buffer(&file->bytes);
+  buffer.open(QIODevice::ReadOnly);
   Settings settings = current();
-  readSettings(file, settings);
+  readSettings(buffer, settings);
   setControls(settings);
 }
 
@@ -96,7 +99,15 @@ void Configuration::Apply_Click() {
                          Icon::Critical});
     return;
   }
-  if (!replaceFile(settingsPath_, settingsFileText(current()))) {
+  const Settings settings = current();
+  for (const QString& text : {settings.speed, settings.line, settings.offence, settings.deffence}) {
+    if (!canHoldSetting(text)) {
+      platform_.ask(this, {QStringLiteral("The settings cannot hold a comma, a double quote, a line end or a leading blank: ") + text,
+                           QStringLiteral("Moxten"), Buttons::Ok, Icon::Critical});
+      return;
+    }
+  }
+  if (!replaceFile(settingsPath_, settingsFileText(settings))) {
     platform_.ask(this, {QStringLiteral("The settings could not be written to ") + settingsPath_ + u'.', QStringLiteral("Moxten"),
                          Buttons::Ok, Icon::Critical});
     return;

@@ -25,6 +25,11 @@ void readSettings(QIODevice& device, Settings& settings) {
   }
 }
 
+bool canHoldSetting(const QString& text) {
+  return !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r') &&
+         !text.startsWith(u' ') && !text.startsWith(u'\t');
+}
+
 QByteArray settingsFileText(const Settings& settings) {
   const QString text = QStringLiteral("speed, ") + settings.speed + QStringLiteral("\r\n") +  //
                        QStringLiteral("line, ") + settings.line + QStringLiteral("\r\n") +    //

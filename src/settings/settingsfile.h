@@ -20,5 +20,10 @@ struct Settings {
 // the first record that cannot be read or taken; what was read stays.
 void readSettings(QIODevice& device, Settings& settings);
 
+// Whether a setting's text reads back as it was written: the reader splits
+// fields at commas and line ends, takes a double quote as a quote and skips
+// the blanks before a field.
+bool canHoldSetting(const QString& text);
+
 // The five lines that Apply writes.
 QByteArray settingsFileText(const Settings& settings);

@@ -7,7 +7,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -128,14 +131,86 @@ class FileCommandsTest : public QObject {
     QVERIFY(!QFile::exists(w.playList()));
   }
 
-  void namesWithACommaAreRefused() {
+  // Names the play list could not hold are refused before anything is
+  // written, with the same kind of message as a comma.
+  void namesThePlayListCannotHoldAreRefused() {
     PlayWindow w;
-    const QString path = w.file(QStringLiteral("left,right.ply"));
-    w.platform.answers << Answer::Ok;
+    QDir(w.platform.folder.path()).mkdir(QStringLiteral("line\nend"));
+    const QStringList refused = {w.file(QStringLiteral("left,right.ply")), w.file(QStringLiteral("\"quoted.ply")),
+                                 w.file(QStringLiteral(" blank.ply")), w.file(QStringLiteral("line\nend/a.ply")),
+                                 w.file(QStringLiteral("cr\rname.ply")), QStringLiteral(" relative/a.ply"),
+                                 w.file(QString(4097, u'n'))};
+    for (const QString& path : refused) {
+      w.platform.messages.clear();
+      w.platform.answers << Answer::Ok;
+      w.saveAs(path);
+      QCOMPARE(w.platform.messages.size(), 1);
+      QCOMPARE(w.platform.messages[0].icon, Icon::Critical);
+      QVERIFY(w.platform.messages[0].text.startsWith("The play cannot be saved as " + path +
+                                                     " because the play list cannot hold "));
+      QVERIFY(!QFile::exists(path));
+      QCOMPARE(w->isSaved, flagFalse);
+    }
+    QVERIFY(w.platform.messages[0].text.endsWith(QStringLiteral("a name longer than 4096 characters.")));
+    QVERIFY(!QFile::exists(w.playList()));
+    w.saveAs(w.file(QStringLiteral("inner \"quote.ply")));  // only a leading quote or blank is refused
+    QCOMPARE(w->isSaved, flagTrue);
+  }
+
+  // An existing file is replaced only after the question, listed or not, and
+  // a title listed beyond the hundredth entry is not listed twice.
+  void existingFilesAreReplacedOnlyAfterTheQuestion() {
+    PlayWindow w;
+    const QString path = w.file(QStringLiteral("other.ply"));
+    writeBytes(path, "someone else's file");
+    w.platform.answers << Answer::No;
     w.saveAs(path);
-    QCOMPARE(w.platform.messages.size(), 1);
-    QVERIFY(!QFile::exists(path));
+    QCOMPARE(w.platform.texts(), QStringList{"Overwrite File?"});
+    QCOMPARE(w.platform.messages[0].title, QStringLiteral("File"));
     QCOMPARE(w->isSaved, flagFalse);
+    QCOMPARE(readBytes(path), QByteArray("someone else's file"));
+    QVERIFY(!QFile::exists(w.playList()));
+
+    QByteArray list;
+    for (int i = 1; i <= 100; ++i) list += "p" + QByteArray::number(i) + ".ply,/x/p.ply\r\n";
+    list += "other.ply," + path.toLocal8Bit() + "\r\n";
+    writeBytes(w.playList(), list);
+    w.platform.answers << Answer::Yes;
+    w.saveAs(path);
+    QCOMPARE(w.platform.texts(), (QStringList{"Overwrite File?", "Overwrite File?"}));
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(readBytes(path), onePlayerText);
+    QCOMPARE(readBytes(w.playList()), list);
+  }
+
+  // Devices, FIFOs and folders are refused at once, as any unreadable file.
+  void specialFilesAreRefusedAtOnce() {
+    TestWindow w;
+    const QString fifo = w.platform.folder.filePath(QStringLiteral("fifo.ply"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, w.platform.folder.path()}) {
+      w.platform.messages.clear();
+      w.platform.fileAnswers << path;
+      w.platform.answers << Answer::Ok;
+      w->Open_Click();
+      QCOMPARE(w.platform.texts(), QStringList{"The play could not be read from " + path + '.'});
+      QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    }
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "zero.ply,/dev/zero\r\n");
+    w->loadPlayList();
+    w->plays->setEditText(QStringLiteral("zero.ply"));
+    w.platform.messages.clear();
+    w.platform.answers << Answer::Ok;
+    w->LoadPlay_Click();
+    QCOMPARE(w.platform.texts(), QStringList{"The play could not be read from /dev/zero."});
+
+    // A play list and settings file that are FIFOs are missing at start-up.
+    QFile::remove(w.platform.dataFile(QStringLiteral("plays.ini")));
+    for (const char* name : {"plays.ini", "config.ini"})
+      QCOMPARE(mkfifo(QFile::encodeName(w.platform.dataFile(QLatin1String(name))).constData(), 0600), 0);
+    w.open();
+    QCOMPARE(w->plays->count(), 0);
+    QCOMPARE(w->configuration->Speed->text(), QStringLiteral("20"));
   }
 
   void synchronizedSaveEvensOutThePathsInMemory() {

@@ -1,9 +1,14 @@
 #include "files/fieldreader.h"
 #include "files/playfile.h"
+#include "editor/cursorfile.h"
 #include "files/playlist.h"
+#include "files/regularfile.h"
 #include "support/fakeplatform.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -189,12 +194,26 @@ class PlayFileTest : public QObject {
   }
 
   void stepsOutsideThePathAreSkippedOrRefused() {
-    const QByteArray text = "1\nplayer,1,1\ncoord,5,6\n99,1,1,255\n-1,2,2,255\n1,7,8,255\nEND\n";
+    const QByteArray text = "1\nplayer,1,1\ncoord,5,6\n1,7,8,255\n99,1,1,16711680\nEND\n";
     Play lenient;
     QVERIFY(read(text, ReadPolicy::Lenient, lenient));
     QCOMPARE(lenient.moves[1][1].x, 7);
+    QCOMPARE(lenient.players[1].color, 16711680u);  // only the store outside the arrays is skipped
     Play strict;
     QVERIFY(!read(text, ReadPolicy::Strict, strict));
+    QCOMPARE(strict.players[1].color, 255u);
+  }
+
+  // A colour that is not a number reads as 0 under both policies, so that
+  // Reset reads every file that Open reads.
+  void colourFieldsThatAreNotNumbersReadAsBlack() {
+    for (const ReadPolicy policy : {ReadPolicy::Strict, ReadPolicy::Lenient}) {
+      Play play;
+      play.players[1].color = 255;
+      QVERIFY(read("1\nplayer,1,1\ncoord,5,6\n0,5,6,red\n1,7,8,red\nEND\n", policy, play));
+      QCOMPARE(play.players[1].color, 0u);
+      QCOMPARE(play.moves[1][1].y, 8);
+    }
   }
 
   void countsAboveAHundredNeverPassTheArrays() {
@@ -206,6 +225,13 @@ class PlayFileTest : public QObject {
     Play strict;
     QVERIFY(!read(text, ReadPolicy::Strict, strict));
     QVERIFY(strict.playerCount <= 100);
+    for (const QByteArray& count : {QByteArray("101"), QByteArray("70000"), QByteArray("1e12")}) {
+      Play huge;
+      QVERIFY(read(count + "\r\n" + text.mid(5), ReadPolicy::Lenient, huge));
+      QCOMPARE(huge.playerCount, std::int16_t(100));
+      QCOMPARE(huge.players[100].x, 1);
+      QVERIFY(!read(count + "\r\n" + text.mid(5), ReadPolicy::Strict, huge));
+    }
     Play negative;
     QVERIFY(read("-4\r\n", ReadPolicy::Lenient, negative));
     QCOMPARE(negative.playerCount, std::int16_t(0));
@@ -270,6 +296,45 @@ class PlayFileTest : public QObject {
     QCOMPARE(playList("only-a-title\r\n").size(), 0);
     QCOMPARE(playList("a.ply,/a.ply\r\n\r\n").size(), 1);
     QCOMPARE(playList("").size(), 0);
+    // Titles and paths longer than 4 KiB are bad records: the reading stops there.
+    const QByteArray longest(4096, 't');
+    QCOMPARE(playList("a.ply,/a\r\n" + longest + ",/b\r\nc.ply,/c\r\n").size(), 3);
+    QCOMPARE(playList("a.ply,/a\r\n" + longest + "t,/b\r\nc.ply,/c\r\n").size(), 1);
+    QCOMPARE(playList("a.ply,/a\r\nb.ply,/" + longest + "\r\nc.ply,/c\r\n").size(), 1);
+  }
+
+  // Only regular files are read, at most 16 MiB of them, with fields of at
+  // most 64 KiB: a device, a FIFO or a huge file never hangs the program.
+  void readersTakeOnlyBoundedRegularFiles() {
+    FakePlatform platform;
+    const QString fifo = platform.folder.filePath(QStringLiteral("fifo"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Play play;
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, platform.folder.path()}) {
+      QVERIFY(!readPlayFile(path, ReadPolicy::Lenient, play));
+      QVERIFY(!readPlayList(path));
+      QVERIFY(!readCursorFile(path));
+    }
+    const QByteArray onePlayer = "1\r\nplayer,1, 3 \r\ncoord,40,50\r\nEND\r\n";
+    const QString huge = platform.folder.filePath(QStringLiteral("huge.ply"));
+    writeBytes(huge, onePlayer + QByteArray(maxFileBytes, ' '));
+    QVERIFY(!readPlayFile(huge, ReadPolicy::Strict, play));
+    QVERIFY(readPlayFile(huge, ReadPolicy::Lenient, play));
+    QCOMPARE(play.players[1].x, 40);
+    writeBytes(huge, "a.ply,/a\r\n" + QByteArray(maxFileBytes, '\n'));
+    QVERIFY(!readPlayList(huge));
+    writeBytes(huge, "a.ply,/a\r\n");
+    QCOMPARE(readPlayList(huge)->size(), 1);
+
+    const QByteArray longField(maxFieldBytes + 1, '7');
+    QVERIFY(!read("1\r\nplayer,1, 3 \r\ncoord," + longField + ",5\r\nEND\r\n", ReadPolicy::Strict, play));
+    QVERIFY(read("2\r\nplayer,1, 3 \r\ncoord,40,50\r\nEND\r\nplayer,2," + longField + "\r\ncoord,1,1\r\nEND\r\n",
+                 ReadPolicy::Lenient, play));
+    QCOMPARE(play.players[1].x, 40);
+    QCOMPARE(play.players[2].x, 0);
+    QCOMPARE(fields("a," + longField + ",b\r\n"), QStringList{"a"});
+    QCOMPARE(fields("a,\"" + longField + "\",b\r\n"), QStringList{"a"});
+    QCOMPARE(fields("a," + longField.chopped(1) + ",b\r\n").size(), 3);
   }
 
   void playTitleIsTheLastPartOfThePath() {
@@ -296,6 +361,15 @@ class PlayFileTest : public QObject {
     QVERIFY(appendPlayListLine(list, QStringLiteral("a.ply"), QStringLiteral("/p/a.ply")));
     QVERIFY(appendPlayListLine(list, QStringLiteral("b.ply"), QStringLiteral("/q/b.ply")));
     QCOMPARE(readBytes(list), QByteArray("a.ply,/p/a.ply\r\nb.ply,/q/b.ply\r\n"));
+    // A list cut in the middle of a line gets a line end before the next line.
+    writeBytes(list, "a.ply,/p/a.ply\r\nb.pl");
+    QVERIFY(appendPlayListLine(list, QStringLiteral("c.ply"), QStringLiteral("/c.ply")));
+    QVERIFY(appendPlayListLine(list, QStringLiteral("d.ply"), QStringLiteral("/d.ply")));
+    QCOMPARE(readBytes(list), QByteArray("a.ply,/p/a.ply\r\nb.pl,\r\nc.ply,/c.ply\r\nd.ply,/d.ply\r\n"));
+    writeBytes(list, "a.ply,/p/a.p");
+    QVERIFY(appendPlayListLine(list, QStringLiteral("c.ply"), QStringLiteral("/c.ply")));
+    QCOMPARE(readBytes(list), QByteArray("a.ply,/p/a.p\r\nc.ply,/c.ply\r\n"));
+    QCOMPARE(readPlayList(list)->last().name, QStringLiteral("c.ply"));
     QVERIFY(!appendPlayListLine(platform.folder.filePath(QStringLiteral("none/plays.ini")), QString(), QString()));
   }
 };

@@ -140,6 +140,35 @@ class SettingsTest : public QObject {
     QCOMPARE(platform.messages.size(), 5);
   }
 
+  // A text that would not read back as written is refused, and nothing is written.
+  void applyRefusesTextsTheFileCannotHold() {
+    FakePlatform platform;
+    const QString path = platform.dataFile(QStringLiteral("config.ini"));
+    writeBytes(path, builtInFile);
+    Configuration dialog(platform, path);
+    dialog.show();
+    dialog.Sync->setChecked(true);
+    const QList<QPair<QString, QString>> bad = {{"20", "red,blue"}, {"20", "say \"red\""}, {"20", "red\nsync, 2"},
+                                                {"20", "red\r"},    {"30,5", "vbRed"}, {" 20", "vbRed"}, {"20", "\tvbRed"}};
+    for (const auto& [speed, line] : bad) {
+      platform.messages.clear();
+      platform.answers << Answer::Ok;
+      dialog.Speed->setText(speed);
+      dialog.lineColor->setEditText(line);
+      dialog.Apply_Click();
+      QCOMPARE(platform.messages.size(), 1);
+      QCOMPARE(platform.messages[0].icon, Icon::Critical);
+      QVERIFY(platform.messages[0].text.startsWith(QStringLiteral("The settings cannot hold")));
+      QVERIFY(dialog.isVisible());
+      QCOMPARE(readBytes(path), builtInFile);
+    }
+    dialog.Speed->setText(QStringLiteral("30"));
+    dialog.lineColor->setEditText(QStringLiteral("red blue"));
+    dialog.Apply_Click();
+    QCOMPARE(readFrom(readBytes(path)).line, QStringLiteral("red blue"));
+    QCOMPARE(readFrom(readBytes(path)).sync, std::int16_t(1));
+  }
+
   void applyThatCannotWriteSaysSoAndStaysOpen() {
     FakePlatform platform;
     const QString path = platform.folder.filePath(QStringLiteral("no-such-folder/config.ini"));
