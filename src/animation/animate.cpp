@@ -19,7 +19,7 @@ void Moxten::Animate_Click() {
     refuse(QStringLiteral("There is nothing to animate"));
     return;
   }
-  for (int p = 1; p <= std::min<int>(playerCount, maxPlayers); ++p) {
+  for (int p = 1; p <= placedCount(); ++p) {
     if (moves[p][1].x == 0 && moves[p][1].y == 0) {
       refuse(QStringLiteral("There are inadequate movements on the board"));
       return;

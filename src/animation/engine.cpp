@@ -2,7 +2,7 @@
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
-#include "drawing/symbols.h"
+#include "drawing/playdrawing.h"
 #include "model/numbers.h"
 #include "settings/colors.h"
 #include "settings/configuration.h"
@@ -19,62 +19,28 @@ namespace {
 // The longest wait the settings dialog lets through, in milliseconds.
 constexpr int longestDelay = 999;
 
-// A player number read from a box, as an index into the play: nothing when it
-// is outside 0 to 100.
-std::optional<int> playerIndex(double number) {
-  const std::optional<std::int16_t> index = toInt16(number);
-  if (!index || !isPlayerNumber(*index)) return std::nullopt;
-  return *index;
-}
-
-void drawSymbol(FieldCanvas& field, std::int16_t kind, QPointF at) {
-  switch (kind) {
-    case Offence: field.circle(at.x(), at.y(), circleRadius); break;
-    case Centre: drawSquareMark(field, roundToInt32(at.x()), roundToInt32(at.y())); break;
-    case Defence: drawXMark(field, roundToInt32(at.x()), roundToInt32(at.y())); break;
-    default: break;
-  }
-}
-
 }  // namespace
 
-// Frame k of a step for every player in number order: the path segment, the
-// symbol of frame k - 1 erased, the ball put on the quarterback's frame k - 1,
-// the symbol of frame k, and the segment again. Answers where the ball was and is.
-QRegion Moxten::drawFrame(const StepSegment* segments, int k, double quarterback) {
-  FieldCanvas& field = canvas();
-  FieldCanvas::Batch batch(field);
-  QRegion ballArea;
-  const int count = std::clamp<int>(playerCount, 0, maxPlayers);
-  for (int p = 1; p <= count; ++p) {
-    const StepSegment& step = segments[p];
-    const PlayerRecord& player = players[p];
-    penColor = player.color;
-    if (isTableColor(penColor)) field.foreColor = penColor;
-    if (!step.played()) continue;
-    field.line(step.x0, step.y0, step.x1, step.y1);
-    if (k > 1) {
-      field.foreColor = field.backColor;
-      drawSymbol(field, player.kind, step.at(k - 1));
-      field.foreColor = penColor;
-    }
-    penColor = field.foreColor;
-    if (quarterback == p) ballArea = centreFootballOn(step.at(k - 1));
-    drawSymbol(field, player.kind, step.at(k));
-    penColor = field.foreColor;
-    if (isTableColor(player.color)) field.foreColor = player.color;
-    field.line(step.x0, step.y0, step.x1, step.y1);
-    penColor = field.foreColor;
-  }
-  return ballArea;
+void Moxten::placeFootballOn(int player) {
+  centreFootballOn(QPointF(players[player].x, players[player].y));
+}
+
+QRegion Moxten::moveFootball(double left, double top) {
+  QRegion area(football->geometry());
+  football->move(roundToInt32(left), roundToInt32(top));
+  return area + football->geometry();
+}
+
+QRegion Moxten::centreFootballOn(QPointF centre) {
+  return moveFootball(centre.x() - football->width() / 2.0, centre.y() - football->height() / 2.0);
 }
 
 void Moxten::animatePlay() {
   animating_ = true;
   const int delay = std::clamp(roundToInt32(readNumber(configuration->Speed->text())), 0, longestDelay);
   const double quarterback = readNumber(Quarterback->currentText());
-  const std::optional<int> q = playerIndex(quarterback);
-  const std::optional<int> r = playerIndex(readNumber(intended->currentText()));
+  const std::optional<int> q = playerNumberIn(Quarterback->currentText());
+  const std::optional<int> r = playerNumberIn(intended->currentText());
 
   // The flight runs from the quarterback's last step to the receiver's.
   PlayerRecord passerEnd, receiverEnd;
@@ -89,13 +55,14 @@ void Moxten::animatePlay() {
   if (q) placeFootballOn(*q);
   football->setVisible(PassingPlay->checkState() != Qt::Unchecked);
 
-  const int count = std::clamp<int>(playerCount, 0, maxPlayers);
+  const int count = placedCount();
   std::array<StepSegment, maxPlayers + 1> segments{};
   for (int t = 1; t <= 3; ++t) {
     for (int p = 1; p <= count; ++p)
       segments[p] = StepSegment::between(moves[p][t - 1].x, moves[p][t - 1].y, moves[p][t].x, moves[p][t].y);
     for (int k = 1; k <= framesPerStep; ++k) {
-      Field->repaintNow(drawFrame(segments.data(), k, quarterback));
+      const std::optional<QPointF> ball = drawFrame(canvas(), *this, segments.data(), k, quarterback, penColor);
+      Field->repaintNow(ball ? centreFootballOn(*ball) : QRegion());
       platform_.wait(delay);
     }
   }

@@ -18,7 +18,6 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class ToolPicture;
-struct StepSegment;
 class frmAbout;
 
 // The window's own scale: its inner area is 792 by 576 units, whatever its
@@ -146,13 +145,11 @@ class Moxten : public QMainWindow, public PlayState {
   bool saveChangesFirst();
   bool takePlayFrom(const QString& path, ReadPolicy policy);
   bool resetFromFile(const QString& path);
-  void drawPlay();
   void placeFootballOn(int player);
   // Move the ball by its top-left corner or by its centre; both answer the
   // area of the Field that the ball left and took.
   QRegion moveFootball(double left, double top);
   QRegion centreFootballOn(QPointF centre);
-  QRegion drawFrame(const StepSegment* segments, int k, double quarterback);
 
   Platform& platform_;
   bool animating_ = false;

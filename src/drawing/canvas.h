@@ -12,6 +12,10 @@
 
 class QPainter;
 
+// The Field's background: a field green that shows the yellow marks, white
+// numbers and navy symbols clearly (0x00BBGGRR).
+inline constexpr std::uint32_t fieldGreen = 0x3C9B46;
+
 // The Field's persistent picture and its pen state. What is drawn stays until
 // the picture is cleared; the pen state stays set until it is changed.
 class FieldCanvas {

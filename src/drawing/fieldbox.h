@@ -30,6 +30,3 @@ class FieldBox : public QWidget {
  private:
   void showChanges();
 };
-
-// The Field's background: a field green.
-inline constexpr std::uint32_t fieldGreen = 0x3C9B46;

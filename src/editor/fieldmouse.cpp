@@ -1,7 +1,7 @@
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
-#include "drawing/symbols.h"
+#include "drawing/playdrawing.h"
 #include "model/numbers.h"
 #include "settings/colors.h"
 
@@ -39,36 +39,14 @@ void Moxten::placePlayer(float x, float y) {
   playerCount = std::int16_t(n);
   players[n].kind = kind;
   isSaved = flagFalse;
-  FieldCanvas& field = canvas();
-  const auto label = [&] {
-    field.currentX = x - 7.0f;
-    field.currentY = y - 7.0f;
-    field.foreColor = vbWhite;
-    field.print(listNumber(n));
-    field.foreColor = navy;
-  };
-  switch (kind) {
-    case Defence:
-      drawXMarkAtMouse(field, x, y);
-      label();
-      break;
-    case Offence:
-      field.drawWidth = 2;
-      field.circle(x, y, circleRadius);
-      label();
-      break;
-    case Centre:
-      label();
-      drawSquareMarkAtMouse(field, x, y);
-      break;
-  }
+  drawPlayer(canvas(), kind, n, x, y);
   players[n].x = roundToInt32(x);
   players[n].y = roundToInt32(y);
 }
 
 void Moxten::addPathPoint(float x, float y) {
-  const std::optional<std::int16_t> p = toInt16(readNumber(PlayerN->currentText()));
-  if (!p || !isPlayerNumber(*p)) return;
+  const std::optional<int> p = playerNumberIn(PlayerN->currentText());
+  if (!p) return;
   FieldCanvas& field = canvas();
   const std::uint32_t remembered = field.foreColor;
   const std::uint32_t color = colorFromName(colorbox->currentText());

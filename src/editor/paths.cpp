@@ -34,13 +34,13 @@ void Moxten::motion_Click() {
 
 void Moxten::Path_Click() {
   const std::optional<std::int16_t> count = toInt16(readNumber(movements->currentText()));
-  const std::optional<std::int16_t> p = toInt16(readNumber(PlayerN->currentText()));
+  const std::optional<int> p = playerNumberIn(PlayerN->currentText());
   if (!count || *count < 0 || *count > maxStep) {
     pathMovesLeft = pathMovesTotal = 0;
     refuse(QStringLiteral("The number of moves must be from 0 to %1.").arg(maxStep));
     return;
   }
-  if (!p || !isPlayerNumber(*p)) {
+  if (!p) {
     pathMovesLeft = pathMovesTotal = 0;
     refuse(QStringLiteral("The player number must be from 0 to %1.").arg(maxPlayers));
     return;

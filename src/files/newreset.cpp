@@ -1,6 +1,7 @@
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
+#include "drawing/playdrawing.h"
 #include "files/playfile.h"
 #include "model/numbers.h"
 #include "settings/colors.h"
@@ -32,25 +33,10 @@ bool Moxten::saveChangesFirst() {
 bool Moxten::resetFromFile(const QString& path) {
   if (!takePlayFrom(path, ReadPolicy::Strict)) return false;
   football->setVisible(PassingPlay->isChecked());
-  drawPlay();
+  drawPlay(canvas(), *this, penColor);
   canvas().foreColor = penColor;
-  if (const std::optional<std::int16_t> q = toInt16(readNumber(Quarterback->currentText()))) placeFootballOn(*q);
+  if (const std::optional<int> q = playerNumberIn(Quarterback->currentText())) placeFootballOn(*q);
   return true;
-}
-
-void Moxten::placeFootballOn(int player) {
-  if (!isPlayerNumber(player)) return;
-  centreFootballOn(QPointF(players[player].x, players[player].y));
-}
-
-QRegion Moxten::moveFootball(double left, double top) {
-  QRegion area(football->geometry());
-  football->move(roundToInt32(left), roundToInt32(top));
-  return area + football->geometry();
-}
-
-QRegion Moxten::centreFootballOn(QPointF centre) {
-  return moveFootball(centre.x() - football->width() / 2.0, centre.y() - football->height() / 2.0);
 }
 
 void Moxten::Reset_Click() {

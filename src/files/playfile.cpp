@@ -13,7 +13,7 @@
 QByteArray playFileText(const Play& play) {
   QString text;
   const auto line = [&text](const QString& content) { text += content + QStringLiteral("\r\n"); };
-  const int count = std::clamp<int>(play.playerCount, 0, maxPlayers);
+  const int count = play.placedCount();
   line(QString::number(count));
   for (int i = 1; i <= count; ++i) {
     const PlayerRecord& player = play.players[i];
@@ -150,7 +150,7 @@ std::int32_t between(std::int32_t from, std::int32_t to, int m) {
 }  // namespace
 
 void synchronizePaths(Play& play) {
-  for (int i = 1; i <= std::clamp<int>(play.playerCount, 0, maxPlayers); ++i) {
+  for (int i = 1; i <= play.placedCount(); ++i) {
     auto& path = play.moves[i];
     int empty = 0;
     while (empty <= 3 && !(path[empty].x == 0 && path[empty].y == 0)) ++empty;

@@ -1,7 +1,7 @@
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
-#include "drawing/symbols.h"
+#include "drawing/playdrawing.h"
 #include "files/playfile.h"
 #include "files/playlist.h"
 #include "model/numbers.h"
@@ -74,7 +74,7 @@ void Moxten::Open_Click() {
       platform_.openFileName(this, {QStringLiteral("Open Moxten File"), playFilter, QString(), QString()});
   if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient)) {
     if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
-    drawPlay();
+    drawPlay(canvas(), *this, penColor);
   }
   canvas().foreColor = navy;
 }
@@ -93,34 +93,6 @@ bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy) {
   playFileName = path;
   setCaption();
   return true;
-}
-
-// Draws the players with their numbers, then their paths up to step 3.
-void Moxten::drawPlay() {
-  FieldCanvas& field = canvas();
-  for (int i = 1; i <= playerCount; ++i) {
-    const PlayerRecord& player = players[i];
-    field.currentX = double(player.x) - 7;
-    field.currentY = double(player.y) - 7;
-    switch (player.kind) {
-      case Offence: field.circle(player.x, player.y, circleRadius); break;
-      case Centre: drawSquareMark(field, player.x, player.y); break;
-      case Defence: drawXMark(field, player.x, player.y); break;
-      default: break;
-    }
-    field.foreColor = vbWhite;
-    field.print(listNumber(i));
-    field.foreColor = navy;
-  }
-  for (int i = 1; i <= playerCount; ++i) {
-    for (int s = 1; s <= 3; ++s) {
-      if (isTableColor(players[i].color)) field.foreColor = players[i].color;
-      const PlayerRecord& from = moves[i][s - 1];
-      const PlayerRecord& to = moves[i][s];
-      if (to.x != 0 && to.y != 0) field.line(from.x, from.y, to.x, to.y);
-    }
-    field.foreColor = penColor;
-  }
 }
 
 void Moxten::loadPlayList() {

@@ -1,5 +1,7 @@
 #include "model/numbers.h"
 
+#include "model/playstate.h"
+
 #include <cmath>
 #include <limits>
 
@@ -73,6 +75,12 @@ std::int32_t roundToInt32(double value) {
 
 QString listNumber(long long value) {
   return value < 0 ? QString::number(value) : u' ' + QString::number(value);
+}
+
+std::optional<int> playerNumberIn(QStringView text) {
+  const std::optional<std::int16_t> number = toInt16(readNumber(text));
+  if (!number || !isPlayerNumber(*number)) return std::nullopt;
+  return *number;
 }
 
 QString printNumber(long long value) { return listNumber(value) + u' '; }

@@ -27,5 +27,9 @@ std::int32_t roundToInt32(double value);
 // position of a positive number (" 7", "-7").
 QString listNumber(long long value);
 
+// The player number a box's text names: nothing when it is outside 0 to 100
+// (entry 0 of the play is a player's slot too, never placed).
+std::optional<int> playerNumberIn(QStringView text);
+
 // The print form of a written file: the list form followed by one blank.
 QString printNumber(long long value);

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -43,6 +44,8 @@ struct Play {
   MoveArray moves{};
   std::int16_t playerCount = 0;
 
+  // playerCount kept within the arrays: the players 1 to this are placed.
+  int placedCount() const { return std::clamp<int>(playerCount, 0, maxPlayers); }
   // Clears x and y of every entry of players and moves; kind and color stay.
   void clearPositions();
 };
