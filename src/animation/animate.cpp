@@ -1,18 +1,16 @@
 #include "app/moxten.h"
 
 void Moxten::Animate_Click() {
-  const auto question = [this](const char* text) {
-    return ask({QString::fromLatin1(text), appTitle, Buttons::OkCancel});
-  };
+  const auto question = [this](const QString& text) { return ask({text, appTitle, Buttons::OkCancel}); };
   if (isSaved == flagFalse) {
-    if (question("You must save changes before continuing.") != Answer::Ok) {
+    if (question(saveChangesFirstText) != Answer::Ok) {
       isSaved = flagFalse;
       return;
     }
     save_Click();
   }
-  if (playFileName == QStringLiteral("Untitled")) {
-    if (question("You must save file before running an animation") != Answer::Ok) return;
+  if (playFileName == untitledPlay) {
+    if (question(QStringLiteral("You must save file before running an animation")) != Answer::Ok) return;
     save_Click();
   }
   if (playerCount == 0) {

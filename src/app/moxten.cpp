@@ -7,6 +7,7 @@
 #include "drawing/symbols.h"
 #include "settings/colors.h"
 #include "settings/configuration.h"
+#include "settings/settingsfile.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +19,10 @@
 #include <QStatusBar>
 
 namespace {
+
+// Asked when the program ends with unsaved changes.
+const Message saveOnLeavingQuestion{QStringLiteral("Would you like to save changes"), QStringLiteral("Save"),
+                                    Buttons::YesNo};
 
 template <typename Control>
 Control* named(Control* control, const char* name, const char* toolTip = nullptr) {
@@ -171,11 +176,11 @@ void Moxten::Form_Load() {
 
   isSaved = flagTrue;
   appTitle = QStringLiteral("Moxten");
-  playFileName = QStringLiteral("Untitled");
+  playFileName = untitledPlay;
   canvas().clear();
   setCaption();
 
-  configuration = new Configuration(platform_, dataPath(QStringLiteral("config.ini")), this);
+  configuration = new Configuration(platform_, dataPath(settingsFileName), this);
   configuration->loadSettings();
   loadPlayList();
 
@@ -227,8 +232,7 @@ void Moxten::quit_Click() {
     close();
     return;
   }
-  const Message question{QStringLiteral("Would you like to save changes"), QStringLiteral("Save"), Buttons::YesNo};
-  if (ask(question) == Answer::Yes) {
+  if (ask(saveOnLeavingQuestion) == Answer::Yes) {
     save_Click();
     return;
   }
@@ -244,8 +248,7 @@ void Moxten::closeEvent(QCloseEvent* event) {
     return;
   }
   if (isSaved == flagFalse) {
-    const Message question{QStringLiteral("Would you like to save changes"), QStringLiteral("Save"), Buttons::YesNo};
-    if (ask(question) == Answer::Yes) {
+    if (ask(saveOnLeavingQuestion) == Answer::Yes) {
       save_Click();
       if (isSaved != flagTrue) {
         // Not saved after all: keep the window and the play.

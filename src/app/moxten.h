@@ -20,6 +20,9 @@ class QStatusBar;
 class ToolPicture;
 class frmAbout;
 
+// Asked before a command that needs the play saved: Reset, Load Play, Animate.
+inline const QString saveChangesFirstText = QStringLiteral("You must save changes before continuing.");
+
 // The window's own scale: its inner area is 792 by 576 units, whatever its
 // size in pixels. The Field fills 5/6 of the width and 95% of the height.
 inline constexpr double windowUnitsWide = 792;

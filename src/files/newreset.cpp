@@ -15,7 +15,7 @@ void Moxten::new_Click() {
   canvas().foreColor = navy;
   clearField();
   playerCount = 0;
-  playFileName = QStringLiteral("Untitled");
+  playFileName = untitledPlay;
   setCaption();
   clearPositions();
 }
@@ -23,8 +23,7 @@ void Moxten::new_Click() {
 // Offers to save unsaved changes; whether the command may go on.
 bool Moxten::saveChangesFirst() {
   if (isSaved != flagFalse) return true;
-  const Message question{QStringLiteral("You must save changes before continuing."), appTitle, Buttons::OkCancel};
-  if (ask(question) != Answer::Ok) return false;
+  if (ask({saveChangesFirstText, appTitle, Buttons::OkCancel}) != Answer::Ok) return false;
   save_Click();
   return isSaved == flagTrue;
 }

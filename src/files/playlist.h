@@ -14,6 +14,9 @@ struct PlayListEntry {
   QString file;
 };
 
+// The play list's file name in the data folder.
+inline const QString playListFileName = QStringLiteral("plays.ini");
+
 // The longest title or path of a play list entry.
 inline constexpr qsizetype maxPlayListText = 4 * 1024;
 

@@ -51,7 +51,7 @@ void Moxten::save_Click() {
     isSaved = flagFalse;
     return;
   }
-  const QString listPath = dataPath(QStringLiteral("plays.ini"));
+  const QString listPath = dataPath(playListFileName);
   // The members hold the first entries only: a title further down is listed too.
   if (!listed && playListCount == maxPlayListEntries)
     listed = holdsTitle(readPlayList(listPath, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>()), title);
@@ -96,7 +96,7 @@ bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy) {
 }
 
 void Moxten::loadPlayList() {
-  const std::optional<QList<PlayListEntry>> entries = readPlayList(dataPath(QStringLiteral("plays.ini")));
+  const std::optional<QList<PlayListEntry>> entries = readPlayList(dataPath(playListFileName));
   if (!entries) {
     plays->replaceItems({});
     return;

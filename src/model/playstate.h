@@ -62,6 +62,9 @@ inline void Play::clearPositions() {
     }
 }
 
+// The name of a play that has no file yet.
+inline const QString untitledPlay = QStringLiteral("Untitled");
+
 // Everything the main window knows about the play being designed.
 struct PlayState : Play {
   QString playFileName;

@@ -7,6 +7,9 @@
 
 class QIODevice;
 
+// The settings file's name in the data folder.
+inline const QString settingsFileName = QStringLiteral("config.ini");
+
 // The five settings as the settings file and the dialog's controls hold them.
 struct Settings {
   QString speed = QStringLiteral("20");
