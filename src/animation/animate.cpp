@@ -1,3 +1,4 @@
+// Moxten: the animate command and its checks.
 #include "app/moxten.h"
 
 void Moxten::Animate_Click() {

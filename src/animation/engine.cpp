@@ -1,3 +1,4 @@
+// Moxten: the animation engine and the football.
 #include "animation/frames.h"
 #include "app/controls.h"
 #include "app/moxten.h"

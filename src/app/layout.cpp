@@ -1,3 +1,4 @@
+// Moxten: the layout of the Field and the tool column in window units.
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"

@@ -1,3 +1,4 @@
+// Moxten: the controls and menus, start-up, the caption and shutdown.
 #include "app/moxten.h"
 
 #include "app/about.h"

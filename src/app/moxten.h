@@ -81,27 +81,27 @@ class Moxten : public QMainWindow, public PlayState {
   Configuration* configuration;
   QPointer<frmAbout> aboutWindow;
 
-  // Start-up and shutdown.
+  // Start-up and shutdown: app/moxten.cpp; the layout: app/layout.cpp.
   void Form_Load();
   void quit_Click();
   void about_Click();
   void panel_Click();
   void layoutControls();
 
-  // Placement tools, locks and the mouse on the Field.
+  // Placement tools and locks: editor/tools.cpp; the mouse on the Field: editor/fieldmouse.cpp.
   void XBox_MouseUp();
   void obox_Click();
   void sbox_Click();
   void Field_MouseDown(int button, int shift, float x, float y);
   void Field_MouseMove();
 
-  // Paths and passing roles.
+  // Paths: editor/paths.cpp; passing roles: editor/roles.cpp.
   void motion_Click();
   void Path_Click();
   void Quarterback_DropDown();
   void intended_DropDown();
 
-  // Play files and the play list.
+  // Save, Open and the play list: files/saveopen.cpp; New, Reset and Load Play: files/newreset.cpp.
   void save_Click();
   void Open_Click();
   void loadPlayList();
@@ -111,7 +111,7 @@ class Moxten : public QMainWindow, public PlayState {
   void ResetButton_Click();
   void LoadPlay_Click();
 
-  // Animation.
+  // The animate command: animation/animate.cpp; the engine and the ball: animation/engine.cpp.
   void Animate_Click();
   void AnimateButton_Click();
   void animatePlay();

@@ -18,20 +18,12 @@ void drawNumber(FieldCanvas& canvas, int number) {
 
 void drawSymbol(FieldCanvas& canvas, std::int16_t kind, QPointF at, SymbolPixels pixels) {
   const bool whole = pixels == SymbolPixels::Whole;
+  const std::int32_t x = roundToInt32(at.x()), y = roundToInt32(at.y());
+  const float mouseX = float(at.x()), mouseY = float(at.y());
   switch (kind) {
     case Offence: canvas.circle(at.x(), at.y(), circleRadius); break;
-    case Centre:
-      if (whole)
-        drawSquareMark(canvas, roundToInt32(at.x()), roundToInt32(at.y()));
-      else
-        drawSquareMarkAtMouse(canvas, float(at.x()), float(at.y()));
-      break;
-    case Defence:
-      if (whole)
-        drawXMark(canvas, roundToInt32(at.x()), roundToInt32(at.y()));
-      else
-        drawXMarkAtMouse(canvas, float(at.x()), float(at.y()));
-      break;
+    case Centre: whole ? drawSquareMark(canvas, x, y) : drawSquareMarkAtMouse(canvas, mouseX, mouseY); break;
+    case Defence: whole ? drawXMark(canvas, x, y) : drawXMarkAtMouse(canvas, mouseX, mouseY); break;
     default: break;
   }
 }

@@ -1,3 +1,4 @@
+// Moxten: the mouse press on the Field, placing players and path points.
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"

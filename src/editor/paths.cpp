@@ -1,3 +1,4 @@
+// Moxten: "&Motion" and "C&reate Path".
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"

@@ -1,3 +1,4 @@
+// Moxten: the quarterback and receiver lists.
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "model/numbers.h"

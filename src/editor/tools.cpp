@@ -1,3 +1,4 @@
+// Moxten: the placement tools, their cursors and the pointer pinning of the locks.
 #include "app/moxten.h"
 #include "editor/cursorfile.h"
 

@@ -38,6 +38,23 @@ std::optional<QString> FieldReader::finished(const QByteArray& bytes) {
   return QString::fromLocal8Bit(bytes);
 }
 
+// Takes a field's characters up to the closing character or a line end, and
+// answers the one that closed it (0 at the end of the text or past the
+// longest field).
+char FieldReader::takeUntil(char closing, QByteArray& bytes) {
+  char c;
+  while (device_.getChar(&c)) {
+    if (c == closing) return c;
+    if (isLineEnd(c)) {
+      finishLine(c);
+      return c;
+    }
+    bytes += c;
+    if (bytes.size() > maxFieldBytes) return 0;
+  }
+  return 0;
+}
+
 std::optional<QString> FieldReader::textField() {
   if (cut_) return std::nullopt;
   skipBlanks();
@@ -46,28 +63,9 @@ std::optional<QString> FieldReader::textField() {
   QByteArray bytes;
   if (c == '"') {
     device_.getChar(&c);
-    while (device_.getChar(&c)) {
-      if (c == '"') {
-        skipToFieldEnd();
-        break;
-      }
-      if (isLineEnd(c)) {
-        finishLine(c);
-        break;
-      }
-      bytes += c;
-      if (bytes.size() > maxFieldBytes) break;
-    }
-    return finished(bytes);
-  }
-  while (device_.getChar(&c)) {
-    if (c == ',') break;
-    if (isLineEnd(c)) {
-      finishLine(c);
-      break;
-    }
-    bytes += c;
-    if (bytes.size() > maxFieldBytes) break;
+    if (takeUntil('"', bytes) == '"') skipToFieldEnd();
+  } else {
+    takeUntil(',', bytes);
   }
   return finished(bytes);
 }

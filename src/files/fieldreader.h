@@ -25,6 +25,7 @@ class FieldReader {
   void skipBlanks();
   void finishLine(char lineEnd);
   void skipToFieldEnd();
+  char takeUntil(char closing, QByteArray& bytes);
   std::optional<QString> finished(const QByteArray& bytes);
 
   QIODevice& device_;

@@ -1,3 +1,4 @@
+// Moxten: New, Reset and Load Play.
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"

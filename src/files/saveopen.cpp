@@ -1,3 +1,4 @@
+// Moxten: Save, Open and the play list.
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"

@@ -1,7 +1,11 @@
 #include "drawing/canvas.h"
 #include "drawing/fieldbox.h"
+#include "drawing/playdrawing.h"
+#include "files/playfile.h"
 #include "drawing/symbols.h"
 #include "settings/colors.h"
+
+#include "support/window.h"
 
 #include <QTest>
 
@@ -141,6 +145,33 @@ class DrawingTest : public QObject {
     QVERIFY(field.takeDirty().isEmpty());
     field.line(0, 0, 1, 1);
     QCOMPARE(changes, 2);
+  }
+
+  // The play drawn from its data on a canvas of its own, with no window, is
+  // what Open shows on the Field.
+  void aPlayDrawnFromItsDataIsWhatOpenShows() {
+    const QByteArray text =
+        "3\r\nplayer,1, 1 \r\ncoord,200,300\r\n0,200,300, 255 \r\n1,260,250, 255 \r\n2,320,200, 255 \r\nEND\r\n"
+        "player,2, 3 \r\ncoord,400,180\r\n0,400,180, 16711680 \r\n1,450,400, 16711680 \r\nEND\r\n"
+        "player,3, 2 \r\ncoord,500,500\r\nEND\r\n";
+    Play play;
+    BytesDevice device(text);
+    QVERIFY(readPlayFile(device, ReadPolicy::Lenient, play));
+    FieldCanvas bare(QSize(800, 600), green);
+    drawFieldMarks(bare, 660, 547.2);
+    drawPlay(bare, play, navy);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(bare.pixel(200, 290), navy);    // the circle's top, in the pen colour
+    QCOMPARE(bare.pixel(290, 225), vbRed);   // the red path
+    QCOMPARE(bare.pixel(425, 290), vbBlue);  // the blue path
+    QCOMPARE(bare.pixel(510, 510), navy);    // the square's corner
+
+    TestWindow w;
+    writeBytes(w.platform.folder.filePath(QStringLiteral("three.ply")), text);
+    w.platform.fileAnswers << w.platform.folder.filePath(QStringLiteral("three.ply"));
+    w->Open_Click();
+    const QRect compared(0, 0, 800, 600);
+    QCOMPARE(w.field().image().copy(compared), bare.image().copy(compared));
   }
 };
 
