@@ -20,6 +20,7 @@ void FieldReader::skipBlanks() {
 }
 
 void FieldReader::finishLine(char lineEnd) {
+  ++line_;
   char c;
   if (lineEnd == '\r' && peek(c) && c == '\n') device_.getChar(&c);
 }
@@ -58,6 +59,7 @@ char FieldReader::takeUntil(char closing, QByteArray& bytes) {
 std::optional<QString> FieldReader::textField() {
   if (cut_) return std::nullopt;
   skipBlanks();
+  fieldLine_ = line_;
   char c;
   if (!peek(c)) return std::nullopt;
   QByteArray bytes;

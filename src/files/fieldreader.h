@@ -20,6 +20,11 @@ class FieldReader {
   // The next field's text; nothing when the file has no more text.
   std::optional<QString> textField();
 
+  // The line the last field started on, counted from 1.
+  int fieldLine() const { return fieldLine_; }
+  // Whether the reading ended at a field longer than maxFieldBytes.
+  bool wasCut() const { return cut_; }
+
  private:
   bool peek(char& c) const;
   void skipBlanks();
@@ -30,4 +35,6 @@ class FieldReader {
 
   QIODevice& device_;
   bool cut_ = false;
+  int line_ = 1;
+  int fieldLine_ = 1;
 };

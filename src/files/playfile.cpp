@@ -42,10 +42,14 @@ class PlayReader {
 
   enum class Outcome { NoCount, Stopped, Complete };
   Outcome readPlay(Play& play);
+  // Why the reading stopped.
+  const QString& why() const { return why_; }
 
  private:
   bool readBlock(Play& play, int player);
-  bool skipField() { return fields_.textField().has_value(); }
+  std::optional<QString> field();
+  bool skipField() { return field().has_value(); }
+  bool stop(const QString& reason);
   // A field that is not a number reads as 0; under Strict it ends the
   // reading when it must be a number.
   std::optional<double> numberField(bool mustBeNumber);
@@ -54,13 +58,29 @@ class PlayReader {
 
   FieldReader fields_;
   bool strict_;
+  QString why_;
 };
 
+bool PlayReader::stop(const QString& reason) {
+  why_ = QStringLiteral("line %1: ").arg(fields_.fieldLine()) + reason;
+  return false;
+}
+
+std::optional<QString> PlayReader::field() {
+  std::optional<QString> text = fields_.textField();
+  if (!text) stop(fields_.wasCut() ? QStringLiteral("a field is longer than %1 KiB").arg(maxFieldBytes / 1024)
+                                   : QStringLiteral("the file ends in the middle of the play"));
+  return text;
+}
+
 std::optional<double> PlayReader::numberField(bool mustBeNumber) {
-  const std::optional<QString> field = fields_.textField();
-  if (!field) return std::nullopt;
-  const std::optional<double> number = leadingNumber(*field);
-  if (!number && mustBeNumber && strict_) return std::nullopt;
+  const std::optional<QString> text = field();
+  if (!text) return std::nullopt;
+  const std::optional<double> number = leadingNumber(*text);
+  if (!number && mustBeNumber && strict_) {
+    stop(u'\'' + text->trimmed() + QStringLiteral("' is not a number"));
+    return std::nullopt;
+  }
   return number.value_or(0);
 }
 
@@ -75,7 +95,7 @@ bool PlayReader::wholeField(Int& value) {
     whole = toInt16(*number);
   else
     whole = toInt32(*number);
-  if (!whole && strict_) return false;
+  if (!whole && strict_) return stop(QString::number(*number) + QStringLiteral(" does not fit"));
   value = whole.value_or(0);
   return true;
 }
@@ -84,9 +104,15 @@ PlayReader::Outcome PlayReader::readPlay(Play& play) {
   // Under Lenient the blocks of players beyond the arrays are not stored,
   // however many the count says.
   const std::optional<double> count = numberField(true);
-  if (!count) return Outcome::NoCount;
+  if (!count) {
+    if (fields_.atEnd() && !fields_.wasCut()) why_ = QStringLiteral("it holds no player count");
+    return Outcome::NoCount;
+  }
   const double rounded = roundHalfEven(*count);
-  if ((rounded < 0 || rounded > maxPlayers) && strict_) return Outcome::NoCount;
+  if ((rounded < 0 || rounded > maxPlayers) && strict_) {
+    stop(QStringLiteral("the player count %1 is outside 0 to %2").arg(*count).arg(maxPlayers));
+    return Outcome::NoCount;
+  }
   play.clearPositions();
   play.playerCount = std::int16_t(std::clamp<double>(rounded, 0, maxPlayers));
   for (int i = 1; i <= play.playerCount; ++i)
@@ -104,7 +130,7 @@ bool PlayReader::readBlock(Play& play, int i) {
   play.moves[i][0].x = x;
   play.moves[i][0].y = y;
   for (int line = 0; line < 7; ++line) {
-    const std::optional<QString> stepField = fields_.textField();
+    const std::optional<QString> stepField = field();
     if (!stepField) return false;
     if (*stepField == QStringLiteral("END")) return true;
     const std::optional<std::int16_t> step = toInt16(readNumber(*stepField));
@@ -113,7 +139,7 @@ bool PlayReader::readBlock(Play& play, int i) {
     const std::optional<double> color = numberField(false);
     if (!color) return false;
     const bool inArrays = step && *step >= 0 && *step <= maxStep;
-    if (!inArrays && strict_) return false;
+    if (!inArrays && strict_) return stop(QStringLiteral("step %1 is outside 0 to %2").arg(readNumber(*stepField)).arg(maxStep));
     player.color = static_cast<std::uint32_t>(toInt32(*color).value_or(0));
     if (!inArrays) continue;
     play.moves[i][*step].x = stepX;
@@ -124,21 +150,25 @@ bool PlayReader::readBlock(Play& play, int i) {
 
 }  // namespace
 
-bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play) {
-  switch (PlayReader(device, policy).readPlay(play)) {
-    case PlayReader::Outcome::NoCount: return false;
-    case PlayReader::Outcome::Stopped: return policy == ReadPolicy::Lenient;
-    case PlayReader::Outcome::Complete: return true;
-  }
-  return false;
+bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why) {
+  PlayReader reader(device, policy);
+  const PlayReader::Outcome outcome = reader.readPlay(play);
+  const bool read = outcome == PlayReader::Outcome::Complete ||
+                    (outcome == PlayReader::Outcome::Stopped && policy == ReadPolicy::Lenient);
+  if (!read && why) *why = reader.why();
+  return read;
 }
 
-bool readPlayFile(const QString& path, ReadPolicy policy, Play& play) {
-  std::optional<FileBytes> file = readRegularFile(path);
-  if (!file || (!file->whole && policy == ReadPolicy::Strict)) return false;
+bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why) {
+  std::optional<FileBytes> file = readRegularFile(path, why);
+  if (!file) return false;
+  if (!file->whole && policy == ReadPolicy::Strict) {
+    if (why) *why = tooLargeReason();
+    return false;
+  }
   QBuffer buffer(&file->bytes);
   buffer.open(QIODevice::ReadOnly);
-  return readPlayFile(buffer, policy, play);
+  return readPlayFile(buffer, policy, play, why);
 }
 
 namespace {

@@ -19,8 +19,10 @@ bool writePlayFile(const QString& path, const Play& play);
 
 // Reads a play into players, moves and playerCount. kind and color are not
 // cleared, so a player without move lines keeps its old color.
-bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play);
-bool readPlayFile(const QString& path, ReadPolicy policy, Play& play);
+// A failed read says why, when asked: "line 7: 'abc' is not a number", or the
+// file system's own reason.
+bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why = nullptr);
+bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why = nullptr);
 
 // Evens out paths of one or two moves into three moves, so that every player
 // arrives with the others: a single move is cut into thirds, and the last of

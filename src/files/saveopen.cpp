@@ -85,8 +85,9 @@ void Moxten::Open_Click() {
 // and leaves the play, its name and the Field as they were.
 bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy) {
   Play read = *this;
-  if (!readPlayFile(path, policy, read)) {
-    refuse(QStringLiteral("The play could not be read from ") + path + u'.');
+  QString why;
+  if (!readPlayFile(path, policy, read, &why)) {
+    refuse(QStringLiteral("The play could not be read from ") + path + QStringLiteral(": ") + why + u'.');
     return false;
   }
   static_cast<Play&>(*this) = read;

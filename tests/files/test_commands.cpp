@@ -193,7 +193,7 @@ class FileCommandsTest : public QObject {
       w.platform.fileAnswers << path;
       w.platform.answers << Answer::Ok;
       w->Open_Click();
-      QCOMPARE(w.platform.texts(), QStringList{"The play could not be read from " + path + '.'});
+      QCOMPARE(w.platform.texts(), QStringList{"The play could not be read from " + path + ": it is not a regular file."});
       QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
     }
     writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "zero.ply,/dev/zero\r\n");
@@ -202,7 +202,7 @@ class FileCommandsTest : public QObject {
     w.platform.messages.clear();
     w.platform.answers << Answer::Ok;
     w->LoadPlay_Click();
-    QCOMPARE(w.platform.texts(), QStringList{"The play could not be read from /dev/zero."});
+    QCOMPARE(w.platform.texts(), QStringList{"The play could not be read from /dev/zero: it is not a regular file."});
 
     // A play list and settings file that are FIFOs are missing at start-up.
     QFile::remove(w.platform.dataFile(QStringLiteral("plays.ini")));

@@ -181,6 +181,29 @@ class PlayFileTest : public QObject {
     QVERIFY(!read("none\r\n", ReadPolicy::Strict, play));
   }
 
+  // A failed read says where and why.
+  void failedReadsSayWhy() {
+    const QList<QPair<QByteArray, QString>> cases = {
+        {"", "it holds no player count"},
+        {"2\r\nplayer,1, 1 \r\ncoord,1,2\r\nEND\r\nplayer,2, 1 \r\ncoord,abc,2\r\n", "line 6: 'abc' is not a number"},
+        {"1\r\nplayer,1, 1 \r\ncoord,1,2\r\n9,1,1, 0 \r\nEND\r\n", "line 4: step 9 is outside 0 to 5"},
+        {"101\r\n", "line 1: the player count 101 is outside 0 to 100"},
+        {"1\r\nplayer,1, 1 \r\n", "line 3: the file ends in the middle of the play"},
+        {"1\r\nplayer,1, 1 \r\ncoord,1," + QByteArray(maxFieldBytes + 1, '5'), "line 3: a field is longer than 64 KiB"}};
+    for (const auto& [text, reason] : cases) {
+      Play play;
+      QString why;
+      BytesDevice device(text);
+      QVERIFY(!readPlayFile(device, ReadPolicy::Strict, play, &why));
+      QCOMPARE(why, reason);
+    }
+    FakePlatform platform;
+    Play play;
+    QString why;
+    QVERIFY(!readPlayFile(platform.folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, play, &why));
+    QCOMPARE(why, QStringLiteral("No such file or directory"));
+  }
+
   void strictStopsAtFieldsThatAreNotNumbers() {
     Play play;
     QVERIFY(!read("1\nplayer,1,x\ncoord,1,2\nEND\n", ReadPolicy::Strict, play));
