@@ -20,10 +20,6 @@ namespace {
 
 const QString playFilter = QStringLiteral("Moxten Files (*.ply)|*.ply|");
 
-}  // namespace
-
-namespace {
-
 bool holdsTitle(const QList<PlayListEntry>& entries, const QString& title) {
   return std::any_of(entries.begin(), entries.end(), [&title](const PlayListEntry& entry) {
     return entry.name.compare(title, Qt::CaseInsensitive) == 0;
