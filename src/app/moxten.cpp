@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -38,9 +39,9 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
   return control;
 }
 
-DropDownBox* dropDown(QWidget* parent, const char* name, const char* text, const char* toolTip) {
+DropDownBox* dropDown(QWidget* parent, const char* name, const QString& text, const char* toolTip) {
   auto* control = named(new DropDownBox(parent), name, toolTip);
-  control->setEditText(QString::fromLatin1(text));
+  control->setEditText(text);
   control->setFixedSize(113, 21);
   return control;
 }
@@ -60,10 +61,21 @@ QAction* item(QMenu* menu, const char* name, const char* caption, bool checkable
   return action;
 }
 
+QAction* item(QMenu* menu, const char* name, const char* caption, const QList<QKeySequence>& keys) {
+  QAction* action = item(menu, name, caption);
+  action->setShortcuts(keys);
+  return action;
+}
+
+// Keeps the steps of a long session: every change is one step.
+constexpr int undoSteps = 1000;
+
 }  // namespace
 
 Moxten::Moxten(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("Moxten"));
+  undoStack = new QUndoStack(this);
+  undoStack->setUndoLimit(undoSteps);
   buildControls();
   buildMenus();
   connectHandlers();
@@ -92,8 +104,8 @@ void Moxten::buildControls() {
   Path = button(area, "Path", "C&reate Path", "Create path");
   plays = dropDown(area, "plays", "Plays", "List of created plays");
   LoadPlay = button(area, "LoadPlay", "&Load Play", "Load all created plays");
-  Quarterback = dropDown(area, "Quarterback", "QuarterBack", "The Quartebacks number");
-  intended = dropDown(area, "intended", "Intended", "# of the intended reciever");
+  Quarterback = dropDown(area, "Quarterback", quarterbackStartText, "The Quartebacks number");
+  intended = dropDown(area, "intended", receiverStartText, "# of the intended reciever");
   PassingPlay = named(new QCheckBox(QStringLiteral("Passing Play"), area), "PassingPlay", "Check to show passing play");
   PassingPlay->setFixedSize(113, 20);
   updateButton = button(area, "update", "&Update", "Update the QB and IR list");
@@ -116,6 +128,17 @@ void Moxten::buildMenus() {
   Open = item(File, "Open", "&Open");
   save = item(File, "save", "&Save");
   quit = item(File, "quit", "&Quit");
+  edit = named(bar->addMenu(QStringLiteral("&Edit")), "edit");
+  undo = named(undoStack->createUndoAction(edit, QStringLiteral("&Undo")), "undo");
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redo = named(undoStack->createRedoAction(edit, QStringLiteral("&Redo")), "redo");
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addActions({undo, redo});
+  edit->addSeparator();
+  selectTool = item(edit, "selectTool", "&Select", {QKeySequence(Qt::Key_Escape)});
+  deletePlayers = item(edit, "deletePlayers", "&Delete", {QKeySequence(QKeySequence::Delete)});
+  selectAll = item(edit, "selectAll", "Select &All", {QKeySequence(QKeySequence::SelectAll)});
+  flipPlay = item(edit, "flipPlay", "&Flip Play");
   mouse = named(bar->addMenu(QStringLiteral("&Mouse")), "mouse");
   xlock = item(mouse, "xlock", "&X-locked", true);
   ylock = item(mouse, "ylock", "&Y-lock", true);
@@ -149,13 +172,22 @@ void Moxten::connectHandlers() {
   connect(Reset, &QAction::triggered, this, &Moxten::Reset_Click);
   connect(panel, &QAction::triggered, this, &Moxten::panel_Click);
   connect(about, &QAction::triggered, this, &Moxten::about_Click);
+  connect(selectTool, &QAction::triggered, this, &Moxten::selectTool_Click);
+  connect(deletePlayers, &QAction::triggered, this, &Moxten::deletePlayers_Click);
+  connect(selectAll, &QAction::triggered, this, &Moxten::selectAll_Click);
+  connect(flipPlay, &QAction::triggered, this, &Moxten::flipPlay_Click);
+  connect(undoStack, &QUndoStack::indexChanged, this, [this] {
+    if (!pushingStep_) isSaved = undoStack->isClean() ? flagTrue : flagFalse;
+  });
 
   connect(XBox, &ToolPicture::mouseUp, this, &Moxten::XBox_MouseUp);
   connect(obox, &ToolPicture::clicked, this, &Moxten::obox_Click);
   connect(sbox, &ToolPicture::clicked, this, &Moxten::sbox_Click);
-  connect(Field, &FieldBox::mousePressed, this,
-          [this](int button, float x, float y) { Field_MouseDown(button, 0, x, y); });
+  connect(Field, &FieldBox::mousePressed, this, &Moxten::Field_MouseDown);
   connect(Field, &FieldBox::mouseMoved, this, &Moxten::Field_MouseMove);
+  connect(Field, &FieldBox::mouseDragged, this, &Moxten::Field_Drag);
+  connect(Field, &FieldBox::mouseReleased, this, &Moxten::Field_MouseUp);
+  connect(Field, &FieldBox::arrowPressed, this, &Moxten::Field_Arrow);
 
   connect(motion, &QPushButton::clicked, this, &Moxten::motion_Click);
   connect(Path, &QPushButton::clicked, this, &Moxten::Path_Click);

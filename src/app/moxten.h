@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "files/playfile.h"
+#include "model/editing.h"
 #include "model/playstate.h"
 
 #include <QMainWindow>
@@ -17,11 +18,32 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
+class QUndoStack;
 class ToolPicture;
 class frmAbout;
 
 // Asked before a command that needs the play saved: Reset, Load Play, Animate.
 inline const QString saveChangesFirstText = QStringLiteral("You must save changes before continuing.");
+
+// What one undo step brings back: the play, its roles as the boxes show
+// them, its file name and the path being entered.
+struct EditedPlay {
+  Play play;
+  QString quarterback;
+  QString receiver;
+  bool passing = false;
+  QString fileName;
+  std::int16_t pathMovesLeft = 0;
+  std::int16_t pathMovesTotal = 0;
+  std::int32_t lastX = 0;
+  std::int32_t lastY = 0;
+
+  bool operator==(const EditedPlay&) const = default;
+};
+
+// The texts of the quarterback and receiver boxes while they name no player.
+inline const QString quarterbackStartText = QStringLiteral("QuarterBack");
+inline const QString receiverStartText = QStringLiteral("Intended");
 
 // The window's own scale: its inner area is 792 by 576 units, whatever its
 // size in pixels. The Field fills 5/6 of the width and 95% of the height.
@@ -65,6 +87,13 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* Open;
   QAction* save;
   QAction* quit;
+  QMenu* edit;
+  QAction* undo;
+  QAction* redo;
+  QAction* selectTool;
+  QAction* deletePlayers;
+  QAction* selectAll;
+  QAction* flipPlay;
   QMenu* mouse;
   QAction* xlock;
   QAction* ylock;
@@ -81,6 +110,12 @@ class Moxten : public QMainWindow, public PlayState {
   Configuration* configuration;
   QPointer<frmAbout> aboutWindow;
 
+  // Every change of the play, for undo and redo; clean at the play last saved
+  // or read from its file.
+  QUndoStack* undoStack;
+  // The players chosen with the select tool.
+  Selection selection;
+
   // Start-up and shutdown: app/moxten.cpp; the layout: app/layout.cpp.
   void Form_Load();
   void quit_Click();
@@ -94,6 +129,20 @@ class Moxten : public QMainWindow, public PlayState {
   void sbox_Click();
   void Field_MouseDown(int button, int shift, float x, float y);
   void Field_MouseMove();
+
+  // The select tool, dragging, deleting and flipping: editor/select.cpp;
+  // undo and redo: editor/undo.cpp.
+  void selectTool_Click();
+  void selectAll_Click();
+  void deletePlayers_Click();
+  void flipPlay_Click();
+  void Field_Drag(float x, float y);
+  void Field_MouseUp(int button, float x, float y);
+  void Field_Arrow(QPoint offset);
+  // The play, roles, file name and path entry as an undo step holds them;
+  // restore puts them back and draws the play afresh.
+  EditedPlay editedPlay() const;
+  void restore(const EditedPlay& state);
 
   // Paths: editor/paths.cpp; passing roles: editor/roles.cpp.
   void motion_Click();
@@ -145,9 +194,25 @@ class Moxten : public QMainWindow, public PlayState {
   void addPathPoint(float x, float y);
   void showPathControls(bool visible);
 
+  // An edit of the select tool or the Edit menu since before: marks the play
+  // changed, draws it afresh and pushes the step, when there is a change.
+  void finishEdit(const QString& text, const EditedPlay& before, std::optional<Selection> arrowRun = std::nullopt);
+  // Pushes the change since before as one undo step, when there is one.
+  void commitStep(const QString& text, const EditedPlay& before, std::optional<Selection> arrowRun = std::nullopt);
+  // The step of a play read from its file, which is then the saved state.
+  void commitRead(const QString& text, const EditedPlay& before);
+  // The Field cleared to its marks and the play drawn on it as Open draws it.
+  void redrawPlay();
+  PlayRoles rolesInBoxes() const;
+  void showRoles(const PlayRoles& roles);
+  void choose(const Selection& chosen);
+  void clearSelection() { choose(Selection()); }
+  void pressInSelectTool(QPointF at, bool shift);
+
   bool saveChangesFirst();
-  bool takePlayFrom(const QString& path, ReadPolicy policy);
-  bool resetFromFile(const QString& path);
+  // hadRoles, when asked, tells whether the file set the roles.
+  bool takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles = nullptr);
+  bool resetFromFile(const QString& path, bool* hadRoles = nullptr);
   void placeFootballOn(int player);
   // Move the ball by its top-left corner or by its centre; both answer the
   // area of the Field that the ball left and took.
@@ -157,4 +222,18 @@ class Moxten : public QMainWindow, public PlayState {
   Platform& platform_;
   bool animating_ = false;
   bool closeAfterRun_ = false;
+  bool pushingStep_ = false;
+  // Whether the path being entered replaces one the player had.
+  bool replacingPath_ = false;
+
+  // A press of the select tool and what its drag does.
+  struct Drag {
+    enum Kind { Nothing, Players, Point, Band } kind = Nothing;
+    QPoint from;
+    EditedPlay before;
+    PathPoint point{0, 0};
+    bool shift = false;
+    bool moved = false;
+  };
+  Drag drag_;
 };

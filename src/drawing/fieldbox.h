@@ -4,8 +4,17 @@
 
 #include <QWidget>
 
-// The Field: shows its canvas and reports mouse presses and moves in Field
-// pixels.
+// What is shown over the Field's picture without entering it: a mark around
+// each chosen player's centre and the rectangle being dragged.
+struct FieldOverlay {
+  QList<QPoint> chosen;
+  QRect band;
+
+  bool operator==(const FieldOverlay&) const = default;
+};
+
+// The Field: shows its canvas and reports the mouse and the arrow keys in
+// Field pixels.
 class FieldBox : public QWidget {
   Q_OBJECT
  public:
@@ -16,17 +25,30 @@ class FieldBox : public QWidget {
   // Paints what was drawn since the last repaint, and the extra area, at once.
   void repaintNow(const QRegion& extra = QRegion());
 
+  const FieldOverlay& overlay() const { return overlay_; }
+  void setOverlay(const FieldOverlay& overlay);
+
  signals:
-  // button: 1 primary, 2 secondary, 4 middle.
-  void mousePressed(int button, float x, float y);
+  // button: 1 primary, 2 secondary, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
+  void mousePressed(int button, int shift, float x, float y);
   void mouseMoved();
+  // A move with the primary button held, after mouseMoved.
+  void mouseDragged(float x, float y);
+  void mouseReleased(int button, float x, float y);
+  // An arrow key: one pixel, ten with Shift.
+  void arrowPressed(QPoint offset);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void showChanges();
+  QRegion overlayArea() const;
+
+  FieldOverlay overlay_;
 };

@@ -1,4 +1,5 @@
 // Moxten: the mouse press on the Field, placing players and path points.
+// Every change is one undo step.
 #include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
@@ -6,10 +7,14 @@
 #include "model/numbers.h"
 #include "settings/colors.h"
 
+#include <utility>
+
 // Placed symbols sit this far right of and below the pointer's hot spot.
 constexpr float placingOffset = 15;
 
-void Moxten::Field_MouseDown(int button, int /*shift*/, float x, float y) {
+// shift: 1 when Shift is held; only the select tool looks at it.
+void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
+  const QPointF pointer(x, y);
   if (button == 2) {
     lockAnchor = platform_.pointerPos();
     mouseLockOn = mouseLockOn == flagTrue ? flagFalse : flagTrue;
@@ -26,6 +31,7 @@ void Moxten::Field_MouseDown(int button, int /*shift*/, float x, float y) {
     case PlaceOffence:
     case PlaceCentre: placePlayer(x, y); break;
     case PathEntry: addPathPoint(x, y); break;
+    case None: pressInSelectTool(pointer, shift & 1); break;
     default: break;
   }
 }
@@ -35,6 +41,7 @@ void Moxten::placePlayer(float x, float y) {
     refuse(QStringLiteral("A play holds at most %1 players.").arg(maxPlayers));
     return;
   }
+  const EditedPlay before = editedPlay();
   const int n = playerCount + 1;
   const PlayerKind kind = editMode == PlaceDefence ? Defence : editMode == PlaceOffence ? Offence : Centre;
   playerCount = std::int16_t(n);
@@ -43,6 +50,7 @@ void Moxten::placePlayer(float x, float y) {
   drawPlayer(canvas(), kind, n, x, y);
   players[n].x = roundToInt32(x);
   players[n].y = roundToInt32(y);
+  commitStep(QStringLiteral("Place Player %1").arg(n), before);
 }
 
 void Moxten::addPathPoint(float x, float y) {
@@ -54,9 +62,11 @@ void Moxten::addPathPoint(float x, float y) {
   field.foreColor = color;
   players[*p].color = color;
   if (pathMovesLeft != 0) {
+    const EditedPlay before = editedPlay();
     isSaved = flagFalse;
     auto& path = moves[*p];
     if (pathMovesLeft == pathMovesTotal) {
+      replacingPath_ = hasPath(*this, *p);
       const PlayerRecord& player = players[*p];
       field.line(player.x, player.y, x, y);
       path[0].x = player.x;
@@ -78,6 +88,11 @@ void Moxten::addPathPoint(float x, float y) {
       }
     }
     --pathMovesLeft;
+    field.foreColor = remembered;
+    // The lines of a replaced path go once the new one is complete.
+    if (pathMovesLeft == 0 && std::exchange(replacingPath_, false)) redrawPlay();
+    commitStep(QStringLiteral("Add Path Point"), before);
+    return;
   }
   field.foreColor = remembered;
 }

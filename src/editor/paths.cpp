@@ -46,15 +46,19 @@ void Moxten::Path_Click() {
     refuse(QStringLiteral("The player number must be from 0 to %1.").arg(maxPlayers));
     return;
   }
+  const EditedPlay before = editedPlay();
   isSaved = flagFalse;
   editMode = PathEntry;
   showPathControls(false);
   pathMovesLeft = pathMovesTotal = *count;
   ylock->setChecked(false);
   xlock->setChecked(false);
-  if (pathMovesLeft == 0)
-    for (int s = 0; s <= 3; ++s) {
-      moves[*p][s].x = players[*p].x;
-      moves[*p][s].y = players[*p].y;
-    }
+  if (pathMovesLeft != 0) return;
+  const bool replacing = hasPath(*this, *p);
+  for (int s = 0; s <= 3; ++s) {
+    moves[*p][s].x = players[*p].x;
+    moves[*p][s].y = players[*p].y;
+  }
+  if (replacing) redrawPlay();
+  commitStep(QStringLiteral("Clear Path"), before);
 }

@@ -15,6 +15,6 @@ void offerPlayers(DropDownBox* box, int playerCount, const QString& placeholder)
 
 }  // namespace
 
-void Moxten::Quarterback_DropDown() { offerPlayers(Quarterback, playerCount, QStringLiteral("QuarterBack")); }
+void Moxten::Quarterback_DropDown() { offerPlayers(Quarterback, playerCount, quarterbackStartText); }
 
-void Moxten::intended_DropDown() { offerPlayers(intended, playerCount, QStringLiteral("Intended")); }
+void Moxten::intended_DropDown() { offerPlayers(intended, playerCount, receiverStartText); }

@@ -11,14 +11,17 @@
 #include <QLabel>
 
 void Moxten::new_Click() {
+  const EditedPlay before = editedPlay();
   football->hide();
   PassingPlay->setChecked(false);
   canvas().foreColor = navy;
+  clearSelection();
   clearField();
   playerCount = 0;
   playFileName = untitledPlay;
   setCaption();
   clearPositions();
+  commitStep(QStringLiteral("New Play"), before);
 }
 
 // Offers to save unsaved changes; whether the command may go on.
@@ -30,8 +33,8 @@ bool Moxten::saveChangesFirst() {
 }
 
 // Reads the play file and draws it with every player on its starting point.
-bool Moxten::resetFromFile(const QString& path) {
-  if (!takePlayFrom(path, ReadPolicy::Strict)) return false;
+bool Moxten::resetFromFile(const QString& path, bool* hadRoles) {
+  if (!takePlayFrom(path, ReadPolicy::Strict, hadRoles)) return false;
   football->setVisible(PassingPlay->isChecked());
   drawPlay(canvas(), *this, penColor);
   canvas().foreColor = penColor;
@@ -40,15 +43,23 @@ bool Moxten::resetFromFile(const QString& path) {
 }
 
 void Moxten::Reset_Click() {
-  if (saveChangesFirst()) resetFromFile(playFileName);
+  if (!saveChangesFirst()) return;
+  const EditedPlay before = editedPlay();
+  if (resetFromFile(playFileName)) commitRead(QStringLiteral("Reset Play"), before);
 }
 
 void Moxten::ResetButton_Click() { Reset_Click(); }
 
+// A play whose file names its roles keeps the Passing Play mark it was saved with.
 void Moxten::LoadPlay_Click() {
   for (int k = 1; k <= playListCount; ++k) {
     if (plays->currentText() != playListNames[k]) continue;
-    if (saveChangesFirst() && resetFromFile(playListFiles[k])) PassingPlay->setChecked(false);
+    if (!saveChangesFirst()) return;
+    const EditedPlay before = editedPlay();
+    bool hadRoles = false;
+    if (!resetFromFile(playListFiles[k], &hadRoles)) return;
+    if (!hadRoles) PassingPlay->setChecked(false);
+    commitRead(QStringLiteral("Load Play"), before);
     return;
   }
 }

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <type_traits>
 
-QByteArray playFileText(const Play& play) {
+QByteArray playFileText(const Play& play, const PlayRoles& roles) {
   QString text;
   const auto line = [&text](const QString& content) { text += content + QStringLiteral("\r\n"); };
   const int count = play.placedCount();
@@ -27,10 +27,15 @@ QByteArray playFileText(const Play& play) {
     }
     line(QStringLiteral("END"));
   }
+  if (roles.any())
+    line(QStringLiteral("roles,") + QString::number(roles.quarterback) + u',' + QString::number(roles.receiver) + u',' +
+         QString::number(roles.passing ? flagTrue : flagFalse));
   return text.toLatin1();
 }
 
-bool writePlayFile(const QString& path, const Play& play) { return replaceFile(path, playFileText(play)); }
+bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles) {
+  return replaceFile(path, playFileText(play, roles));
+}
 
 namespace {
 
@@ -42,6 +47,8 @@ class PlayReader {
 
   enum class Outcome { NoCount, Stopped, Complete };
   Outcome readPlay(Play& play);
+  // The roles line that may follow the last block.
+  std::optional<PlayRoles> readRoles();
   // Why the reading stopped.
   const QString& why() const { return why_; }
 
@@ -148,18 +155,34 @@ bool PlayReader::readBlock(Play& play, int i) {
   return true;
 }
 
+std::optional<PlayRoles> PlayReader::readRoles() {
+  if (fields_.textField() != QStringLiteral("roles")) return std::nullopt;
+  int numbers[3];
+  for (int& number : numbers) {
+    const std::optional<QString> text = fields_.textField();
+    const std::optional<double> value = text ? leadingNumber(*text) : std::nullopt;
+    if (!value) return std::nullopt;
+    const double whole = roundHalfEven(*value);
+    if (whole < -1 || whole > maxPlayers) return std::nullopt;
+    number = int(whole);
+  }
+  if (numbers[0] < 0 || numbers[1] < 0 || numbers[2] > 0) return std::nullopt;
+  return PlayRoles{numbers[0], numbers[1], numbers[2] == flagTrue};
+}
+
 }  // namespace
 
-bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why) {
+bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why, std::optional<PlayRoles>* roles) {
   PlayReader reader(device, policy);
   const PlayReader::Outcome outcome = reader.readPlay(play);
   const bool read = outcome == PlayReader::Outcome::Complete ||
                     (outcome == PlayReader::Outcome::Stopped && policy == ReadPolicy::Lenient);
   if (!read && why) *why = reader.why();
+  if (roles) *roles = outcome == PlayReader::Outcome::Complete ? reader.readRoles() : std::nullopt;
   return read;
 }
 
-bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why) {
+bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why, std::optional<PlayRoles>* roles) {
   std::optional<FileBytes> file = readRegularFile(path, why);
   if (!file) return false;
   if (!file->whole && policy == ReadPolicy::Strict) {
@@ -168,7 +191,7 @@ bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* w
   }
   QBuffer buffer(&file->bytes);
   buffer.open(QIODevice::ReadOnly);
-  return readPlayFile(buffer, policy, play, why);
+  return readPlayFile(buffer, policy, play, why, roles);
 }
 
 namespace {

@@ -5,24 +5,41 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 
 // Lenient reads on past errors and reports success once the count is read;
 // Strict stops at the first error and reports failure.
 enum class ReadPolicy { Lenient, Strict };
 
-// The play as the lines of a play file.
-QByteArray playFileText(const Play& play);
+// The passing roles a play file may end with, as player numbers; 0 names no
+// player.
+struct PlayRoles {
+  int quarterback = 0;
+  int receiver = 0;
+  bool passing = false;
+
+  bool any() const { return quarterback != 0 || receiver != 0 || passing; }
+};
+
+// The play as the lines of a play file, with a last line "roles,q,r,flag"
+// when any role is set.
+QByteArray playFileText(const Play& play, const PlayRoles& roles = {});
 
 // Writes the play file; a failed write leaves an existing file whole.
-bool writePlayFile(const QString& path, const Play& play);
+bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles = {});
 
 // Reads a play into players, moves and playerCount. kind and color are not
 // cleared, so a player without move lines keeps its old color.
 // A failed read says why, when asked: "line 7: 'abc' is not a number", or the
-// file system's own reason.
-bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why = nullptr);
-bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why = nullptr);
+// file system's own reason. The roles, when asked for, are read from a whole
+// roles line after the last block whose numbers lie within 0 to 100 (the
+// flag -1 or 0); any other end of the file leaves them unset.
+bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why = nullptr,
+                  std::optional<PlayRoles>* roles = nullptr);
+bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why = nullptr,
+                  std::optional<PlayRoles>* roles = nullptr);
 
 // Evens out paths of one or two moves into three moves, so that every player
 // arrives with the others: a single move is cut into thirds, and the last of

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <limits>
@@ -53,13 +54,14 @@ void Moxten::save_Click() {
   if (!listed && playListCount == maxPlayListEntries)
     listed = holdsTitle(readPlayList(listPath, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>()), title);
   if (configuration->syncValue() == 1) synchronizePaths(*this);
-  if (!writePlayFile(chosen, *this)) {
+  if (!writePlayFile(chosen, *this, rolesInBoxes())) {
     refuse(QStringLiteral("The play could not be written to ") + chosen + u'.');
     return;
   }
   isSaved = flagTrue;
   playFileName = chosen;
   setCaption();
+  undoStack->setClean();
   if (!listed && !appendPlayListLine(listPath, title, chosen))
     ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but it could not be added to the play list ") +
              listPath + u'.',
@@ -69,24 +71,31 @@ void Moxten::save_Click() {
 void Moxten::Open_Click() {
   const QString chosen =
       platform_.openFileName(this, {QStringLiteral("Open Moxten File"), playFilter, QString(), QString()});
+  const EditedPlay before = editedPlay();
   if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient)) {
     if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
     drawPlay(canvas(), *this, penColor);
+    commitRead(QStringLiteral("Open Play"), before);
   }
   canvas().foreColor = navy;
 }
 
 // Reads the play file into the play and names it the open file, on a Field
-// cleared to its marks. A file that cannot be read is refused with a message
-// and leaves the play, its name and the Field as they were.
-bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy) {
+// cleared to its marks; the roles the file ends with go into their boxes.
+// A file that cannot be read is refused with a message and leaves the play,
+// its name and the Field as they were.
+bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles) {
   Play read = *this;
   QString why;
-  if (!readPlayFile(path, policy, read, &why)) {
+  std::optional<PlayRoles> roles;
+  if (!readPlayFile(path, policy, read, &why, &roles)) {
     refuse(QStringLiteral("The play could not be read from ") + path + QStringLiteral(": ") + why + u'.');
     return false;
   }
   static_cast<Play&>(*this) = read;
+  if (roles) showRoles(*roles);
+  if (hadRoles) *hadRoles = roles.has_value();
+  clearSelection();
   clearField();
   playFileName = path;
   setCaption();

@@ -31,6 +31,8 @@ struct PlayerRecord {
   std::int32_t y = 0;
   std::int16_t kind = 0;
   std::uint32_t color = 0;  // 0x00BBGGRR
+
+  bool operator==(const PlayerRecord&) const = default;
 };
 
 using PlayerArray = std::array<PlayerRecord, maxPlayers + 1>;
@@ -48,6 +50,8 @@ struct Play {
   int placedCount() const { return std::clamp<int>(playerCount, 0, maxPlayers); }
   // Clears x and y of every entry of players and moves; kind and color stay.
   void clearPositions();
+
+  bool operator==(const Play&) const = default;
 };
 
 inline void Play::clearPositions() {

@@ -111,10 +111,13 @@ class WindowTest : public QObject {
     QCOMPARE(w->findChild<QWidget*>(QStringLiteral("Field")), w->Field);
   }
 
+  // Only the Edit menu's items have shortcut keys.
   void menusHaveTheirAccessKeysAndNoShortcuts() {
     TestWindow w;
     const QList<QPair<QString, QStringList>> expected = {
-        {"&File", {"&New", "&Open", "&Save", "&Quit"}}, {"&Mouse", {"&X-locked", "&Y-lock"}},
+        {"&File", {"&New", "&Open", "&Save", "&Quit"}},
+        {"&Edit", {"&Undo", "&Redo", "", "&Select", "&Delete", "Select &All", "&Flip Play"}},
+        {"&Mouse", {"&X-locked", "&Y-lock"}},
         {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
         {"&Play", {"&Show All"}},                       {"A&bout", {"&About"}}};
     const QList<QAction*> menus = w->menuBar()->actions();
@@ -124,11 +127,15 @@ class WindowTest : public QObject {
       QStringList items;
       for (QAction* item : menus[i]->menu()->actions()) {
         items << item->text();
-        QVERIFY(item->shortcut().isEmpty());
+        QCOMPARE(item->shortcut().isEmpty(), menus[i]->text() != QStringLiteral("&Edit") || item->isSeparator() ||
+                                                  item->text() == QStringLiteral("&Flip Play"));
       }
       QCOMPARE(items, expected[i].second);
     }
-    const QStringList names = {"File", "mouse", "Animatation", "config", "play", "abt"};
+    QCOMPARE(w->redo->shortcuts(),
+             QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
+    QCOMPARE(w->selectTool->shortcut(), QKeySequence(Qt::Key_Escape));
+    const QStringList names = {"File", "edit", "mouse", "Animatation", "config", "play", "abt"};
     for (const QString& name : names) QVERIFY2(w->findChild<QMenu*>(name), qPrintable(name));
     for (const char* name : {"new", "Open", "save", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
                              "showall", "about"})

@@ -439,7 +439,8 @@ class FileCommandsTest : public QObject {
     w.platform.fileAnswers << mine;
     w->LoadPlay_Click();
     QCOMPARE(w.platform.fileRequests[0].fileName, QStringLiteral("Untitled"));
-    QCOMPARE(readBytes(mine), onePlayerText);
+    // Ticked with no quarterback or receiver named: the roles line says only that.
+    QCOMPARE(readBytes(mine), onePlayerText + "roles,0,0,-1\r\n");
     QCOMPARE(readBytes(two), twoPlayersText);
     QCOMPARE(w->playFileName, two);
     QCOMPARE(w->playerCount, std::int16_t(2));

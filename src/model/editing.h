@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/playstate.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <bitset>
+#include <optional>
+
+// Changes to a placed play: finding what lies under the pointer, moving,
+// mirroring and deleting players. Positions stay within the Field; a
+// coordinate of 0 means "no point" in a path, so none is moved to 0.
+
+// The players chosen by their numbers; entry 0 is never chosen.
+using Selection = std::bitset<maxPlayers + 1>;
+
+// A press this close to a player's centre takes the player; this close to a
+// path point takes the point.
+inline constexpr int playerReach = 10;
+inline constexpr int pathPointReach = 6;
+
+// The point moved onto the Field: x within 1 to width - 1, y within 1 to height - 1.
+QPoint keepOnField(QPoint point, QSize field);
+
+// Whether the player's path has a first move.
+bool hasPath(const Play& play, int player);
+
+// The placed player nearest the point within playerReach, the later one on a tie.
+std::optional<int> playerAt(const Play& play, QPointF point);
+
+struct PathPoint {
+  int player;
+  int step;
+};
+// The path point (steps 1 to 3) nearest the point within pathPointReach.
+std::optional<PathPoint> pathPointAt(const Play& play, QPointF point);
+
+// The placed players whose centres lie inside the rectangle.
+Selection playersIn(const Play& play, const QRect& area);
+
+// Moves the chosen players and the start of their paths by the offset, each
+// kept on the Field.
+void movePlayers(Play& play, const Selection& chosen, QPoint offset, QSize field);
+
+// Mirrors every player and path point left to right: x becomes width - x.
+void mirrorPlay(Play& play, QSize field);
+
+// What became of each player number in a delete: its new number, or 0 when
+// it was deleted. Numbers beyond the play map to themselves.
+struct Renumbering {
+  std::array<int, maxPlayers + 1> newNumber{};
+  int operator()(int number) const { return isPlayerNumber(number) ? newNumber[number] : number; }
+};
+
+// Deletes the chosen players; the later players move down to close the gap.
+Renumbering removePlayers(Play& play, const Selection& chosen);
