@@ -72,10 +72,11 @@ void Moxten::Field_Drag(float x, float y) {
       movePlayers(*this, selection, to - drag_.from, Field->size());
       break;
     case Drag::Point: {
-      PlayerRecord& point = moves[drag_.point.player][drag_.point.step];
-      const QPoint kept = keepOnField(to, Field->size());
-      point.x = kept.x();
-      point.y = kept.y();
+      const auto [p, s] = drag_.point;
+      const PlayerRecord& from = drag_.before.play.moves[p][s];
+      const QPoint kept = keepOnField(QPoint(from.x, from.y) + to - drag_.from, Field->size());
+      moves[p][s].x = kept.x();
+      moves[p][s].y = kept.y();
       break;
     }
     case Drag::Band: {

@@ -64,7 +64,16 @@ Selection playersIn(const Play& play, const QRect& area) {
   return inside;
 }
 
+// The offset cut so that the chosen players keep their places to each other
+// on the Field, where they all stand on it.
 void movePlayers(Play& play, const Selection& chosen, QPoint offset, QSize field) {
+  QRect spread;
+  for (int i = 1; i <= play.placedCount(); ++i)
+    if (chosen[i]) spread |= QRect(positionOf(play.players[i]), QSize(1, 1));
+  const QRect room(QPoint(1, 1), keepOnField(QPoint(field.width(), field.height()), field));
+  if (room.contains(spread))
+    offset = QPoint(std::clamp(offset.x(), room.left() - spread.left(), room.right() - spread.right()),
+                    std::clamp(offset.y(), room.top() - spread.top(), room.bottom() - spread.bottom()));
   for (int i = 1; i <= play.placedCount(); ++i) {
     if (!chosen[i]) continue;
     place(play.players[i], keepOnField(positionOf(play.players[i]) + offset, field));

@@ -123,6 +123,32 @@ class PlayFileTest : public QObject {
     }
   }
 
+  // The roles line follows the last block; a bad one leaves the play as read.
+  void rolesLineIsWrittenWhenSetAndReadWhenWhole() {
+    QCOMPARE(playFileText(twoPlayers(), PlayRoles()), twoPlayersText);
+    const QByteArray withRoles = playFileText(twoPlayers(), PlayRoles{1, 2, true});
+    QCOMPARE(withRoles, twoPlayersText + "roles,1,2,-1\r\n");
+    QCOMPARE(playFileText(twoPlayers(), PlayRoles{0, 2, false}), twoPlayersText + "roles,0,2,0\r\n");
+    const QList<QByteArray> ignored = {"roles,101,2,-1\r\n", "roles,1,-2,0\r\n", "roles,1,2,1\r\n",
+                                       "roles,one,2,-1\r\n", "roles,1,2\r\n",     "roles\r\n",
+                                       "Roles,1,2,-1\r\n"};
+    for (ReadPolicy policy : {ReadPolicy::Lenient, ReadPolicy::Strict}) {
+      Play back;
+      std::optional<PlayRoles> roles;
+      BytesDevice whole(withRoles);
+      QVERIFY(readPlayFile(whole, policy, back, nullptr, &roles));
+      QVERIFY(roles && roles->quarterback == 1 && roles->receiver == 2 && roles->passing);
+      for (const QByteArray& tail : ignored) {
+        BytesDevice device(twoPlayersText + tail);
+        roles = PlayRoles{};
+        QVERIFY2(readPlayFile(device, policy, back, nullptr, &roles), tail.constData());
+        QVERIFY2(!roles, tail.constData());
+        QCOMPARE(back.playerCount, std::int16_t(2));
+        QCOMPARE(back.moves[1][2].x, 240);
+      }
+    }
+  }
+
   void playerWithoutMoveLinesGainsStepZeroWhenSavedAgain() {
     Play back;
     QVERIFY(read("1\r\nplayer,1, 3 \r\ncoord,260,180\r\nEND\r\n", ReadPolicy::Strict, back));

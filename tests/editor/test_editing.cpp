@@ -1,0 +1,248 @@
+#include "app/controls.h"
+#include "files/playfile.h"
+#include "settings/colors.h"
+#include "support/window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QUndoStack>
+
+namespace {
+
+QPoint at(const Moxten* w, int p) { return {w->players[p].x, w->players[p].y}; }
+
+// The right-hand edge of an offence player's circle is navy: the player is drawn there.
+bool circleOn(const TestWindow& w, QPoint centre) { return w.pixel(centre.x() + 10, centre.y()) == navy; }
+
+QImage fieldPicture(const TestWindow& w) { return w.field().image().copy(w->Field->rect()); }
+
+void drag(TestWindow& w, QPoint from, QPoint to, Qt::KeyboardModifiers keys = {}) {
+  QTest::mousePress(w->Field, Qt::LeftButton, keys, from);
+  QTest::mouseMove(w->Field, (from + to) / 2);
+  QTest::mouseMove(w->Field, to);
+  QTest::mouseRelease(w->Field, Qt::LeftButton, keys, to);
+}
+
+// Three offence players in a row at (115, 115), (215, 115) and (315, 115).
+void placeThree(TestWindow& w) {
+  w->obox_Click();
+  w.clickAll({QPoint(100, 100), QPoint(200, 100), QPoint(300, 100)});
+}
+
+}  // namespace
+
+class EditingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Place, drag, undo, redo, delete, flip, then undo back to the empty Field.
+  void everyChangeIsOneStepBackToTheStart() {
+    TestWindow w;
+    const QImage empty = fieldPicture(w);
+    const QString caption = w->windowTitle();
+    QVERIFY(!w->undo->isEnabled());
+    QVERIFY(!w->redo->isEnabled());
+    placeThree(w);
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Place Player 3"));
+    QCOMPARE(w->isSaved, flagFalse);
+    w->Quarterback->setEditText(QStringLiteral(" 3"));
+    w->intended->setEditText(QStringLiteral(" 2"));
+
+    w->selectTool->trigger();
+    QCOMPARE(w->editMode, std::int16_t(None));
+    QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+    drag(w, QPoint(217, 113), QPoint(237, 143));
+    QCOMPARE(at(w.window.get(), 2), QPoint(235, 145));
+    QCOMPARE(w->playerCount, std::int16_t(3));
+    QVERIFY(circleOn(w, QPoint(235, 145)) && !circleOn(w, QPoint(215, 115)) && circleOn(w, QPoint(315, 115)));
+    QCOMPARE(w->selection, Selection().set(2));
+    QCOMPARE(w->Field->overlay().chosen, QList<QPoint>({QPoint(235, 145)}));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Move Players"));
+
+    w->undo->trigger();
+    QCOMPARE(at(w.window.get(), 2), QPoint(215, 115));
+    QVERIFY(circleOn(w, QPoint(215, 115)) && !circleOn(w, QPoint(235, 145)));
+    QCOMPARE(w->redo->text(), QStringLiteral("&Redo Move Players"));
+    QCOMPARE(w->isSaved, flagFalse);
+    w->redo->trigger();
+    QCOMPARE(at(w.window.get(), 2), QPoint(235, 145));
+
+    // Deleting the middle player: the third becomes 2 and the boxes follow.
+    w->deletePlayers->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(2));
+    QCOMPARE(at(w.window.get(), 2), QPoint(315, 115));
+    QCOMPARE(w->players[3], PlayerRecord());
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 2"));
+    QCOMPARE(w->intended->currentText(), QStringLiteral("Intended"));
+    QVERIFY(w->selection.none());
+    QVERIFY(!circleOn(w, QPoint(235, 145)) && circleOn(w, QPoint(315, 115)));
+
+    w->flipPlay->trigger();
+    const int width = w->Field->width();
+    QCOMPARE(at(w.window.get(), 1), QPoint(width - 115, 115));
+    QCOMPARE(at(w.window.get(), 2), QPoint(width - 315, 115));
+    QVERIFY(circleOn(w, QPoint(width - 315, 115)) && !circleOn(w, QPoint(315, 115)));
+
+    // Back through the flip and the delete: the roles come back with the play.
+    w->undo->trigger();
+    w->undo->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(3));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 3"));
+    QCOMPARE(w->intended->currentText(), QStringLiteral(" 2"));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Move Players"));
+    for (int i = 0; i < 4; ++i) w->undo->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(0));
+    QVERIFY(!w->undo->isEnabled());
+    QCOMPARE(w->isSaved, flagTrue);  // the play is as the program started
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(fieldPicture(w), empty);
+    w->redo->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    QCOMPARE(w->isSaved, flagFalse);
+
+    // The last thousand steps stay: of 1,001 flips, the first can no longer be undone.
+    for (int i = 0; i < 1001; ++i) w->flipPlay->trigger();
+    QCOMPARE(w->undoStack->count(), 1000);
+    while (w->undo->isEnabled()) w->undo->trigger();
+    QCOMPARE(at(w.window.get(), 1), QPoint(w->Field->width() - 115, 115));
+  }
+
+  // Rubber band, Shift, the arrow keys as one step, the Field's edge, and the
+  // overlay kept out of the Field's picture.
+  void choosingAndMovingWithMouseAndKeys() {
+    TestWindow w;
+    placeThree(w);
+    w->selectTool->trigger();
+    const QImage placed = fieldPicture(w);
+    QTest::mousePress(w->Field, Qt::LeftButton, {}, QPoint(90, 90));
+    QTest::mouseMove(w->Field, QPoint(250, 140));
+    QCOMPARE(w->Field->overlay().band.normalized(), QRect(QPoint(90, 90), QPoint(250, 140)));
+    QTest::mouseRelease(w->Field, Qt::LeftButton, {}, QPoint(250, 140));
+    QCOMPARE(w->selection, Selection().set(1).set(2));
+    QVERIFY(w->Field->overlay().band.isNull());
+    QCOMPARE(fieldPicture(w), placed);
+    const QImage shown = w->Field->grab().toImage();
+    QVERIFY(shown.pixelColor(115 - 15, 115) != toQColor(w.pixel(100, 115)));  // the mark is on the screen only
+    QTest::mouseClick(w->Field, Qt::LeftButton, Qt::ShiftModifier, QPoint(115, 115));
+    QCOMPARE(w->selection, Selection().set(2));
+    QTest::mouseClick(w->Field, Qt::LeftButton, Qt::ShiftModifier, QPoint(315, 115));
+    QCOMPARE(w->selection, Selection().set(2).set(3));
+
+    const int steps = w->undoStack->count();
+    QTest::keyClick(w->Field, Qt::Key_Right);
+    QTest::keyClick(w->Field, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(w->Field, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(at(w.window.get(), 2), QPoint(216, 135));
+    QCOMPARE(at(w.window.get(), 3), QPoint(316, 135));
+    QCOMPARE(w->undoStack->count(), steps + 1);
+    w->undo->trigger();
+    QCOMPARE(at(w.window.get(), 3), QPoint(315, 115));
+
+    // Dragged past the Field's corner, the players stop on its edge in their formation.
+    drag(w, QPoint(215, 115), QPoint(-500, -500));
+    QCOMPARE(at(w.window.get(), 2), QPoint(1, 1));
+    QCOMPARE(at(w.window.get(), 3), QPoint(101, 1));
+    // A press on empty Field without a drag clears the choice.
+    w.click(QPoint(600, 400));
+    QVERIFY(w->selection.none());
+    QVERIFY(w->Field->overlay().chosen.isEmpty());
+  }
+
+  // A path point is dragged alone; a path replaced by a new one leaves no line.
+  void pathsAreEditedAndReplacedCleanly() {
+    TestWindow w;
+    w->obox_Click();
+    w.click(QPoint(100, 100));
+    w->motion_Click();
+    w->PlayerN->setEditText(QStringLiteral("1"));
+    w->movements->setEditText(QStringLiteral("2"));
+    w->colorbox->setEditText(QStringLiteral("vbRed"));
+    w->Path_Click();
+    w.clickAll({QPoint(115, 300), QPoint(300, 300)});
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Add Path Point"));
+    QCOMPARE(w.pixel(200, 300), vbRed);
+    w->selectTool->trigger();
+    drag(w, QPoint(302, 298), QPoint(402, 398));
+    QCOMPARE(w->moves[1][2], (PlayerRecord{400, 400, 0, 0}));
+    QCOMPARE(w->moves[1][1], (PlayerRecord{115, 300, 0, 0}));
+    QCOMPARE(at(w.window.get(), 1), QPoint(115, 115));
+    QVERIFY(w.pixel(200, 300) != vbRed && w.pixel(257, 350) == vbRed);
+    // Undoing the last click lets it be clicked again.
+    w->undo->trigger();
+    w->undo->trigger();
+    QCOMPARE(w->moves[1][2], PlayerRecord());
+    QCOMPARE(w->pathMovesLeft, std::int16_t(1));
+    QVERIFY(w.pixel(200, 300) != vbRed);
+
+    w->motion_Click();
+    w->PlayerN->setEditText(QStringLiteral("1"));
+    w->movements->setEditText(QStringLiteral("1"));
+    w->colorbox->setEditText(QStringLiteral("vbBlue"));
+    w->Path_Click();
+    w.click(QPoint(400, 115));
+    QVERIFY(w.pixel(115, 250) != vbRed);  // the old line is gone
+    QCOMPARE(w.pixel(300, 115), vbBlue);
+  }
+
+  // Open and Load Play are steps; the roles travel in the file.
+  void readsAreStepsAndTheFileKeepsTheRoles() {
+    TestWindow w;
+    placeThree(w);
+    w->Quarterback->setEditText(QStringLiteral(" 1"));
+    w->intended->setEditText(QStringLiteral("3"));
+    w->PassingPlay->setChecked(true);
+    const QString path = w.platform.folder.filePath(QStringLiteral("pass.ply"));
+    w.platform.fileAnswers << path;
+    w->save_Click();
+    QVERIFY(readBytes(path).endsWith("END\r\nroles,1,3,-1\r\n"));
+    QCOMPARE(w->isSaved, flagTrue);
+    QVERIFY(w->undoStack->isClean());
+
+    w->newItem->trigger();
+    w->Quarterback->setEditText(QStringLiteral("QuarterBack"));
+    w->intended->setEditText(QStringLiteral(" 9"));
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    QCOMPARE(w->playerCount, std::int16_t(3));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 1"));
+    QCOMPARE(w->intended->currentText(), QStringLiteral(" 3"));
+    QVERIFY(w->PassingPlay->isChecked());
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Open Play"));
+    // Undoing Open brings back the new play, its name and its boxes.
+    w->undo->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(0));
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QCOMPARE(w->intended->currentText(), QStringLiteral(" 9"));
+    QVERIFY(!w->PassingPlay->isChecked());
+    QCOMPARE(w->isSaved, flagFalse);
+    w->redo->trigger();
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(w->playFileName, path);
+
+    // Load Play after New keeps the roles and the Passing Play mark.
+    w->newItem->trigger();
+    w->loadPlayList();
+    w->plays->setEditText(QStringLiteral("pass.ply"));
+    w->LoadPlay_Click();
+    QCOMPARE(w->playerCount, std::int16_t(3));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 1"));
+    QVERIFY(w->PassingPlay->isChecked());
+    QVERIFY(w->football->isVisibleTo(w.window.get()));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Load Play"));
+
+    // Deleting every player leaves a play that saves and reads back.
+    w->selectAll->trigger();
+    w->deletePlayers->trigger();
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << path;
+    w->save_Click();
+    QCOMPARE(readBytes(path), QByteArray("0\r\nroles,0,0,-1\r\n"));
+    Play read;
+    QVERIFY(readPlayFile(path, ReadPolicy::Strict, read));
+    QCOMPARE(read.playerCount, std::int16_t(0));
+  }
+};
+
+QTEST_MAIN(EditingTest)
+#include "test_editing.moc"
