@@ -42,6 +42,7 @@ void drawPlayer(FieldCanvas& canvas, std::int16_t kind, int number, float x, flo
 }
 
 void drawPlay(FieldCanvas& canvas, const Play& play, std::uint32_t penColor) {
+  FieldCanvas::Batch batch(canvas);
   const int count = play.placedCount();
   for (int i = 1; i <= count; ++i) {
     const PlayerRecord& player = play.players[i];

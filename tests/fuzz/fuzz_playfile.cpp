@@ -1,6 +1,6 @@
 // The play file reader under one policy: whatever the file holds, the play
 // stays inside its arrays, and a play read under Strict writes a file that
-// reads back to the same play.
+// reads back to the same play and roles.
 #include "check.h"
 #include "files/playfile.h"
 
@@ -21,11 +21,15 @@ const Play& earlierPlay() {
   return play;
 }
 
-Play read(const QByteArray& bytes, ReadPolicy policy, bool& ok) {
+Play read(const QByteArray& bytes, ReadPolicy policy, bool& ok, std::optional<PlayRoles>* roles = nullptr) {
   Play play = earlierPlay();
   BytesDevice input(bytes);
-  ok = readPlayFile(input, policy, play);
+  ok = readPlayFile(input, policy, play, nullptr, roles);
   return play;
+}
+
+bool sameRoles(const PlayRoles& a, const PlayRoles& b) {
+  return a.quarterback == b.quarterback && a.receiver == b.receiver && a.passing == b.passing;
 }
 
 }  // namespace
@@ -33,8 +37,10 @@ Play read(const QByteArray& bytes, ReadPolicy policy, bool& ok) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ReadPolicy policy = MOXTEN_FUZZ_POLICY;
   bool ok = false;
-  const Play play = read(inputBytes(data, size), policy, ok);
+  std::optional<PlayRoles> roles;
+  const Play play = read(inputBytes(data, size), policy, ok, &roles);
   MOXTEN_CHECK(play.playerCount >= 0 && play.playerCount <= maxPlayers);
+  if (roles) MOXTEN_CHECK(ok && isPlayerNumber(roles->quarterback) && isPlayerNumber(roles->receiver));
   if (!ok) MOXTEN_CHECK(policy == ReadPolicy::Strict || play.playerCount == 3);
   const Play& before = earlierPlay();
   for (int p = play.playerCount + 1; p <= maxPlayers; ++p) {
@@ -43,10 +49,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (ok && policy == ReadPolicy::Strict) {
     // Written, read and written again, the file no longer changes.
-    const QByteArray written = playFileText(play);
+    const PlayRoles kept = roles.value_or(PlayRoles());
+    const QByteArray written = playFileText(play, kept);
     bool again = false;
-    const Play reread = read(written, ReadPolicy::Strict, again);
+    std::optional<PlayRoles> rolesAgain;
+    const Play reread = read(written, ReadPolicy::Strict, again, &rolesAgain);
     MOXTEN_CHECK(again);
+    MOXTEN_CHECK(rolesAgain.has_value() == kept.any());
+    if (rolesAgain) MOXTEN_CHECK(sameRoles(*rolesAgain, kept));
     MOXTEN_CHECK(reread.playerCount == play.playerCount);
     const QByteArray rewritten = playFileText(reread);
     bool third = false;
