@@ -1,6 +1,7 @@
 #include "app/artwork.h"
 
-#include "drawing/fieldbox.h"
+#include "drawing/canvas.h"
+#include "drawing/football.h"
 #include "settings/colors.h"
 
 #include <QLinearGradient>
@@ -23,35 +24,7 @@ QPixmap toolImage(PlayerKind kind) {
   return pixmap;
 }
 
-namespace {
-
-void drawBall(QPainter& painter, const QRectF& box) {
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(60, 30, 10), 1));
-  painter.setBrush(QColor(139, 69, 19));
-  painter.translate(box.center());
-  painter.rotate(-35);
-  const double length = box.width() * 0.95, height = box.height() * 0.55;
-  painter.drawEllipse(QRectF(-length / 2, -height / 2, length, height));
-  painter.setPen(QPen(Qt::white, std::max(1.0, box.width() / 24)));
-  painter.drawLine(QPointF(-length * 0.22, 0), QPointF(length * 0.22, 0));
-  for (int i = -2; i <= 2; ++i) {
-    const double x = i * length * 0.09;
-    painter.drawLine(QPointF(x, -height * 0.16), QPointF(x, height * 0.16));
-  }
-  painter.restore();
-}
-
-}  // namespace
-
-QPixmap footballImage() {
-  QPixmap pixmap(29, 29);
-  pixmap.fill(toQColor(fieldGreen));
-  QPainter painter(&pixmap);
-  drawBall(painter, QRectF(0, 0, 29, 29));
-  return pixmap;
-}
+QPixmap footballImage() { return QPixmap::fromImage(footballPicture()); }
 
 QPixmap titleArt() {
   QPixmap pixmap(432, 216);

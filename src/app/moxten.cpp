@@ -83,7 +83,9 @@ Moxten::Moxten(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   Form_Load();
 }
 
-Moxten::~Moxten() = default;
+// The stack clears itself when it goes, after the window: it must not tell a
+// window that is half gone.
+Moxten::~Moxten() { undoStack->disconnect(this); }
 
 void Moxten::buildControls() {
   auto* area = new QWidget(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animation/run.h"
 #include "app/platform.h"
 #include "files/playfile.h"
 #include "model/editing.h"
@@ -216,8 +217,10 @@ class Moxten : public QMainWindow, public PlayState {
   void placeFootballOn(int player);
   // Move the ball by its top-left corner or by its centre; both answer the
   // area of the Field that the ball left and took.
-  QRegion moveFootball(double left, double top);
+  QRegion moveFootball(QPointF corner);
   QRegion centreFootballOn(QPointF centre);
+  // The quarterback and receiver as the animation reads their boxes.
+  RunRoles runRoles() const;
 
   Platform& platform_;
   bool animating_ = false;

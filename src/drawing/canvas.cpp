@@ -32,18 +32,26 @@ FieldCanvas::FieldCanvas(QSize size, std::uint32_t background)
   image_.fill(toQColor(backColor));
 }
 
+FieldCanvas::FieldCanvas(QPainter& painter, QSize size, std::uint32_t background)
+    : foreColor(navy), backColor(background), external_(&painter), externalSize_(size), font_(fieldFont()) {
+  // The size in pixels that the Field's own picture gives the font.
+  const QImage field(1, 1, QImage::Format_RGB32);
+  font_.setPixelSize(qRound(font_.pointSizeF() * field.logicalDpiY() / 72));
+  painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 FieldCanvas::~FieldCanvas() = default;
 
 FieldCanvas::Batch::Batch(FieldCanvas& canvas) : canvas_(canvas) {
-  if (!canvas_.batch_) canvas_.batch_ = std::make_unique<QPainter>(&canvas_.image_);
+  if (!canvas_.batch_ && !canvas_.external_) canvas_.batch_ = std::make_unique<QPainter>(&canvas_.image_);
 }
 
 FieldCanvas::Batch::~Batch() { canvas_.batch_.reset(); }
 
 template <typename Draw>
 void FieldCanvas::paint(Draw draw) {
-  if (batch_) {
-    draw(*batch_);
+  if (QPainter* open = batch_ ? batch_.get() : external_) {
+    draw(*open);
     return;
   }
   QPainter painter(&image_);
@@ -102,7 +110,10 @@ void FieldCanvas::print(const QString& text) {
 }
 
 void FieldCanvas::clear() {
-  image_.fill(toQColor(backColor));
+  if (external_)
+    external_->fillRect(QRect(QPoint(0, 0), externalSize_), toQColor(backColor));
+  else
+    image_.fill(toQColor(backColor));
   currentX = 0;
   currentY = 0;
   markDirty(image_.rect());

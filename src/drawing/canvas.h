@@ -21,6 +21,11 @@ inline constexpr std::uint32_t fieldGreen = 0x3C9B46;
 class FieldCanvas {
  public:
   FieldCanvas(QSize size, std::uint32_t background);
+  // A canvas that draws through the painter of another device (a picture
+  // file, a page), in Field pixels from (0, 0) to size; its text is as large
+  // as on the Field whatever the device's resolution. It has no picture of
+  // its own to read back.
+  FieldCanvas(QPainter& painter, QSize size, std::uint32_t background);
   ~FieldCanvas();
 
   const QImage& image() const { return image_; }
@@ -68,6 +73,8 @@ class FieldCanvas {
   void paint(Draw draw);
 
   QImage image_;
+  QPainter* external_ = nullptr;
+  QSize externalSize_;
   std::unique_ptr<QPainter> batch_;
   QFont font_;
   QRegion dirty_;

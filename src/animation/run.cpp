@@ -1,0 +1,56 @@
+#include "animation/run.h"
+
+#include "animation/frames.h"
+#include "drawing/canvas.h"
+#include "drawing/football.h"
+#include "drawing/playdrawing.h"
+#include "model/numbers.h"
+#include "settings/colors.h"
+
+#include <array>
+
+namespace {
+
+const QPointF ballHalf(footballSize / 2.0, footballSize / 2.0);
+
+// The last of steps 1 to 3 whose x is not 0.
+PlayerRecord lastStep(const Play& play, std::optional<int> player) {
+  PlayerRecord end;
+  if (!player) return end;
+  for (int t = 1; t <= 3; ++t)
+    if (play.moves[*player][t].x != 0) end = play.moves[*player][t];
+  return end;
+}
+
+}  // namespace
+
+std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles) {
+  if (!roles.quarterback) return std::nullopt;
+  const PlayerRecord& passer = play.players[*roles.quarterback];
+  return QPointF(passer.x, passer.y) - ballHalf;
+}
+
+void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, std::uint32_t& penColor,
+                  const std::function<void(std::optional<QPointF> ballCorner)>& frameDone) {
+  // The flight runs from the quarterback's last step to the receiver's.
+  const PlayerRecord passerEnd = lastStep(play, roles.quarterback), receiverEnd = lastStep(play, roles.receiver);
+  const QPoint from = footballCorner(QPointF(passerEnd.x, passerEnd.y) - ballHalf);
+  const QPoint to = footballCorner(QPointF(receiverEnd.x, receiverEnd.y) - ballHalf);
+  const StepSegment flight = StepSegment::between(from.x(), from.y(), to.x(), to.y());
+
+  const int count = play.placedCount();
+  std::array<StepSegment, maxPlayers + 1> segments{};
+  for (int t = 1; t <= 3; ++t) {
+    for (int p = 1; p <= count; ++p)
+      segments[p] = StepSegment::between(play.moves[p][t - 1].x, play.moves[p][t - 1].y, play.moves[p][t].x,
+                                         play.moves[p][t].y);
+    for (int k = 1; k <= framesPerStep; ++k) {
+      const std::optional<QPointF> ball = drawFrame(canvas, play, segments.data(), k, roles.quarterbackValue, penColor);
+      frameDone(ball ? std::optional<QPointF>(*ball - ballHalf) : std::nullopt);
+    }
+  }
+  // Without a quarterback and a receiver the ball stays where it is.
+  const bool ballFlies = roles.quarterback && roles.receiver;
+  for (int k = 1; k <= framesPerStep; ++k) frameDone(ballFlies ? std::optional<QPointF>(flight.at(k)) : std::nullopt);
+  canvas.foreColor = navy;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/playstate.h"
+
+#include <QPointF>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class FieldCanvas;
+
+// Who passes and who receives in a run: the quarterback's number as the
+// frames compare it (the value of its box's text), and the two players'
+// numbers where they lie within 0 to 100.
+struct RunRoles {
+  double quarterbackValue = 0;
+  std::optional<int> quarterback;
+  std::optional<int> receiver;
+};
+
+// Where the football's top-left corner starts: centred on the quarterback.
+std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles);
+
+// Draws every frame of the animation on the canvas: three steps of
+// framesPerStep frames for all players, then the ball's flight from the
+// quarterback's last step to the receiver's. After each frame, frameDone is
+// told where the ball's top-left corner went in it, or nothing when it did
+// not move. penColor is the engine's colour register.
+void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, std::uint32_t& penColor,
+                  const std::function<void(std::optional<QPointF> ballCorner)>& frameDone);
