@@ -13,14 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
-
-namespace {
-
-// The longest wait the settings dialog lets through, in milliseconds.
-constexpr int longestDelay = 999;
-
-}  // namespace
 
 void Moxten::placeFootballOn(int player) {
   centreFootballOn(QPointF(players[player].x, players[player].y));
@@ -41,9 +33,11 @@ RunRoles Moxten::runRoles() const {
           playerNumberIn(intended->currentText())};
 }
 
+int Moxten::frameWait() const { return frameWaitFor(configuration->Speed->text()); }
+
 void Moxten::animatePlay() {
   animating_ = true;
-  const int delay = std::clamp(roundToInt32(readNumber(configuration->Speed->text())), 0, longestDelay);
+  const int delay = frameWait();
   const RunRoles roles = runRoles();
   if (const std::optional<QPointF> start = footballStart(*this, roles)) moveFootball(*start);
   football->setVisible(PassingPlay->checkState() != Qt::Unchecked);

@@ -7,6 +7,7 @@
 #include "model/numbers.h"
 #include "settings/colors.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -22,7 +23,12 @@ PlayerRecord lastStep(const Play& play, std::optional<int> player) {
   return end;
 }
 
+// The longest wait the settings dialog lets through, in milliseconds.
+constexpr int longestDelay = 999;
+
 }  // namespace
+
+int frameWaitFor(const QString& speed) { return std::clamp(roundToInt32(readNumber(speed)), 0, longestDelay); }
 
 std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles) {
   if (!roles.quarterback) return std::nullopt;

@@ -3,6 +3,7 @@
 #include "model/playstate.h"
 
 #include <QPointF>
+#include <QString>
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,10 @@ struct RunRoles {
   std::optional<int> quarterback;
   std::optional<int> receiver;
 };
+
+// The wait after each frame for the speed setting's text, in milliseconds:
+// its number rounded, within 0 to 999.
+int frameWaitFor(const QString& speed);
 
 // Where the football's top-left corner starts: centred on the quarterback.
 std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles);

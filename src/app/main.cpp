@@ -1,21 +1,30 @@
+#include "app/commandline.h"
 #include "app/moxten.h"
 #include "app/platform.h"
 #include "app/splash.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <memory>
 
 int main(int argc, char* argv[]) {
+  prepareForWindowlessRun(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Moxten"));
+  QApplication::setApplicationVersion(QStringLiteral(MOXTEN_VERSION));
+  const CommandLine line = readCommandLine(app);
   DesktopPlatform platform;
+  if (line.make != CommandLine::Make::Window) return makeFile(line, platform);
+
   std::unique_ptr<Moxten> window;
   frmSplash splash([&] {
     window = std::make_unique<Moxten>(platform);
     QObject::connect(window.get(), &Moxten::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
     window->show();
+    // The play given on the command line opens once the window is shown.
+    if (!line.play.isEmpty()) QTimer::singleShot(0, window.get(), [&window, &line] { window->openPlay(line.play); });
   });
   if (const QScreen* screen = splash.screen())
     splash.move(screen->availableGeometry().center() - splash.rect().center());

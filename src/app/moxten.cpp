@@ -129,6 +129,12 @@ void Moxten::buildMenus() {
   newItem = item(File, "new", "&New");
   Open = item(File, "Open", "&Open");
   save = item(File, "save", "&Save");
+  File->addSeparator();
+  exportPicture = item(File, "exportPicture", "Export &Picture...");
+  exportAnimation = item(File, "exportAnimation", "Export &Animation...");
+  exportPlaybook = item(File, "exportPlaybook", "Export Play&book...");
+  printPlaybook = item(File, "printPlaybook", "P&rint Playbook...");
+  File->addSeparator();
   quit = item(File, "quit", "&Quit");
   edit = named(bar->addMenu(QStringLiteral("&Edit")), "edit");
   undo = named(undoStack->createUndoAction(edit, QStringLiteral("&Undo")), "undo");
@@ -170,6 +176,10 @@ void Moxten::connectHandlers() {
   connect(Open, &QAction::triggered, this, &Moxten::Open_Click);
   connect(save, &QAction::triggered, this, &Moxten::save_Click);
   connect(quit, &QAction::triggered, this, &Moxten::quit_Click);
+  connect(exportPicture, &QAction::triggered, this, &Moxten::exportPicture_Click);
+  connect(exportAnimation, &QAction::triggered, this, &Moxten::exportAnimation_Click);
+  connect(exportPlaybook, &QAction::triggered, this, &Moxten::exportPlaybook_Click);
+  connect(printPlaybook, &QAction::triggered, this, &Moxten::printPlaybook_Click);
   connect(Animate, &QAction::triggered, this, &Moxten::Animate_Click);
   connect(Reset, &QAction::triggered, this, &Moxten::Reset_Click);
   connect(panel, &QAction::triggered, this, &Moxten::panel_Click);
@@ -238,9 +248,7 @@ void Moxten::clearField() {
   drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
 }
 
-QString Moxten::dataPath(const QString& fileName) const {
-  return QDir(platform_.programFolder()).filePath(QStringLiteral("data/") + fileName);
-}
+QString Moxten::dataPath(const QString& fileName) const { return dataFilePath(platform_, fileName); }
 
 void Moxten::setCaption() { setWindowTitle(appTitle + QStringLiteral(" Open..") + playFileName); }
 

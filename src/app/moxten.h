@@ -2,6 +2,8 @@
 
 #include "animation/run.h"
 #include "app/platform.h"
+#include "drawing/playbook.h"
+#include "drawing/symbols.h"
 #include "files/playfile.h"
 #include "model/editing.h"
 #include "model/playstate.h"
@@ -46,13 +48,6 @@ struct EditedPlay {
 inline const QString quarterbackStartText = QStringLiteral("QuarterBack");
 inline const QString receiverStartText = QStringLiteral("Intended");
 
-// The window's own scale: its inner area is 792 by 576 units, whatever its
-// size in pixels. The Field fills 5/6 of the width and 95% of the height.
-inline constexpr double windowUnitsWide = 792;
-inline constexpr double windowUnitsHigh = 576;
-inline constexpr double fieldWidthUnits = windowUnitsWide - windowUnitsWide / 6;
-inline constexpr double fieldHeightUnits = windowUnitsHigh - windowUnitsHigh / 20;
-
 // The main window: holds the play and every control the user works with.
 // Handlers live in the folder of their subsystem.
 class Moxten : public QMainWindow, public PlayState {
@@ -87,6 +82,10 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* newItem;  // "new"
   QAction* Open;
   QAction* save;
+  QAction* exportPicture;
+  QAction* exportAnimation;
+  QAction* exportPlaybook;
+  QAction* printPlaybook;
   QAction* quit;
   QMenu* edit;
   QAction* undo;
@@ -161,6 +160,17 @@ class Moxten : public QMainWindow, public PlayState {
   void ResetButton_Click();
   void LoadPlay_Click();
 
+  // Opens the play file as Open does, without the dialog.
+  void openPlay(const QString& path);
+
+  // Pictures, the animation as a GIF and the playbook: files/exports.cpp.
+  void exportPicture_Click();
+  void exportAnimation_Click();
+  void exportPlaybook_Click();
+  void printPlaybook_Click();
+  // The play as Reset shows it, at the Field's size.
+  PlayPicture playPicture() const;
+
   // The animate command: animation/animate.cpp; the engine and the ball: animation/engine.cpp.
   void Animate_Click();
   void AnimateButton_Click();
@@ -221,6 +231,14 @@ class Moxten : public QMainWindow, public PlayState {
   QRegion centreFootballOn(QPointF centre);
   // The quarterback and receiver as the animation reads their boxes.
   RunRoles runRoles() const;
+  // The wait after each frame, from the speed setting.
+  int frameWait() const;
+
+  QString askExportFile(const QString& title, const QString& filter, const QString& suffix,
+                        int* playsPerPage = nullptr);
+  void finishExport(const QString& what, const QString& path, const std::optional<QByteArray>& bytes, QString why);
+  // The plays of the play list for the playbook; none, with a message, when it holds none.
+  QList<PlaybookPlay> listedPlays();
 
   Platform& platform_;
   bool animating_ = false;

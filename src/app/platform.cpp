@@ -1,14 +1,22 @@
 #include "app/platform.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QToolBar>
 
 Answer DesktopPlatform::ask(QWidget* parent, const Message& message) {
   const QMessageBox::Icon icon = message.icon == Icon::Critical  ? QMessageBox::Critical
@@ -45,12 +53,28 @@ QString runFileDialog(QWidget* parent, const FileRequest& request, QFileDialog::
   dialog.setObjectName(QStringLiteral("savebox"));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  // The program asks its own question before it replaces a listed play.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
   dialog.setNameFilter(qtNameFilter(request.filter));
+  QComboBox* choice = nullptr;
+  if (request.chosen && !request.choices.isEmpty()) {
+    // Qt's own dialog, whose grid takes one more row for the choice.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+      choice = new QComboBox(&dialog);
+      choice->setObjectName(QStringLiteral("choice"));
+      choice->addItems(request.choices);
+      choice->setCurrentIndex(*request.chosen);
+      auto* label = new QLabel(request.choiceLabel, &dialog);
+      label->setBuddy(choice);
+      const int row = grid->rowCount();
+      grid->addWidget(label, row, 0);
+      grid->addWidget(choice, row, 1);
+    }
+  }
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (dialog.exec() != QDialog::Accepted) return QString();
+  if (choice) *request.chosen = choice->currentIndex();
   return dialog.selectedFiles().value(0);
 }
 
@@ -87,6 +111,35 @@ void DesktopPlatform::wait(int milliseconds) {
 }
 
 QString DesktopPlatform::programFolder() { return QCoreApplication::applicationDirPath(); }
+
+void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
+                                   const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, parent);
+  preview.setObjectName(QStringLiteral("printPreview"));
+  auto* choice = new QComboBox(&preview);
+  choice->setObjectName(QStringLiteral("choice"));
+  choice->addItems(choices);
+  choice->setCurrentIndex(chosen);
+  choice->setToolTip(choiceLabel);
+  choice->setAccessibleName(choiceLabel);
+  if (auto* tools = preview.findChild<QToolBar*>()) {
+    tools->addSeparator();
+    tools->addWidget(new QLabel(choiceLabel + u' ', &preview));
+    tools->addWidget(choice);
+  }
+  auto* view = preview.findChild<QPrintPreviewWidget*>();
+  QObject::connect(choice, &QComboBox::currentIndexChanged, &preview, [view] {
+    if (view) view->updatePreview();
+  });
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&](QPrinter* pages) { paint(*pages, choice->currentIndex()); });
+  preview.exec();
+}
+
+QString dataFilePath(Platform& platform, const QString& fileName) {
+  return QDir(platform.programFolder()).filePath(QStringLiteral("data/") + fileName);
+}
 
 QString qtNameFilter(const QString& filter) {
   const QStringList parts = filter.split(u'|');

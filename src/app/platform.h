@@ -2,7 +2,11 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
+
+class QPagedPaintDevice;
 class QWidget;
 
 // What the program asks of the desktop: message boxes, file dialogs, the
@@ -25,6 +29,14 @@ struct FileRequest {
   QString filter;         // "description|pattern|" pairs
   QString defaultSuffix;  // empty for none
   QString fileName;       // the name first proposed
+  // Whether the dialog asks its own question before a file that exists is
+  // replaced (the play's Save asks one of its own).
+  bool askBeforeReplacing = false;
+  // A choice shown in the dialog: its label, its items, and where the index
+  // of the item taken is kept (it comes in holding the first one shown).
+  QString choiceLabel;
+  QStringList choices;
+  int* chosen = nullptr;
 };
 
 class Platform {
@@ -39,6 +51,11 @@ class Platform {
   // Blocks for the given time; the caller has made its frame visible first.
   virtual void wait(int milliseconds) = 0;
   virtual QString programFolder() = 0;
+  // Shows the print preview of what paint draws on the printer's pages, with
+  // a choice of its items (the index chosen first in *chosen); paint is given
+  // the index taken.
+  virtual void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
+                            const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) = 0;
 };
 
 // The real desktop: Qt's message boxes and file dialogs, QCursor, a wait that
@@ -52,7 +69,12 @@ class DesktopPlatform : public Platform {
   void setPointerPos(QPoint screenPos) override;
   void wait(int milliseconds) override;
   QString programFolder() override;
+  void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
+                    const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) override;
 };
+
+// The path of a file in the data folder beside the program.
+QString dataFilePath(Platform& platform, const QString& fileName);
 
 // "Moxten Files (*.ply)|*.ply|" as a Qt name filter: "Moxten Files (*.ply)".
 QString qtNameFilter(const QString& filter);

@@ -15,6 +15,13 @@ void drawXMarkAtMouse(FieldCanvas& field, float x, float y);
 // this radius at line width 2.
 inline constexpr int circleRadius = 10;
 
+// The window's own scale: its inner area is 792 by 576 units, whatever its
+// size in pixels. The Field fills 5/6 of the width and 95% of the height.
+inline constexpr double windowUnitsWide = 792;
+inline constexpr double windowUnitsHigh = 576;
+inline constexpr double fieldWidthUnits = windowUnitsWide - windowUnitsWide / 6;
+inline constexpr double fieldHeightUnits = windowUnitsHigh - windowUnitsHigh / 20;
+
 // The yard marks down the left edge; width and height are the Field's size in
 // window units. Leaves the pen navy at width 2.
 void drawFieldMarks(FieldCanvas& field, double width, double height);

@@ -2,6 +2,7 @@
 
 #include "files/regularfile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -35,4 +36,20 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     return false;
   }
   return file.commit();
+}
+
+namespace {
+
+QString unwrittenReason(const QString& path) {
+  const QFileInfo folder(QFileInfo(path).absolutePath());
+  if (!folder.isDir()) return QStringLiteral("the folder ") + folder.filePath() + QStringLiteral(" does not exist");
+  return QStringLiteral("the file could not be written (no permission or no room)");
+}
+
+}  // namespace
+
+bool writeExport(const QString& path, const QByteArray& bytes, QString* why) {
+  if (replaceFile(path, bytes)) return true;
+  if (why) *why = unwrittenReason(path);
+  return false;
 }

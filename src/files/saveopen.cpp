@@ -69,8 +69,10 @@ void Moxten::save_Click() {
 }
 
 void Moxten::Open_Click() {
-  const QString chosen =
-      platform_.openFileName(this, {QStringLiteral("Open Moxten File"), playFilter, QString(), QString()});
+  openPlay(platform_.openFileName(this, {QStringLiteral("Open Moxten File"), playFilter, QString(), QString()}));
+}
+
+void Moxten::openPlay(const QString& chosen) {
   const EditedPlay before = editedPlay();
   if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient)) {
     if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());

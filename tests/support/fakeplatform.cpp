@@ -1,7 +1,9 @@
 #include "support/fakeplatform.h"
 
 #include <QDir>
+#include <QBuffer>
 #include <QFile>
+#include <QPdfWriter>
 #include <QTest>
 
 FakePlatform::FakePlatform() {
@@ -30,7 +32,19 @@ QString FakePlatform::fileAnswer(const FileRequest& request) {
   return fileAnswers.takeFirst();
 }
 
-QString FakePlatform::saveFileName(QWidget*, const FileRequest& request) { return fileAnswer(request); }
+QString FakePlatform::saveFileName(QWidget*, const FileRequest& request) {
+  if (request.chosen && !fileChoices.isEmpty()) *request.chosen = fileChoices.takeFirst();
+  return fileAnswer(request);
+}
+
+void FakePlatform::printPreview(QWidget*, const QString&, const QStringList& choices, int chosen,
+                                const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) {
+  printChoices = choices;
+  QBuffer buffer(&printed);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pages(&buffer);
+  paint(pages, printChoice.value_or(chosen));
+}
 
 QString FakePlatform::openFileName(QWidget*, const FileRequest& request) { return fileAnswer(request); }
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 // A desktop without a person: answers questions and file dialogs from a
 // script, records what was asked, keeps a pointer position and counts waits.
@@ -34,6 +35,14 @@ class FakePlatform : public Platform {
   void setPointerPos(QPoint screenPos) override;
   void wait(int milliseconds) override;
   QString programFolder() override { return folder.path(); }
+  // Prints into a PDF document, at the index the dialog offers first or at
+  // printChoice when it is set.
+  void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
+                    const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) override;
+  QList<int> fileChoices;  // taken in the dialogs that offer a choice
+  std::optional<int> printChoice;
+  QStringList printChoices;
+  QByteArray printed;
 
   QString dataFile(const QString& name) const;
   // The texts of the messages asked so far, in order.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "animation/run.h"
+#include "drawing/picture.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// GIF delays are whole hundredths of a second; viewers slow shorter ones down.
+inline constexpr int shortestGifDelay = 2;
+inline constexpr int lastGifFrameDelay = 150;
+
+// The GIF delay for a frame wait in milliseconds.
+int gifDelay(int milliseconds);
+
+// The animation as an animated GIF that loops forever: the play as Reset
+// shows it, then every frame the engine draws, on a picture of its own, each
+// held for the frame wait and the last for 1.5 s. Each frame holds only the
+// rectangle that changed, in an exact palette of its colours. The football
+// shows when the picture's roles make it a passing play.
+std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles& roles, int frameWait, QString* why);

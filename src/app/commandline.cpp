@@ -1,0 +1,153 @@
+#include "app/commandline.h"
+
+#include "animation/gif.h"
+#include "app/platform.h"
+#include "drawing/playbook.h"
+#include "files/playfile.h"
+#include "files/playlist.h"
+#include "files/regularfile.h"
+#include "files/savedfile.h"
+#include "settings/settingsfile.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The options that show no window.
+const char* const windowlessOptions[] = {"--export", "--export-animation", "--playbook", "--help", "-h", "--version",
+                                         "-v", "--help-all"};
+
+// Qt's own notes (a runtime folder not set, say) are not the program's to print.
+void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+[[noreturn]] void refuseLine(const QString& why) {
+  std::fprintf(stderr, "moxten: %s\n", qPrintable(why));
+  std::exit(1);
+}
+
+bool endsIn(const QString& path, const char* extension) {
+  return QFileInfo(path).suffix().compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
+  Play play;
+  std::optional<PlayRoles> roles;
+  QString reason;
+  if (!readPlayFile(path, ReadPolicy::Strict, play, &reason, &roles)) {
+    *why = QStringLiteral("the play could not be read from ") + path + QStringLiteral(": ") + reason;
+    return std::nullopt;
+  }
+  return PlayPicture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0};
+}
+
+RunRoles runRolesOf(const PlayRoles& roles) {
+  const auto named = [](int player) { return player > 0 ? std::optional<int>(player) : std::nullopt; };
+  return {double(roles.quarterback), named(roles.quarterback), named(roles.receiver)};
+}
+
+// The speed setting of the settings file, or its usual value.
+int settingsFrameWait(Platform& platform) {
+  Settings settings;
+  QFile file(dataFilePath(platform, settingsFileName));
+  if (openRegularFile(file, QIODevice::ReadOnly, nullptr)) readSettings(file, settings);
+  return frameWaitFor(settings.speed);
+}
+
+std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
+  if (line.make == CommandLine::Make::Playbook) {
+    const QString listPath = dataFilePath(platform, playListFileName);
+    const QList<PlaybookPlay> plays = readPlaybook(readPlayList(listPath).value_or(QList<PlayListEntry>()));
+    if (plays.isEmpty()) {
+      *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" holds no plays");
+      return std::nullopt;
+    }
+    return playbookPdf(plays, line.playsPerPage);
+  }
+  const std::optional<PlayPicture> picture = readPicture(line.play, why);
+  if (!picture) return std::nullopt;
+  if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
+  return animationGif(*picture, runRolesOf(picture->roles), settingsFrameWait(platform), why);
+}
+
+}  // namespace
+
+void prepareForWindowlessRun(int argc, char* argv[]) {
+  bool windowless = false;
+  for (int i = 1; i < argc; ++i)
+    for (const char* option : windowlessOptions) {
+      const std::size_t length = std::strlen(option);
+      windowless |= std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '=');
+    }
+  if (!windowless) return;
+  qInstallMessageHandler(keepQuietButForFailures);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
+      !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+CommandLine readCommandLine(const QCoreApplication& app) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Designs American-football plays and animates them."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption picture(QStringLiteral("export"),
+                                   QStringLiteral("Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."),
+                                   QStringLiteral("OUT"));
+  const QCommandLineOption animation(QStringLiteral("export-animation"),
+                                     QStringLiteral("Writes the animation of FILE to OUT as an animated GIF."),
+                                     QStringLiteral("OUT.gif"));
+  const QCommandLineOption playbook(QStringLiteral("playbook"),
+                                    QStringLiteral("Writes a PDF playbook of every play in the play list to OUT."),
+                                    QStringLiteral("OUT.pdf"));
+  const QCommandLineOption perPage(QStringLiteral("per-page"), QStringLiteral("Plays a page of the playbook: 1, 2, 4 or 6."),
+                                   QStringLiteral("N"), QString::number(usualPlaysPerPage));
+  parser.addOptions({picture, animation, playbook, perPage});
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
+                               QStringLiteral("[FILE]"));
+  parser.process(app);
+
+  CommandLine line;
+  int makes = 0;
+  for (const auto& [option, make] : {std::pair{&picture, CommandLine::Make::Picture},
+                                     std::pair{&animation, CommandLine::Make::Animation},
+                                     std::pair{&playbook, CommandLine::Make::Playbook}})
+    if (parser.isSet(*option)) {
+      ++makes;
+      line.make = make;
+      line.output = parser.value(*option);
+    }
+  if (makes > 1) refuseLine(QStringLiteral("give one of --export, --export-animation and --playbook"));
+  const QStringList files = parser.positionalArguments();
+  const bool needsPlay = line.make != CommandLine::Make::Playbook;
+  if (files.size() > 1 || (!needsPlay && !files.isEmpty()))
+    refuseLine(QStringLiteral("unexpected argument ") + files.last());
+  if (needsPlay && line.make != CommandLine::Make::Window && files.isEmpty())
+    refuseLine(QStringLiteral("give the play FILE to export"));
+  line.play = files.value(0);
+  if (parser.isSet(perPage) && line.make != CommandLine::Make::Playbook)
+    refuseLine(QStringLiteral("--per-page belongs to --playbook"));
+  bool number = false;
+  line.playsPerPage = parser.value(perPage).toInt(&number);
+  if (!number || !playsPerPageChoices.contains(line.playsPerPage))
+    refuseLine(QStringLiteral("--per-page must be 1, 2, 4 or 6"));
+  if (line.make == CommandLine::Make::Animation && !endsIn(line.output, "gif"))
+    refuseLine(QStringLiteral("the animation's file name must end in .gif"));
+  if (line.make == CommandLine::Make::Playbook && !endsIn(line.output, "pdf"))
+    refuseLine(QStringLiteral("the playbook's file name must end in .pdf"));
+  return line;
+}
+
+int makeFile(const CommandLine& line, Platform& platform) {
+  QString why;
+  const std::optional<QByteArray> bytes = madeBytes(line, platform, &why);
+  if (!bytes || !writeExport(line.output, *bytes, &why)) refuseLine(line.output + QStringLiteral(": ") + why);
+  return 0;
+}

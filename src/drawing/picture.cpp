@@ -1,0 +1,92 @@
+#include "drawing/picture.h"
+
+#include "drawing/canvas.h"
+#include "drawing/football.h"
+#include "drawing/playdrawing.h"
+#include "drawing/symbols.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace {
+
+// Room around the furthest point of a play.
+constexpr int marginBeyondPlay = 40;
+
+template <typename Paint>
+QByteArray written(Paint paint) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  paint(buffer);
+  return bytes;
+}
+
+}  // namespace
+
+QSize pictureSizeFor(const Play& play) {
+  QSize size = usualPictureSize;
+  for (int i = 1; i <= play.placedCount(); ++i)
+    for (int s = 0; s <= maxStep; ++s) {
+      const PlayerRecord& point = s == 0 ? play.players[i] : play.moves[i][s];
+      if (point.x > 0 && point.y > 0 && point.x < 1 << 14 && point.y < 1 << 14)
+        size = size.expandedTo(QSize(point.x + marginBeyondPlay, point.y + marginBeyondPlay));
+    }
+  return size;
+}
+
+void drawResetField(FieldCanvas& canvas, const Play& play, std::uint32_t penColor) {
+  canvas.clear();
+  drawFieldMarks(canvas, fieldWidthUnits, fieldHeightUnits);
+  drawPlay(canvas, play, penColor);
+}
+
+void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
+  painter.save();
+  painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+  FieldCanvas canvas(painter, picture.size, fieldGreen);
+  drawResetField(canvas, picture.play, picture.penColor);
+  const int q = picture.roles.quarterback;
+  if (picture.roles.passing && q >= 1 && q <= picture.play.placedCount())
+    drawFootball(painter, footballCornerAround(QPointF(picture.play.players[q].x, picture.play.players[q].y)));
+  painter.restore();
+}
+
+QImage playImage(const PlayPicture& picture) {
+  QImage image(picture.size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  drawPlayPicture(painter, picture);
+  return image;
+}
+
+std::optional<QByteArray> playPictureFile(const QString& fileName, const PlayPicture& picture, QString* why) {
+  const QString extension = QFileInfo(fileName).suffix().toLower();
+  if (extension == QStringLiteral("png"))
+    return written([&](QBuffer& buffer) { playImage(picture).save(&buffer, "PNG"); });
+  if (extension == QStringLiteral("svg"))
+    return written([&](QBuffer& buffer) {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&buffer);
+      svg.setResolution(vectorDpi);
+      svg.setSize(picture.size);
+      svg.setViewBox(QRect(QPoint(0, 0), picture.size));
+      svg.setTitle(QStringLiteral("Moxten play"));
+      QPainter painter(&svg);
+      drawPlayPicture(painter, picture);
+    });
+  if (extension == QStringLiteral("pdf"))
+    return written([&](QBuffer& buffer) {
+      QPdfWriter pdf(&buffer);
+      pdf.setResolution(vectorDpi);
+      pdf.setPageSize(QPageSize(QSizeF(picture.size) * 72.0 / vectorDpi, QPageSize::Point));
+      pdf.setPageMargins(QMarginsF());
+      QPainter painter(&pdf);
+      drawPlayPicture(painter, picture);
+    });
+  if (why) *why = QStringLiteral("the file name must end in .png, .svg or .pdf");
+  return std::nullopt;
+}

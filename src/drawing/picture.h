@@ -1,0 +1,48 @@
+#pragma once
+
+#include "files/playfile.h"
+#include "model/playstate.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class FieldCanvas;
+class QPainter;
+
+// A play as Reset shows it, drawn afresh from its data: the Field's green and
+// marks, the players, their numbers and paths, and the football on the
+// quarterback when it is a passing play.
+struct PlayPicture {
+  Play play;
+  PlayRoles roles;
+  QSize size;
+  std::uint32_t penColor = 0;
+};
+
+// The Field of a window maximised on a 1920 x 1200 screen.
+inline const QSize usualPictureSize(1600, 980);
+
+// The size of a play's picture away from the window: usualPictureSize,
+// larger where the play reaches beyond it.
+QSize pictureSizeFor(const Play& play);
+
+// The Field cleared to its marks with the play drawn on it as Reset draws it.
+void drawResetField(FieldCanvas& canvas, const Play& play, std::uint32_t penColor);
+
+// Draws the picture through the painter, in Field pixels from (0, 0).
+void drawPlayPicture(QPainter& painter, const PlayPicture& picture);
+
+// The picture as a picture of its own.
+QImage playImage(const PlayPicture& picture);
+
+// The picture file's bytes by the extension of its name: a PNG picture, or an
+// SVG or PDF vector drawing. Nothing, and why, for another extension.
+std::optional<QByteArray> playPictureFile(const QString& fileName, const PlayPicture& picture, QString* why);
+
+// The vector drawings' resolution: one Field pixel is one unit of 1/96 inch.
+inline constexpr int vectorDpi = 96;

@@ -1,0 +1,118 @@
+#include "drawing/playbook.h"
+
+#include "files/playfile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace {
+
+// Page measures in units of 1/96 inch.
+constexpr double pageMargin = 48;
+constexpr double footHeight = 32;
+constexpr double titleHeight = 26;
+constexpr double cellGap = 16;
+
+// Columns and rows of the grid for a number of plays a page.
+QSize gridFor(int perPage) {
+  switch (perPage) {
+    case 1: return {1, 1};
+    case 2: return {1, 2};
+    case 6: return {2, 3};
+    default: return {2, 2};
+  }
+}
+
+QFont pageFont(double pixels, bool bold = false) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(int(pixels));
+  font.setBold(bold);
+  return font;
+}
+
+// The play's picture at the top of its cell, scaled to the cell, with its
+// title under it; a play that could not be read is a box of the same shape.
+void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play) {
+  const QSize pictureSize = play.picture ? play.picture->size : usualPictureSize;
+  const QSizeF size = QSizeF(pictureSize).scaled(cell.size() - QSizeF(0, titleHeight), Qt::KeepAspectRatio);
+  const QRectF area(QPointF(cell.left() + (cell.width() - size.width()) / 2, cell.top()), size);
+  painter.setFont(pageFont(15, true));
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(cell.left(), area.bottom(), cell.width(), titleHeight), Qt::AlignCenter, play.title);
+  if (!play.picture) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+    painter.setFont(pageFont(13));
+    painter.drawText(area.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("This play could not be read: ") + play.why + u'.');
+    return;
+  }
+  painter.save();
+  painter.translate(area.topLeft());
+  painter.scale(size.width() / pictureSize.width(), size.height() / pictureSize.height());
+  drawPlayPicture(painter, *play.picture);
+  painter.restore();
+}
+
+}  // namespace
+
+QList<PlaybookPlay> readPlaybook(const QList<PlayListEntry>& entries) {
+  QList<PlaybookPlay> plays;
+  for (const PlayListEntry& entry : entries) {
+    PlaybookPlay play{QFileInfo(entry.name).completeBaseName(), std::nullopt, QString()};
+    if (play.title.isEmpty()) play.title = entry.name;
+    Play read;
+    std::optional<PlayRoles> roles;
+    if (readPlayFile(entry.file, ReadPolicy::Strict, read, &play.why, &roles))
+      play.picture = PlayPicture{read, roles.value_or(PlayRoles()), pictureSizeFor(read), 0};
+    plays << play;
+  }
+  return plays;
+}
+
+void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage) {
+  if (!playsPerPageChoices.contains(perPage)) perPage = usualPlaysPerPage;
+  QPainter painter(&device);
+  const double unit = device.logicalDpiX() / 96.0;
+  painter.scale(unit, unit);
+  const QSizeF page(device.width() / unit, device.height() / unit);
+  const QSize grid = gridFor(perPage);
+  const QRectF body(pageMargin, pageMargin, page.width() - 2 * pageMargin,
+                    page.height() - 2 * pageMargin - footHeight);
+  const QSizeF cell((body.width() - (grid.width() - 1) * cellGap) / grid.width(),
+                    (body.height() - (grid.height() - 1) * cellGap) / grid.height());
+  const int pages = std::max<int>(1, int((plays.size() + perPage - 1) / perPage));
+  for (int p = 0; p < pages; ++p) {
+    if (p > 0) device.newPage();
+    for (int i = 0; i < perPage; ++i) {
+      const qsizetype n = qsizetype(p) * perPage + i;
+      if (n >= plays.size()) break;
+      const QPointF corner(body.left() + (i % grid.width()) * (cell.width() + cellGap),
+                           body.top() + (i / grid.width()) * (cell.height() + cellGap));
+      drawCell(painter, QRectF(corner, cell), plays[n]);
+    }
+    painter.setFont(pageFont(12));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, page.height() - pageMargin - footHeight, page.width(), footHeight), Qt::AlignCenter,
+                     QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
+  }
+}
+
+QByteArray playbookPdf(const QList<PlaybookPlay>& plays, int perPage) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setPageMargins(QMarginsF());
+  pdf.setTitle(QStringLiteral("Moxten playbook"));
+  drawPlaybook(pdf, plays, perPage);
+  return bytes;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "drawing/picture.h"
+#include "files/playlist.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QPagedPaintDevice;
+
+// A listed play as the playbook shows it: its title and its picture, or why
+// its file could not be read.
+struct PlaybookPlay {
+  QString title;
+  std::optional<PlayPicture> picture;
+  QString why;
+};
+
+// The plays a page can hold, and what a playbook holds unless told otherwise.
+inline const QList<int> playsPerPageChoices = {1, 2, 4, 6};
+inline constexpr int usualPlaysPerPage = 4;
+
+// Each listed play read from its file as Reset reads it, in the list's order,
+// titled by its name without the extension.
+QList<PlaybookPlay> readPlaybook(const QList<PlayListEntry>& entries);
+
+// Draws the playbook on the pages of the device, the plays in a grid of
+// perPage (one of playsPerPageChoices) with their titles under them, the
+// page numbers at the foot; a play that could not be read is a box saying so.
+void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage);
+
+// The playbook as a PDF document.
+QByteArray playbookPdf(const QList<PlaybookPlay>& plays, int perPage);

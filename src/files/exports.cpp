@@ -1,0 +1,100 @@
+// Moxten: the play as a picture, the animation as a GIF, the playbook as a
+// PDF document and on paper.
+#include "animation/gif.h"
+#include "app/controls.h"
+#include "app/moxten.h"
+#include "drawing/fieldbox.h"
+#include "drawing/playbook.h"
+#include "files/playlist.h"
+#include "files/savedfile.h"
+#include "model/numbers.h"
+#include "settings/configuration.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+QStringList playsPerPageItems() {
+  QStringList items;
+  for (const int n : playsPerPageChoices) items << QString::number(n);
+  return items;
+}
+
+const QString playsPerPageLabel = QStringLiteral("Plays a page:");
+
+QString exportFailure(const QString& what, const QString& path, const QString& why) {
+  return what + QStringLiteral(" could not be exported to ") + path + QStringLiteral(": ") + why + u'.';
+}
+
+}  // namespace
+
+PlayPicture Moxten::playPicture() const {
+  return {*this, rolesInBoxes(), Field->size(), penColor};
+}
+
+QString Moxten::askExportFile(const QString& title, const QString& filter, const QString& suffix, int* playsPerPage) {
+  FileRequest request{title, filter, suffix, QFileInfo(playTitle(playFileName)).completeBaseName(), true};
+  int chosen = int(playsPerPageChoices.indexOf(usualPlaysPerPage));
+  if (playsPerPage) {
+    request.choiceLabel = playsPerPageLabel;
+    request.choices = playsPerPageItems();
+    request.chosen = &chosen;
+  }
+  const QString path = platform_.saveFileName(this, request);
+  if (playsPerPage) *playsPerPage = playsPerPageChoices.value(chosen, usualPlaysPerPage);
+  return path;
+}
+
+void Moxten::finishExport(const QString& what, const QString& path, const std::optional<QByteArray>& bytes,
+                          QString why) {
+  if (!bytes || !writeExport(path, *bytes, &why)) refuse(exportFailure(what, path, why));
+}
+
+void Moxten::exportPicture_Click() {
+  const QString path = askExportFile(
+      QStringLiteral("Export Picture"),
+      QStringLiteral("PNG Picture (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"),
+      QStringLiteral("png"));
+  if (path.isEmpty()) return;
+  QString why;
+  const std::optional<QByteArray> bytes = playPictureFile(path, playPicture(), &why);
+  finishExport(QStringLiteral("The picture"), path, bytes, why);
+}
+
+void Moxten::exportAnimation_Click() {
+  const QString path =
+      askExportFile(QStringLiteral("Export Animation"), QStringLiteral("GIF Animation (*.gif)|*.gif|"), QStringLiteral("gif"));
+  if (path.isEmpty()) return;
+  QString why;
+  const std::optional<QByteArray> bytes = animationGif(playPicture(), runRoles(), frameWait(), &why);
+  finishExport(QStringLiteral("The animation"), path, bytes, why);
+}
+
+QList<PlaybookPlay> Moxten::listedPlays() {
+  const QList<PlaybookPlay> plays =
+      readPlaybook(readPlayList(dataPath(playListFileName)).value_or(QList<PlayListEntry>()));
+  if (plays.isEmpty()) refuse(QStringLiteral("The play list holds no plays: save a play first."));
+  return plays;
+}
+
+void Moxten::exportPlaybook_Click() {
+  const QList<PlaybookPlay> plays = listedPlays();
+  if (plays.isEmpty()) return;
+  int perPage = usualPlaysPerPage;
+  const QString path = askExportFile(QStringLiteral("Export Playbook"), QStringLiteral("PDF Document (*.pdf)|*.pdf|"),
+                                     QStringLiteral("pdf"), &perPage);
+  if (path.isEmpty()) return;
+  finishExport(QStringLiteral("The playbook"), path, playbookPdf(plays, perPage), QString());
+}
+
+void Moxten::printPlaybook_Click() {
+  const QList<PlaybookPlay> plays = listedPlays();
+  if (plays.isEmpty()) return;
+  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(),
+                         int(playsPerPageChoices.indexOf(usualPlaysPerPage)),
+                         [&plays](QPagedPaintDevice& pages, int chosen) {
+                           drawPlaybook(pages, plays, playsPerPageChoices.value(chosen, usualPlaysPerPage));
+                         });
+}
