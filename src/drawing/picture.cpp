@@ -50,10 +50,11 @@ void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
   painter.setClipRect(QRect(QPoint(0, 0), picture.size));
   FieldCanvas canvas(painter, picture.size, fieldGreen);
   drawResetField(canvas, picture.play, picture.penColor);
+  painter.restore();
+  // Unclipped, the ball is drawn to the same pixels as the window's football.
   const int q = picture.roles.quarterback;
   if (picture.roles.passing && q >= 1 && q <= picture.play.placedCount())
     drawFootball(painter, footballCornerAround(QPointF(picture.play.players[q].x, picture.play.players[q].y)));
-  painter.restore();
 }
 
 QImage playImage(const PlayPicture& picture) {

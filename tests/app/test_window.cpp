@@ -115,7 +115,9 @@ class WindowTest : public QObject {
   void menusHaveTheirAccessKeysAndNoShortcuts() {
     TestWindow w;
     const QList<QPair<QString, QStringList>> expected = {
-        {"&File", {"&New", "&Open", "&Save", "&Quit"}},
+        {"&File",
+         {"&New", "&Open", "&Save", "", "Export &Picture...", "Export &Animation...", "Export Play&book...",
+          "P&rint Playbook...", "", "&Quit"}},
         {"&Edit", {"&Undo", "&Redo", "", "&Select", "&Delete", "Select &All", "&Flip Play"}},
         {"&Mouse", {"&X-locked", "&Y-lock"}},
         {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
@@ -137,7 +139,8 @@ class WindowTest : public QObject {
     QCOMPARE(w->selectTool->shortcut(), QKeySequence(Qt::Key_Escape));
     const QStringList names = {"File", "edit", "mouse", "Animatation", "config", "play", "abt"};
     for (const QString& name : names) QVERIFY2(w->findChild<QMenu*>(name), qPrintable(name));
-    for (const char* name : {"new", "Open", "save", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
+    for (const char* name : {"new", "Open", "save", "exportPicture", "exportAnimation", "exportPlaybook",
+                             "printPlaybook", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
                              "showall", "about"})
       QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());

@@ -1,0 +1,205 @@
+#include "app/controls.h"
+#include "drawing/picture.h"
+#include "settings/configuration.h"
+#include "support/window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+// A passing play saved as pass.ply and shown as Reset shows it: an offence
+// player with a red path of three moves, a centre and a defence player, the
+// centre passing to the offence player.
+struct PassWindow : TestWindow {
+  QString path;
+
+  PassWindow() {
+    window->obox_Click();
+    click(QPoint(100, 300));
+    window->sbox_Click();
+    click(QPoint(140, 300));
+    window->XBox_MouseUp();
+    click(QPoint(400, 200));
+    window->motion_Click();
+    window->PlayerN->setEditText(QStringLiteral("1"));
+    window->movements->setEditText(QStringLiteral("3"));
+    window->colorbox->setEditText(QStringLiteral("vbRed"));
+    window->Path_Click();
+    clickAll({QPoint(115, 200), QPoint(300, 150), QPoint(500, 100)});
+    window->Quarterback->setEditText(QStringLiteral(" 2"));
+    window->intended->setEditText(QStringLiteral(" 1"));
+    window->PassingPlay->setChecked(true);
+    path = platform.folder.filePath(QStringLiteral("pass.ply"));
+    platform.fileAnswers << path;
+    window->save_Click();
+    window->Reset_Click();
+  }
+
+  QString file(const QString& name) const { return platform.folder.filePath(name); }
+  // The Field as the screen shows it, the football included.
+  QImage shown() const { return window->Field->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+// The page objects of a PDF document.
+int pdfPages(const QByteArray& pdf) {
+  return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+QList<QImage> gifFrames(const QString& path, QList<int>* delays) {
+  QImageReader reader(path);
+  QList<QImage> frames;
+  while (reader.canRead()) {
+    frames << reader.read().convertToFormat(QImage::Format_RGB32);
+    delays->append(reader.nextImageDelay());
+  }
+  return frames;
+}
+
+}  // namespace
+
+class ExportsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // PNG, SVG and PDF from the window: the play as Reset shows it, never the
+  // selection; bad names and folders say why and write nothing.
+  void picturesAreThePlayAsResetShowsIt() {
+    PassWindow w;
+    const QImage shown = w.shown();
+    w->selectAll->trigger();
+    w.platform.fileAnswers << w.file(QStringLiteral("pass.png"));
+    w->exportPicture->trigger();
+    const FileRequest& request = w.platform.fileRequests.last();
+    QCOMPARE(request.title, QStringLiteral("Export Picture"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("png"));
+    QCOMPARE(request.fileName, QStringLiteral("pass"));
+    QVERIFY(request.askBeforeReplacing);
+    QVERIFY(request.filter.contains(QStringLiteral("*.svg")));
+    QCOMPARE(QImage(w.file(QStringLiteral("pass.png"))).convertToFormat(QImage::Format_RGB32), shown);
+    QVERIFY(w.shown() != shown);  // the screen shows the selection, the picture does not
+
+    w.platform.fileAnswers << w.file(QStringLiteral("pass.svg")) << w.file(QStringLiteral("pass.pdf"));
+    w->exportPicture->trigger();
+    w->exportPicture->trigger();
+    const QByteArray svg = readBytes(w.file(QStringLiteral("pass.svg")));
+    QVERIFY(svg.contains("<polyline") && svg.contains("<circle") && svg.contains("<text"));
+    QVERIFY(!svg.contains("<image"));
+    const QByteArray pdf = readBytes(w.file(QStringLiteral("pass.pdf")));
+    QVERIFY(pdf.startsWith("%PDF") && pdfPages(pdf) == 1);
+    QVERIFY(w.platform.messages.isEmpty());
+
+    w.platform.fileAnswers << w.file(QStringLiteral("pass.bmp")) << w.file(QStringLiteral("none/pass.png"));
+    w.platform.answers << Answer::Ok << Answer::Ok;
+    w->exportPicture->trigger();
+    w->exportPicture->trigger();
+    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral("The picture could not be exported to ") +
+                                                  w.file(QStringLiteral("pass.bmp")) +
+                                                  QStringLiteral(": the file name must end in .png, .svg or .pdf."),
+                                              QStringLiteral("The picture could not be exported to ") +
+                                                  w.file(QStringLiteral("none/pass.png")) + QStringLiteral(": the folder ") +
+                                                  w.file(QStringLiteral("none")) + QStringLiteral(" does not exist.")}));
+    QCOMPARE(w.platform.messages[0].icon, Icon::Critical);
+    QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("pass.bmp"))));
+  }
+
+  // The GIF holds the engine's frames, drawn apart from the window.
+  void animationIsTheEnginesFramesAsAGif() {
+    PassWindow w;
+    const QImage start = w.shown();
+    const QImage fieldBefore = w.field().image();
+    w.platform.fileAnswers << w.file(QStringLiteral("pass.gif"));
+    w->exportAnimation->trigger();
+    QVERIFY(w.platform.messages.isEmpty());
+    QCOMPARE(w.field().image(), fieldBefore);  // the window's Field is not touched
+    QCOMPARE(w.platform.waits, 0);
+    QList<int> delays;
+    const QList<QImage> frames = gifFrames(w.file(QStringLiteral("pass.gif")), &delays);
+    QCOMPARE(frames.size(), 81);
+    QCOMPARE(delays.count(20), 80);  // the speed setting's 20 ms a frame
+    QCOMPARE(delays.last(), 1500);
+    QCOMPARE(QImageReader(w.file(QStringLiteral("pass.gif"))).loopCount(), -1);
+    QCOMPARE(frames.first(), start);
+    w->animatePlay();
+    QCOMPARE(frames.last(), w.shown());
+    QVERIFY(frames[30] != start && frames[30] != frames.last());
+
+    // Speed 5: no delay under 2/100 s.
+    w->configuration->Speed->setText(QStringLiteral("5"));
+    w.platform.fileAnswers << w.file(QStringLiteral("fast.gif"));
+    w->exportAnimation->trigger();
+    delays.clear();
+    QCOMPARE(gifFrames(w.file(QStringLiteral("fast.gif")), &delays).size(), 81);
+    QCOMPARE(delays.count(20), 80);
+  }
+
+  // Five listed plays, one of them gone: two pages at four a page, five at
+  // one; printing draws the same pages.
+  void playbookHoldsEveryListedPlay() {
+    PassWindow w;
+    QByteArray list;
+    for (const char* name : {"a", "b", "gone", "d", "e"}) {
+      const QString path = w.file(QLatin1String(name) + QStringLiteral(".ply"));
+      if (QLatin1String(name) != QLatin1String("gone")) QFile::copy(w.path, path);
+      list += QByteArray(name) + ".ply," + path.toLocal8Bit() + "\r\n";
+    }
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), list);
+    w.platform.fileAnswers << w.file(QStringLiteral("book.pdf")) << w.file(QStringLiteral("one.pdf"));
+    w.platform.fileChoices << 2 << 0;
+    w->exportPlaybook->trigger();
+    w->exportPlaybook->trigger();
+    QCOMPARE(w.platform.fileRequests.last().choices, QStringList({"1", "2", "4", "6"}));
+    QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("book.pdf")))), 2);
+    QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("one.pdf")))), 5);
+    w->printPlaybook->trigger();
+    QCOMPARE(pdfPages(w.platform.printed), 2);
+    QVERIFY(w.platform.messages.isEmpty());
+
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "");
+    w.platform.answers << Answer::Ok;
+    w->printPlaybook->trigger();
+    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral("The play list holds no plays: save a play first.")}));
+  }
+
+  // The command line makes the same files with no display, and fails in one line.
+  void commandLineMakesFilesWithoutADisplay() {
+    PassWindow w;
+    QProcess moxten;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
+    moxten.setProcessEnvironment(environment);
+    const auto run = [&](const QStringList& arguments) {
+      moxten.start(QStringLiteral(MOXTEN_PROGRAM), arguments);
+      return moxten.waitForFinished(20000) ? moxten.exitCode() : -1;
+    };
+    QCOMPARE(run({QStringLiteral("--export"), w.file(QStringLiteral("cli.png")), w.path}), 0);
+    QCOMPARE(moxten.readAllStandardError(), QByteArray());
+    Play play = *w.window;
+    const QImage expected = playImage({play, {2, 1, true}, pictureSizeFor(play), 0});
+    QCOMPARE(QImage(w.file(QStringLiteral("cli.png"))).convertToFormat(QImage::Format_RGB32), expected);
+    QCOMPARE(run({QStringLiteral("--export-animation"), w.file(QStringLiteral("cli.gif")), w.path}), 0);
+    QList<int> delays;
+    QCOMPARE(gifFrames(w.file(QStringLiteral("cli.gif")), &delays).size(), 81);
+    QCOMPARE(run({QStringLiteral("--version")}), 0);
+    QCOMPARE(moxten.readAllStandardOutput(), QByteArray("Moxten 1.0.0\n"));
+
+    const QString empty = w.file(QStringLiteral("empty.ply"));
+    writeBytes(empty, "");
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--export"), w.file(QStringLiteral("bad.png")), empty},
+          QStringList{QStringLiteral("--export"), w.file(QStringLiteral("bad.png")), w.platform.folder.path()},
+          QStringList{QStringLiteral("--export-animation"), w.file(QStringLiteral("bad.png")), w.path},
+          QStringList{QStringLiteral("--export"), w.file(QStringLiteral("no/bad.png")), w.path}}) {
+      QCOMPARE(run(arguments), 1);
+      const QByteArray error = moxten.readAllStandardError();
+      QVERIFY2(error.startsWith("moxten: ") && error.count('\n') == 1, error.constData());
+      QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("bad.png"))));
+    }
+  }
+};
+
+QTEST_MAIN(ExportsTest)
+#include "test_exports.moc"
