@@ -170,6 +170,10 @@ class Moxten : public QMainWindow, public PlayState {
   void printPlaybook_Click();
   // The play as Reset shows it, at the Field's size.
   PlayPicture playPicture() const;
+  // The quarterback and receiver as the animation reads their boxes.
+  RunRoles runRoles() const;
+  // The wait after each frame, from the speed setting.
+  int frameWait() const;
 
   // The animate command: animation/animate.cpp; the engine and the ball: animation/engine.cpp.
   void Animate_Click();
@@ -229,10 +233,6 @@ class Moxten : public QMainWindow, public PlayState {
   // area of the Field that the ball left and took.
   QRegion moveFootball(QPointF corner);
   QRegion centreFootballOn(QPointF centre);
-  // The quarterback and receiver as the animation reads their boxes.
-  RunRoles runRoles() const;
-  // The wait after each frame, from the speed setting.
-  int frameWait() const;
 
   QString askExportFile(const QString& title, const QString& filter, const QString& suffix,
                         int* playsPerPage = nullptr);

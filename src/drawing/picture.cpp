@@ -26,6 +26,14 @@ QByteArray written(Paint paint) {
   return bytes;
 }
 
+// The play's few flat colours make a PNG picture with a colour table: smaller,
+// and quicker to write. Qt builds the table exactly when the picture holds
+// fewer than 256 colours; a picture with more keeps all of its colours.
+QImage pngPicture(const QImage& image) {
+  QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  return indexed.colorCount() < 256 ? indexed : image;
+}
+
 }  // namespace
 
 QSize pictureSizeFor(const Play& play) {
@@ -67,7 +75,7 @@ QImage playImage(const PlayPicture& picture) {
 std::optional<QByteArray> playPictureFile(const QString& fileName, const PlayPicture& picture, QString* why) {
   const QString extension = QFileInfo(fileName).suffix().toLower();
   if (extension == QStringLiteral("png"))
-    return written([&](QBuffer& buffer) { playImage(picture).save(&buffer, "PNG"); });
+    return written([&](QBuffer& buffer) { pngPicture(playImage(picture)).save(&buffer, "PNG"); });
   if (extension == QStringLiteral("svg"))
     return written([&](QBuffer& buffer) {
       QSvgGenerator svg;
