@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Moxten"));
   QApplication::setApplicationVersion(QStringLiteral(MOXTEN_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral(MOXTEN_APP_ID));
   const CommandLine line = readCommandLine(app);
   DesktopPlatform platform;
   if (line.make != CommandLine::Make::Window) return makeFile(line, platform);

@@ -181,7 +181,7 @@ class Moxten : public QMainWindow, public PlayState {
   void animatePlay();
 
   FieldCanvas& canvas();
-  // The path of a file in the data folder beside the program.
+  // The path of the play list or the settings file (dataFilePath).
   QString dataPath(const QString& fileName) const;
 
  signals:

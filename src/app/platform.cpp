@@ -14,9 +14,12 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
+
+#include <optional>
 
 Answer DesktopPlatform::ask(QWidget* parent, const Message& message) {
   const QMessageBox::Icon icon = message.icon == Icon::Critical  ? QMessageBox::Critical
@@ -137,8 +140,28 @@ void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, 
   preview.exec();
 }
 
+namespace {
+
+// Decided by the folder being there, not by whether it can be written: root
+// can write anywhere.
+std::optional<QDir> dataBesideProgram(Platform& platform) {
+  const QDir folder(QDir(platform.programFolder()).filePath(QStringLiteral("data")));
+  if (!folder.exists()) return std::nullopt;
+  return folder;
+}
+
+}  // namespace
+
 QString dataFilePath(Platform& platform, const QString& fileName) {
-  return QDir(platform.programFolder()).filePath(QStringLiteral("data/") + fileName);
+  if (const std::optional<QDir> beside = dataBesideProgram(platform)) return beside->filePath(fileName);
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(folder);
+  return QDir(folder).filePath(fileName);
+}
+
+QString cursorFilePath(Platform& platform, const QString& fileName) {
+  if (const std::optional<QDir> beside = dataBesideProgram(platform)) return beside->filePath(fileName);
+  return QDir(QDir(platform.programFolder()).filePath(QStringLiteral(MOXTEN_INSTALLED_DATA))).filePath(fileName);
 }
 
 QString qtNameFilter(const QString& filter) {

@@ -73,8 +73,13 @@ class DesktopPlatform : public Platform {
                     const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) override;
 };
 
-// The path of a file in the data folder beside the program.
+// Where the program keeps its files. A copy with a data folder beside it
+// (the build folder, an unpacked portable copy) keeps everything there. An
+// installed copy keeps its play list and settings in the user's data folder,
+// made when first asked for, and reads its cursors from the installed share
+// folder: it never writes where it is installed.
 QString dataFilePath(Platform& platform, const QString& fileName);
+QString cursorFilePath(Platform& platform, const QString& fileName);
 
 // "Moxten Files (*.ply)|*.ply|" as a Qt name filter: "Moxten Files (*.ply)".
 QString qtNameFilter(const QString& filter);

@@ -8,7 +8,7 @@
 // The tool's cursor becomes the window's pointer; a cursor file that cannot
 // be read gives the standard arrow, never the symbol of another tool.
 void Moxten::useCursor(const QString& fileName) {
-  const std::optional<CursorFile> cursor = readCursorFile(dataPath(fileName));
+  const std::optional<CursorFile> cursor = readCursorFile(cursorFilePath(platform_, fileName));
   if (!cursor) {
     unsetCursor();
     return;
