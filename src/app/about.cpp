@@ -1,6 +1,7 @@
 #include "app/about.h"
 
 #include "app/artwork.h"
+#include "app/controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   picIcon = label(this, "picIcon", QString());
   picIcon->setPixmap(titleArt());
   picIcon->setFixedSize(432, 216);
+  picIcon->setAccessibleName(QStringLiteral("Moxten: design the play, watch it run"));
   lblTitle = label(this, "lblTitle", title);
   QFont titleFont = lblTitle->font();
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
@@ -59,6 +61,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   layout->addWidget(lblDisclaimer);
   layout->addWidget(cmdOK, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  giveAccessibleNames(this);
 }
 
 void frmAbout::cmdOK_Click() { close(); }

@@ -4,11 +4,12 @@
 #include <QLabel>
 
 // A tool picture: reports the release of any button pressed on it, and a
-// primary-button click (press and release on it).
+// primary-button click (press and release on it). It takes the keyboard
+// focus, shows it, and Space chooses it as a click does.
 class ToolPicture : public QLabel {
   Q_OBJECT
  public:
-  using QLabel::QLabel;
+  explicit ToolPicture(QWidget* parent = nullptr);
 
  signals:
   void mouseUp();
@@ -17,6 +18,8 @@ class ToolPicture : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // A drop-down box whose text can also be typed; tells when its list is about
@@ -34,3 +37,9 @@ class DropDownBox : public QComboBox {
  signals:
   void dropDown();
 };
+
+// Gives every control under the root that has none an accessible name: its
+// caption without the access key's ampersand, the text a drop-down box starts
+// with, the text of the label it is the buddy of, or its tool tip (the
+// pictures); and its tool tip as its description where that says more.
+void giveAccessibleNames(QWidget* root);

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace {
@@ -80,6 +81,8 @@ Moxten::Moxten(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   buildMenus();
   connectHandlers();
   giveMenusTheirAccessKeys();
+  orderTheKeyboardFocus();
+  giveAccessibleNames(this);
   Form_Load();
 }
 
@@ -114,17 +117,23 @@ void Moxten::buildControls() {
   AnimateButton = button(area, "AnimateButton", "&Animate", "Click to animate current play");
   ResetButton = button(area, "ResetButton", "&Reset", "Click to reset current play");
 
+  area->setAccessibleName(QStringLiteral("Play designer"));
+  Field->setAccessibleName(QStringLiteral("Field"));
+  Field->setAccessibleDescription(QStringLiteral("The play: the tools place players and path points where you click"));
   football = named(new QLabel(Field), "football");
+  football->setAccessibleName(QStringLiteral("Football"));
   football->setPixmap(footballImage());
   football->setFixedSize(29, 29);
   football->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses on it reach the Field
 
   StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+  StatusBar1->setAccessibleName(QStringLiteral("Status"));
   setStatusBar(StatusBar1);
 }
 
 void Moxten::buildMenus() {
   QMenuBar* bar = menuBar();
+  bar->setAccessibleName(QStringLiteral("Menus"));
   File = named(bar->addMenu(QStringLiteral("&File")), "File");
   newItem = item(File, "new", "&New");
   Open = item(File, "Open", "&Open");
@@ -159,6 +168,9 @@ void Moxten::buildMenus() {
   showall = item(play, "showall", "&Show All", true);
   abt = named(bar->addMenu(QStringLiteral("A&bout")), "abt");
   about = item(abt, "about", "&About");
+  // The button a narrow menu bar shows for the menus it has no room for.
+  if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More menus"));
 }
 
 // Where a button's access key is also a menu title's, the menu bar takes it,
@@ -169,6 +181,14 @@ void Moxten::giveMenusTheirAccessKeys() {
   for (const QAction* title : menuBar()->actions()) menuKeys << QKeySequence::mnemonic(title->text());
   for (QPushButton* control : centralWidget()->findChildren<QPushButton*>())
     if (menuKeys.contains(control->shortcut())) control->setShortcut(QKeySequence());
+}
+
+// Tab goes down the tool column as it is laid out.
+void Moxten::orderTheKeyboardFocus() {
+  QWidget* const column[] = {XBox,     obox,         sbox,     motion,      PlayerN,       movements,  colorbox,
+                             Path,     plays,        LoadPlay, Quarterback, intended,      PassingPlay, updateButton,
+                             AnimateButton, ResetButton};
+  for (std::size_t i = 1; i < std::size(column); ++i) setTabOrder(column[i - 1], column[i]);
 }
 
 void Moxten::connectHandlers() {

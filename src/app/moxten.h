@@ -197,6 +197,7 @@ class Moxten : public QMainWindow, public PlayState {
   void buildMenus();
   void connectHandlers();
   void giveMenusTheirAccessKeys();
+  void orderTheKeyboardFocus();
   void setCaption();
   // Clears the Field's picture to its background and yard marks.
   void clearField();

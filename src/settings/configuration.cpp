@@ -54,6 +54,11 @@ Configuration::Configuration(Platform& platform, QString settingsPath, QWidget* 
   for (QWidget* hidden : {static_cast<QWidget*>(Label2_1), static_cast<QWidget*>(offenceColor),
                           static_cast<QWidget*>(Label2_2), static_cast<QWidget*>(deffencecolor)})
     hidden->hide();
+  Label1->setBuddy(Speed);
+  Label2_0->setBuddy(lineColor);
+  Label2_1->setBuddy(offenceColor);
+  Label2_2->setBuddy(deffencecolor);
+  giveAccessibleNames(this);
   Apply->setAutoDefault(false);
   Command1->setAutoDefault(false);
   connect(Apply, &QPushButton::clicked, this, &Configuration::Apply_Click);

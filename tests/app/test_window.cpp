@@ -5,7 +5,9 @@
 #include "settings/configuration.h"
 #include "support/window.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +170,53 @@ class WindowTest : public QObject {
     QTRY_VERIFY(QApplication::focusWidget() != first);
     QVERIFY(w->Path->hasFocus() || w->ResetButton->hasFocus());
     QVERIFY(w.platform.messages.isEmpty());
+  }
+
+  // A screen reader can name every control of the three windows and every
+  // menu item; the tool pictures and the column work from the keyboard.
+  void everyControlAndItemHasAnAccessibleName() {
+    TestWindow w;
+    w->about_Click();
+    QStringList unnamed;
+    for (QWidget* root : {static_cast<QWidget*>(w.window.get()), static_cast<QWidget*>(w->configuration),
+                          static_cast<QWidget*>(w->aboutWindow.data())})
+      for (QWidget* widget : root->findChildren<QWidget*>()) {
+        bool inBox = false;  // the parts of a drop-down box are named by the box
+        for (QWidget* above = widget->parentWidget(); above; above = above->parentWidget())
+          inBox |= qobject_cast<QComboBox*>(above) != nullptr;
+        if (qobject_cast<QMenu*>(widget) || inBox) continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).isEmpty())
+          unnamed << QLatin1String(widget->metaObject()->className()) + u' ' + widget->objectName();
+      }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->XBox)->text(QAccessible::Name), QStringLiteral("Draw deffence"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->LoadPlay)->text(QAccessible::Description),
+             QStringLiteral("Load all created plays"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->configuration->Speed)->text(QAccessible::Name),
+             QStringLiteral("Speed in mil-secs"));
+    for (QAction* title : w->menuBar()->actions()) {
+      QAccessibleInterface* items = QAccessible::queryAccessibleInterface(title->menu());
+      QCOMPARE(items->childCount(), title->menu()->actions().size());
+      for (int i = 0; i < items->childCount(); ++i)
+        if (!title->menu()->actions()[i]->isSeparator()) QVERIFY(!items->child(i)->text(QAccessible::Name).isEmpty());
+    }
+
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    w->XBox->setFocus();
+    const QList<QWidget*> column = {w->XBox,  w->obox,        w->sbox,     w->motion,      w->plays,
+                                    w->LoadPlay, w->Quarterback, w->intended, w->PassingPlay, w->AnimateButton,
+                                    w->ResetButton};
+    const std::int16_t modes[] = {PlaceDefence, PlaceOffence, PlaceCentre};
+    for (qsizetype i = 0; i < column.size(); ++i) {
+      QCOMPARE(QApplication::focusWidget(), column[i]);
+      if (i < 3) {
+        QTest::keyClick(column[i], Qt::Key_Space);
+        QCOMPARE(w->editMode, modes[i]);
+      }
+      QTest::keyClick(column[i], Qt::Key_Tab);
+    }
   }
 
   void fieldShowsItsMarksAfterStartUp() {

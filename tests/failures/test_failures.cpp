@@ -152,7 +152,10 @@ class FailuresTest : public QObject {
     QCOMPARE(readBytes(listPath), list + ",\r\nsaved.ply," + path.toLocal8Bit() + "\r\n");
   }
 
-  void missingDataFolderStillSavesPlays() {
+  // Without data/ beside the program (an installed copy) the play list and
+  // the settings live in the user's data folder; where that cannot be made,
+  // Save still writes the play and warns that the list could not take it.
+  void copyWithoutDataFolderKeepsItsFilesInTheUsersFolder() {
     FakePlatform platform;
     QDir(platform.folder.filePath(QStringLiteral("data"))).removeRecursively();
     Moxten window(platform);
@@ -160,22 +163,26 @@ class FailuresTest : public QObject {
     window.Field_MouseDown(1, 0, 100, 100);
     const QString path = platform.folder.filePath(QStringLiteral("saved.ply"));
     platform.fileAnswers << path;
-    platform.answers << Answer::Ok;
     window.save_Click();
-    QCOMPARE(platform.messages.size(), 1);  // the play list cannot be written
-    QCOMPARE(platform.messages[0].icon, Icon::Warning);
-    QCOMPARE(window.isSaved, flagTrue);
-    QCOMPARE(readBytes(path), QByteArray("1\r\nplayer,1, 3 \r\ncoord,115,115\r\nEND\r\n"));
-    QVERIFY(!QDir(platform.folder.filePath(QStringLiteral("data"))).exists());
-    // Apply has nowhere to write the settings: it says so and keeps the dialog open.
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(readBytes(platform.userFile(QStringLiteral("plays.ini"))), "saved.ply," + path.toLocal8Bit() + "\r\n");
     window.panel_Click();
     window.configuration->Speed->setText(QStringLiteral("40"));
-    platform.answers << Answer::Ok;
     window.configuration->Apply_Click();
-    QCOMPARE(platform.messages.size(), 2);
-    QVERIFY(platform.messages[1].text.contains(QStringLiteral("config.ini")));
-    QVERIFY(window.configuration->isVisible());
-    QCOMPARE(window.configuration->Speed->text(), QStringLiteral("40"));
+    QVERIFY(readBytes(platform.userFile(QStringLiteral("config.ini"))).startsWith("speed, 40"));
+    QVERIFY(!QDir(platform.folder.filePath(QStringLiteral("data"))).exists());
+
+    const QString blocked = platform.folder.filePath(QStringLiteral("blocked"));
+    writeBytes(blocked, "a file, not a folder");
+    qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
+    window.Field_MouseDown(1, 0, 200, 100);
+    platform.fileAnswers << path;
+    platform.answers << Answer::Yes << Answer::Ok;
+    window.save_Click();
+    QCOMPARE(platform.messages.size(), 2);  // "Overwrite File?", then the play list cannot be written
+    QCOMPARE(platform.messages[1].icon, Icon::Warning);
+    QCOMPARE(window.isSaved, flagTrue);
+    QCOMPARE(readBytes(path), QByteArray("2\r\nplayer,1, 3 \r\ncoord,115,115\r\nEND\r\nplayer,2, 3 \r\ncoord,215,115\r\nEND\r\n"));
   }
 };
 

@@ -4,15 +4,22 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPdfWriter>
+#include <QStandardPaths>
 #include <QTest>
 
 FakePlatform::FakePlatform() {
+  // A copy without data/ beside it keeps its files in the user's data folder: one of the test's own.
+  qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("user")).toLocal8Bit());
   QDir(folder.path()).mkdir(QStringLiteral("data"));
   for (const char* name : {"x.cur", "circle.cur", "square.cur"})
     QFile::copy(QStringLiteral(MOXTEN_DATA_DIR "/") + QLatin1String(name), dataFile(QLatin1String(name)));
 }
 
 QString FakePlatform::dataFile(const QString& name) const { return folder.filePath(QStringLiteral("data/") + name); }
+
+QString FakePlatform::userFile(const QString& name) const {
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(name);
+}
 
 Answer FakePlatform::ask(QWidget*, const Message& message) {
   messages << message;

@@ -45,6 +45,8 @@ class FakePlatform : public Platform {
   QByteArray printed;
 
   QString dataFile(const QString& name) const;
+  // A file of the user's data folder, where a copy without data/ keeps its files.
+  QString userFile(const QString& name) const;
   // The texts of the messages asked so far, in order.
   QStringList texts() const;
 
