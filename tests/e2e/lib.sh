@@ -1,5 +1,6 @@
 # Shared by the end-to-end tests: a temporary folder, an Xvfb display, the
-# built program started in a folder of its own (with the cursors in data/),
+# built program started in a folder of its own (with the cursors in data/) or
+# an installed copy where it lies,
 # polling helpers, and the Field and the tool column found on the screen.
 # Source it after setting program and cursors; call start_program once the
 # folder holds what the test needs.
@@ -19,10 +20,17 @@ fail() {
   exit 1
 }
 
-# The program keeps its play list beside itself: give it a folder of its own.
-mkdir -p "$work/app/data" "$work/plays"
-cp "$program" "$work/app/moxten"
-cp "$cursors"/*.cur "$work/app/data/"
+# The program keeps its play list beside itself: give it a folder of its own,
+# unless the test runs an installed copy where it lies (installed=yes).
+mkdir -p "$work/plays"
+if [ "${installed:-}" = yes ]; then
+  app_program=$program
+else
+  mkdir -p "$work/app/data"
+  cp "$program" "$work/app/moxten"
+  cp "$cursors"/*.cur "$work/app/data/"
+  app_program=$work/app/moxten
+fi
 
 # Runs the command every tenth of a second until it succeeds, for up to SECONDS.
 poll() {
@@ -52,7 +60,7 @@ export DISPLAY=:$(head -n 1 "$work/display")
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 start_program() {
-  "$work/app/moxten" >"$work/app.log" 2>&1 &
+  "$app_program" >"$work/app.log" 2>&1 &
   app=$!
   # The splash opens the main window on its second tick.
   window=$(wait_window '^Moxten Open\.\.Untitled$' 20) || fail "no main window"
