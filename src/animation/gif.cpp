@@ -46,7 +46,7 @@ QRect changedArea(const QImage& before, const QImage& after) {
 // Writes GIF frames with giflib, each with its own exact colour table.
 class GifWriter {
  public:
-  GifWriter(QSize size, QString* why) : size_(size), why_(why) {
+  GifWriter(QSize size, QString* why) : why_(why) {
     int error = 0;
     gif_ = EGifOpen(&bytes_, appendBytes, &error);
     if (!gif_) {
@@ -73,7 +73,6 @@ class GifWriter {
     return false;
   }
 
-  QSize size_;
   QString* why_;
   QByteArray bytes_;
   GifFileType* gif_ = nullptr;

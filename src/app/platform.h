@@ -25,17 +25,17 @@ struct Message {
 };
 
 struct FileRequest {
-  QString title;
-  QString filter;         // "description|pattern|" pairs
-  QString defaultSuffix;  // empty for none
-  QString fileName;       // the name first proposed
+  QString title{};
+  QString filter{};         // "description|pattern|" pairs
+  QString defaultSuffix{};  // empty for none
+  QString fileName{};       // the name first proposed
   // Whether the dialog asks its own question before a file that exists is
   // replaced (the play's Save asks one of its own).
   bool askBeforeReplacing = false;
   // A choice shown in the dialog: its label, its items, and where the index
   // of the item taken is kept (it comes in holding the first one shown).
-  QString choiceLabel;
-  QStringList choices;
+  QString choiceLabel{};
+  QStringList choices{};
   int* chosen = nullptr;
 };
 

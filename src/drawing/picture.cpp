@@ -12,6 +12,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
 
 // Room around the furthest point of a play.
@@ -41,8 +43,9 @@ QSize pictureSizeFor(const Play& play) {
   for (int i = 1; i <= play.placedCount(); ++i)
     for (int s = 0; s <= maxStep; ++s) {
       const PlayerRecord& point = s == 0 ? play.players[i] : play.moves[i][s];
-      if (point.x > 0 && point.y > 0 && point.x < 1 << 14 && point.y < 1 << 14)
-        size = size.expandedTo(QSize(point.x + marginBeyondPlay, point.y + marginBeyondPlay));
+      if (point.x > 0 && point.y > 0)
+        size = size.expandedTo(QSize(std::min(point.x, largestPictureSide - marginBeyondPlay) + marginBeyondPlay,
+                                     std::min(point.y, largestPictureSide - marginBeyondPlay) + marginBeyondPlay));
     }
   return size;
 }

@@ -27,8 +27,12 @@ struct PlayPicture {
 // The Field of a window maximised on a 1920 x 1200 screen.
 inline const QSize usualPictureSize(1600, 980);
 
+// No side of a picture made away from the window is longer: a play file's far
+// points are drawn cut off rather than filling the memory.
+inline constexpr int largestPictureSide = 4096;
+
 // The size of a play's picture away from the window: usualPictureSize,
-// larger where the play reaches beyond it.
+// larger where the play reaches beyond it, up to largestPictureSide.
 QSize pictureSizeFor(const Play& play);
 
 // The Field cleared to its marks with the play drawn on it as Reset draws it.

@@ -5,8 +5,6 @@
 #include "drawing/fieldbox.h"
 #include "model/numbers.h"
 
-#include <QUndoStack>
-
 namespace {
 
 QPoint wholePixels(QPointF at) { return {roundToInt32(at.x()), roundToInt32(at.y())}; }
@@ -29,9 +27,7 @@ void Moxten::choose(const Selection& chosen) {
 }
 
 void Moxten::selectAll_Click() {
-  Selection all;
-  for (int i = 1; i <= placedCount(); ++i) all[i] = true;
-  choose(all);
+  choose(allPlayers(*this));
   Field->setFocus();
 }
 

@@ -99,16 +99,14 @@ void Moxten::restore(const EditedPlay& state) {
   drag_ = Drag();
   football->setVisible(PassingPlay->isChecked());
   redrawPlay();
-  Selection placed;
-  for (int i = 1; i <= placedCount(); ++i) placed[i] = true;
-  choose(selection & placed);
+  choose(selection & allPlayers(*this));
 }
 
 void Moxten::redrawPlay() {
   clearField();
   drawPlay(canvas(), *this, penColor);
   canvas().foreColor = navy;
-  if (const int q = placedPlayerIn(Quarterback, placedCount()); q != 0 && football->isVisible()) placeFootballOn(q);
+  if (const int q = placedPlayerIn(Quarterback, placedCount()); q != 0 && !football->isHidden()) placeFootballOn(q);
 }
 
 PlayRoles Moxten::rolesInBoxes() const {

@@ -35,7 +35,11 @@ PlayPicture Moxten::playPicture() const {
 }
 
 QString Moxten::askExportFile(const QString& title, const QString& filter, const QString& suffix, int* playsPerPage) {
-  FileRequest request{title, filter, suffix, QFileInfo(playTitle(playFileName)).completeBaseName(), true};
+  FileRequest request{.title = title,
+                      .filter = filter,
+                      .defaultSuffix = suffix,
+                      .fileName = QFileInfo(playTitle(playFileName)).completeBaseName(),
+                      .askBeforeReplacing = true};
   int chosen = int(playsPerPageChoices.indexOf(usualPlaysPerPage));
   if (playsPerPage) {
     request.choiceLabel = playsPerPageLabel;

@@ -31,7 +31,8 @@ bool holdsTitle(const QList<PlayListEntry>& entries, const QString& title) {
 
 void Moxten::save_Click() {
   const QString chosen =
-      platform_.saveFileName(this, {QStringLiteral("Save Play...."), playFilter, QStringLiteral("ply"), playFileName});
+      platform_.saveFileName(this, {.title = QStringLiteral("Save Play...."), .filter = playFilter,
+                                    .defaultSuffix = QStringLiteral("ply"), .fileName = playFileName});
   if (chosen.isEmpty()) return;
   const QString title = playTitle(chosen);
   if (const QString reason = playListRefusal(chosen); !reason.isEmpty()) {
@@ -69,7 +70,7 @@ void Moxten::save_Click() {
 }
 
 void Moxten::Open_Click() {
-  openPlay(platform_.openFileName(this, {QStringLiteral("Open Moxten File"), playFilter, QString(), QString()}));
+  openPlay(platform_.openFileName(this, {.title = QStringLiteral("Open Moxten File"), .filter = playFilter}));
 }
 
 void Moxten::openPlay(const QString& chosen) {

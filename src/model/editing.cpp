@@ -57,6 +57,12 @@ std::optional<PathPoint> pathPointAt(const Play& play, QPointF point) {
   return nearest;
 }
 
+Selection allPlayers(const Play& play) {
+  Selection all;
+  for (int i = 1; i <= play.placedCount(); ++i) all[i] = true;
+  return all;
+}
+
 Selection playersIn(const Play& play, const QRect& area) {
   Selection inside;
   const QRect normal = area.normalized();

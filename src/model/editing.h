@@ -37,6 +37,9 @@ struct PathPoint {
 // The path point (steps 1 to 3) nearest the point within pathPointReach.
 std::optional<PathPoint> pathPointAt(const Play& play, QPointF point);
 
+// Every placed player.
+Selection allPlayers(const Play& play);
+
 // The placed players whose centres lie inside the rectangle.
 Selection playersIn(const Play& play, const QRect& area);
 
