@@ -131,7 +131,7 @@ CommandLine readCommandLine(const QCoreApplication& app) {
     refuseLine(QStringLiteral("unexpected argument ") + files.last());
   if (needsPlay && line.make != CommandLine::Make::Window && files.isEmpty())
     refuseLine(QStringLiteral("give the play FILE to export"));
-  line.play = files.value(0);
+  line.play = files.isEmpty() ? QString() : QFileInfo(files[0]).absoluteFilePath();
   if (parser.isSet(perPage) && line.make != CommandLine::Make::Playbook)
     refuseLine(QStringLiteral("--per-page belongs to --playbook"));
   bool number = false;
