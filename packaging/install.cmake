@@ -1,9 +1,7 @@
 # What an installed copy holds, and its Debian package (scripts/package).
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 install(TARGETS moxten RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/x.cur ${PROJECT_SOURCE_DIR}/data/circle.cur
-              ${PROJECT_SOURCE_DIR}/data/square.cur
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/moxten)
+install(FILES ${MOXTEN_CURSORS} DESTINATION ${CMAKE_INSTALL_DATADIR}/moxten)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

@@ -15,17 +15,13 @@
 
 
 void Moxten::placeFootballOn(int player) {
-  centreFootballOn(QPointF(players[player].x, players[player].y));
+  moveFootball(cornerOfBallAround(QPointF(players[player].x, players[player].y)));
 }
 
 QRegion Moxten::moveFootball(QPointF corner) {
   QRegion area(football->geometry());
   football->move(footballCorner(corner));
   return area + football->geometry();
-}
-
-QRegion Moxten::centreFootballOn(QPointF centre) {
-  return moveFootball(centre - QPointF(football->width() / 2.0, football->height() / 2.0));
 }
 
 RunRoles Moxten::runRoles() const {

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QPointF ballHalf(footballSize / 2.0, footballSize / 2.0);
-
 // The last of steps 1 to 3 whose x is not 0.
 PlayerRecord lastStep(const Play& play, std::optional<int> player) {
   PlayerRecord end;
@@ -33,15 +31,15 @@ int frameWaitFor(const QString& speed) { return std::clamp(roundToInt32(readNumb
 std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles) {
   if (!roles.quarterback) return std::nullopt;
   const PlayerRecord& passer = play.players[*roles.quarterback];
-  return QPointF(passer.x, passer.y) - ballHalf;
+  return cornerOfBallAround(QPointF(passer.x, passer.y));
 }
 
 void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, std::uint32_t& penColor,
                   const std::function<void(std::optional<QPointF> ballCorner)>& frameDone) {
   // The flight runs from the quarterback's last step to the receiver's.
   const PlayerRecord passerEnd = lastStep(play, roles.quarterback), receiverEnd = lastStep(play, roles.receiver);
-  const QPoint from = footballCorner(QPointF(passerEnd.x, passerEnd.y) - ballHalf);
-  const QPoint to = footballCorner(QPointF(receiverEnd.x, receiverEnd.y) - ballHalf);
+  const QPoint from = footballCorner(cornerOfBallAround(QPointF(passerEnd.x, passerEnd.y)));
+  const QPoint to = footballCorner(cornerOfBallAround(QPointF(receiverEnd.x, receiverEnd.y)));
   const StepSegment flight = StepSegment::between(from.x(), from.y(), to.x(), to.y());
 
   const int count = play.placedCount();
@@ -52,7 +50,7 @@ void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, 
                                          play.moves[p][t].y);
     for (int k = 1; k <= framesPerStep; ++k) {
       const std::optional<QPointF> ball = drawFrame(canvas, play, segments.data(), k, roles.quarterbackValue, penColor);
-      frameDone(ball ? std::optional<QPointF>(*ball - ballHalf) : std::nullopt);
+      frameDone(ball ? std::optional<QPointF>(cornerOfBallAround(*ball)) : std::nullopt);
     }
   }
   // Without a quarterback and a receiver the ball stays where it is.

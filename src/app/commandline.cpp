@@ -19,13 +19,33 @@
 
 namespace {
 
-// The options that show no window.
-const char* const windowlessOptions[] = {"--export", "--export-animation", "--playbook", "--help", "-h", "--version",
-                                         "-v", "--help-all"};
+// The options that make a file with no window.
+struct MakeOption {
+  const char* name;
+  CommandLine::Make make;
+  const char* value;
+  const char* help;
+};
+const MakeOption makeOptions[] = {
+    {"export", CommandLine::Make::Picture, "OUT", "Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."},
+    {"export-animation", CommandLine::Make::Animation, "OUT.gif", "Writes the animation of FILE to OUT as an animated GIF."},
+    {"playbook", CommandLine::Make::Playbook, "OUT.pdf", "Writes a PDF playbook of every play in the play list to OUT."},
+};
+// Qt's own options, which show no window either.
+const char* const answerOptions[] = {"help", "h", "help-all", "version", "v"};
+
+// Whether the argument gives the option: "--name", "-name" or "--name=value".
+bool givesOption(const char* argument, const char* name) {
+  if (*argument != '-') return false;
+  while (*argument == '-') ++argument;
+  const std::size_t length = std::strlen(name);
+  return std::strncmp(argument, name, length) == 0 && (argument[length] == '\0' || argument[length] == '=');
+}
 
 // Qt's own notes (a runtime folder not set, say) are not the program's to print.
 void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 [[noreturn]] void refuseLine(const QString& why) {
@@ -64,7 +84,7 @@ int settingsFrameWait(Platform& platform) {
 std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
   if (line.make == CommandLine::Make::Playbook) {
     const QString listPath = dataFilePath(platform, playListFileName);
-    const QList<PlaybookPlay> plays = readPlaybook(readPlayList(listPath).value_or(QList<PlayListEntry>()));
+    const QList<PlaybookPlay> plays = readPlaybook(listPath);
     if (plays.isEmpty()) {
       *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" holds no plays");
       return std::nullopt;
@@ -81,11 +101,10 @@ std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform,
 
 void prepareForWindowlessRun(int argc, char* argv[]) {
   bool windowless = false;
-  for (int i = 1; i < argc; ++i)
-    for (const char* option : windowlessOptions) {
-      const std::size_t length = std::strlen(option);
-      windowless |= std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '=');
-    }
+  for (int i = 1; i < argc; ++i) {
+    for (const MakeOption& option : makeOptions) windowless |= givesOption(argv[i], option.name);
+    for (const char* name : answerOptions) windowless |= givesOption(argv[i], name);
+  }
   if (!windowless) return;
   qInstallMessageHandler(keepQuietButForFailures);
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
@@ -98,31 +117,22 @@ CommandLine readCommandLine(const QCoreApplication& app) {
   parser.setApplicationDescription(QStringLiteral("Designs American-football plays and animates them."));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption picture(QStringLiteral("export"),
-                                   QStringLiteral("Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."),
-                                   QStringLiteral("OUT"));
-  const QCommandLineOption animation(QStringLiteral("export-animation"),
-                                     QStringLiteral("Writes the animation of FILE to OUT as an animated GIF."),
-                                     QStringLiteral("OUT.gif"));
-  const QCommandLineOption playbook(QStringLiteral("playbook"),
-                                    QStringLiteral("Writes a PDF playbook of every play in the play list to OUT."),
-                                    QStringLiteral("OUT.pdf"));
+  for (const MakeOption& option : makeOptions)
+    parser.addOption({QLatin1String(option.name), QLatin1String(option.help), QLatin1String(option.value)});
   const QCommandLineOption perPage(QStringLiteral("per-page"), QStringLiteral("Plays a page of the playbook: 1, 2, 4 or 6."),
                                    QStringLiteral("N"), QString::number(usualPlaysPerPage));
-  parser.addOptions({picture, animation, playbook, perPage});
+  parser.addOption(perPage);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
                                QStringLiteral("[FILE]"));
   parser.process(app);
 
   CommandLine line;
   int makes = 0;
-  for (const auto& [option, make] : {std::pair{&picture, CommandLine::Make::Picture},
-                                     std::pair{&animation, CommandLine::Make::Animation},
-                                     std::pair{&playbook, CommandLine::Make::Playbook}})
-    if (parser.isSet(*option)) {
+  for (const MakeOption& option : makeOptions)
+    if (parser.isSet(QLatin1String(option.name))) {
       ++makes;
-      line.make = make;
-      line.output = parser.value(*option);
+      line.make = option.make;
+      line.output = parser.value(QLatin1String(option.name));
     }
   if (makes > 1) refuseLine(QStringLiteral("give one of --export, --export-animation and --playbook"));
   const QStringList files = parser.positionalArguments();

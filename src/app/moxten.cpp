@@ -5,6 +5,7 @@
 #include "app/artwork.h"
 #include "app/controls.h"
 #include "drawing/fieldbox.h"
+#include "drawing/football.h"
 #include "drawing/symbols.h"
 #include "settings/colors.h"
 #include "settings/configuration.h"
@@ -123,7 +124,7 @@ void Moxten::buildControls() {
   football = named(new QLabel(Field), "football");
   football->setAccessibleName(QStringLiteral("Football"));
   football->setPixmap(footballImage());
-  football->setFixedSize(29, 29);
+  football->setFixedSize(footballSize, footballSize);
   football->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses on it reach the Field
 
   StatusBar1 = named(new QStatusBar(this), "StatusBar1");

@@ -230,10 +230,9 @@ class Moxten : public QMainWindow, public PlayState {
   bool takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles = nullptr);
   bool resetFromFile(const QString& path, bool* hadRoles = nullptr);
   void placeFootballOn(int player);
-  // Move the ball by its top-left corner or by its centre; both answer the
-  // area of the Field that the ball left and took.
+  // Moves the ball by its top-left corner; answers the area of the Field that
+  // the ball left and took.
   QRegion moveFootball(QPointF corner);
-  QRegion centreFootballOn(QPointF centre);
 
   QString askExportFile(const QString& title, const QString& filter, const QString& suffix,
                         int* playsPerPage = nullptr);

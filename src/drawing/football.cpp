@@ -41,6 +41,4 @@ QImage footballPicture() {
 
 QPoint footballCorner(QPointF corner) { return {roundToInt32(corner.x()), roundToInt32(corner.y())}; }
 
-QPoint footballCornerAround(QPointF centre) {
-  return footballCorner(centre - QPointF(footballSize / 2.0, footballSize / 2.0));
-}
+QPointF cornerOfBallAround(QPointF centre) { return centre - QPointF(footballSize / 2.0, footballSize / 2.0); }

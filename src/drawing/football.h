@@ -17,7 +17,8 @@ void drawBall(QPainter& painter, const QRectF& box);
 void drawFootball(QPainter& painter, QPoint corner);
 QImage footballPicture();
 
-// Where the football's top-left corner goes, in whole pixels, for the top-left
-// corner it is given, and for a ball centred on a point.
+// The top-left corner of a football centred on the point.
+QPointF cornerOfBallAround(QPointF centre);
+
+// Where the football's top-left corner goes, in whole pixels.
 QPoint footballCorner(QPointF corner);
-QPoint footballCornerAround(QPointF centre);

@@ -65,7 +65,8 @@ void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
   // Unclipped, the ball is drawn to the same pixels as the window's football.
   const int q = picture.roles.quarterback;
   if (picture.roles.passing && q >= 1 && q <= picture.play.placedCount())
-    drawFootball(painter, footballCornerAround(QPointF(picture.play.players[q].x, picture.play.players[q].y)));
+    drawFootball(painter,
+                 footballCorner(cornerOfBallAround(QPointF(picture.play.players[q].x, picture.play.players[q].y))));
 }
 
 QImage playImage(const PlayPicture& picture) {

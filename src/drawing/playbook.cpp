@@ -63,9 +63,9 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play) {
 
 }  // namespace
 
-QList<PlaybookPlay> readPlaybook(const QList<PlayListEntry>& entries) {
+QList<PlaybookPlay> readPlaybook(const QString& listPath) {
   QList<PlaybookPlay> plays;
-  for (const PlayListEntry& entry : entries) {
+  for (const PlayListEntry& entry : readPlayList(listPath).value_or(QList<PlayListEntry>())) {
     PlaybookPlay play{QFileInfo(entry.name).completeBaseName(), std::nullopt, QString()};
     if (play.title.isEmpty()) play.title = entry.name;
     Play read;

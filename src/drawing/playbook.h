@@ -23,9 +23,10 @@ struct PlaybookPlay {
 inline const QList<int> playsPerPageChoices = {1, 2, 4, 6};
 inline constexpr int usualPlaysPerPage = 4;
 
-// Each listed play read from its file as Reset reads it, in the list's order,
-// titled by its name without the extension.
-QList<PlaybookPlay> readPlaybook(const QList<PlayListEntry>& entries);
+// Each play of the play list file read from its file as Reset reads it, in
+// the list's order, titled by its name without the extension; none when the
+// list is missing or empty.
+QList<PlaybookPlay> readPlaybook(const QString& listPath);
 
 // Draws the playbook on the pages of the device, the plays in a grid of
 // perPage (one of playsPerPageChoices) with their titles under them, the

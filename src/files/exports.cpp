@@ -77,8 +77,7 @@ void Moxten::exportAnimation_Click() {
 }
 
 QList<PlaybookPlay> Moxten::listedPlays() {
-  const QList<PlaybookPlay> plays =
-      readPlaybook(readPlayList(dataPath(playListFileName)).value_or(QList<PlayListEntry>()));
+  const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName));
   if (plays.isEmpty()) refuse(QStringLiteral("The play list holds no plays: save a play first."));
   return plays;
 }

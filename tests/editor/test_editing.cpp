@@ -190,7 +190,7 @@ class EditingTest : public QObject {
     w->Quarterback->setEditText(QStringLiteral(" 1"));
     w->intended->setEditText(QStringLiteral("3"));
     w->PassingPlay->setChecked(true);
-    const QString path = w.platform.folder.filePath(QStringLiteral("pass.ply"));
+    const QString path = w.file(QStringLiteral("pass.ply"));
     w.platform.fileAnswers << path;
     w->save_Click();
     QVERIFY(readBytes(path).endsWith("END\r\nroles,1,3,-1\r\n"));

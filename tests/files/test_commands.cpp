@@ -31,7 +31,6 @@ struct PlayWindow : TestWindow {
     click(QPoint(115, 415));
   }
 
-  QString file(const QString& name) const { return platform.folder.filePath(name); }
   QString playList() const { return platform.dataFile(QStringLiteral("plays.ini")); }
 
   void saveAs(const QString& path) {

@@ -40,7 +40,6 @@ struct PassWindow : TestWindow {
     window->Reset_Click();
   }
 
-  QString file(const QString& name) const { return platform.folder.filePath(name); }
   // The Field as the screen shows it, the football included.
   QImage shown() const { return window->Field->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };

@@ -25,6 +25,8 @@ struct TestWindow {
 
   Moxten* operator->() const { return window.get(); }
   FieldCanvas& field() const { return window->Field->canvas; }
+  // A file in the test's own folder.
+  QString file(const QString& name) const { return platform.folder.filePath(name); }
   std::uint32_t pixel(int x, int y) const { return field().pixel(x, y); }
 
   void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(window->Field, button, {}, at); }
