@@ -43,6 +43,48 @@ QRect changedArea(const QImage& before, const QImage& after) {
   return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// An area of a frame as indexes into a colour table of its own.
+struct IndexedArea {
+  std::vector<GifColorType> colors;
+  std::vector<GifByteType> pixels;
+};
+
+GifByteType nearestColor(const std::vector<GifColorType>& colors, QRgb color) {
+  GifByteType nearest = 0;
+  int shortest = INT32_MAX;
+  for (std::size_t c = 0; c < colors.size(); ++c) {
+    const int d = std::abs(colors[c].Red - qRed(color)) + std::abs(colors[c].Green - qGreen(color)) +
+                  std::abs(colors[c].Blue - qBlue(color));
+    if (d < shortest) {
+      shortest = d;
+      nearest = GifByteType(c);
+    }
+  }
+  return nearest;
+}
+
+// The colours of the area in order of first use: exact for the first 256,
+// the nearest of those for any further colour.
+IndexedArea indexedArea(const QImage& frame, const QRect& area) {
+  IndexedArea indexed;
+  QHash<QRgb, GifByteType> index;
+  indexed.pixels.reserve(std::size_t(area.width()) * area.height());
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QRgb color = line[x] | 0xFF000000u;
+      auto found = index.constFind(color);
+      if (found == index.constEnd()) {
+        const bool room = indexed.colors.size() < 256;
+        found = index.insert(color, room ? GifByteType(indexed.colors.size()) : nearestColor(indexed.colors, color));
+        if (room) indexed.colors.push_back({GifByteType(qRed(color)), GifByteType(qGreen(color)), GifByteType(qBlue(color))});
+      }
+      indexed.pixels.push_back(*found);
+    }
+  }
+  return indexed;
+}
+
 // Writes GIF frames with giflib, each with its own exact colour table.
 class GifWriter {
  public:
@@ -61,16 +103,16 @@ class GifWriter {
     if (gif_) EGifCloseFile(gif_, nullptr);
   }
 
-  // The frame's area, held for the delay in hundredths of a second.
-  bool putFrame(const QImage& frame, const QRect& area, int delay);
+  // The frame's area, held for the delay in hundredths of a second. After a
+  // failure nothing more is written and finish says why.
+  void putFrame(const QImage& frame, const QRect& area, int delay);
   std::optional<QByteArray> finish();
 
  private:
   bool putLoopForever();
-  bool fail(int error) {
+  void fail(int error) {
     if (why_) *why_ = QStringLiteral("the GIF could not be made: ") + QString::fromLatin1(GifErrorString(error));
     ok_ = false;
-    return false;
   }
 
   QString* why_;
@@ -87,55 +129,25 @@ bool GifWriter::putLoopForever() {
          EGifPutExtensionTrailer(gif_) == GIF_OK;
 }
 
-bool GifWriter::putFrame(const QImage& frame, const QRect& area, int delay) {
-  if (!ok_) return false;
-  // The colours of the area, in order of first use; past 256 a colour takes
-  // the nearest of those.
-  QHash<QRgb, GifByteType> index;
-  std::vector<GifColorType> colors;
-  std::vector<GifByteType> pixels;
-  pixels.reserve(std::size_t(area.width()) * area.height());
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const QRgb color = line[x] | 0xFF000000u;
-      auto found = index.constFind(color);
-      if (found == index.constEnd()) {
-        GifByteType entry = 0;
-        if (colors.size() < 256) {
-          entry = GifByteType(colors.size());
-          colors.push_back({GifByteType(qRed(color)), GifByteType(qGreen(color)), GifByteType(qBlue(color))});
-        } else {
-          int nearest = INT32_MAX;
-          for (std::size_t c = 0; c < colors.size(); ++c) {
-            const int d = std::abs(colors[c].Red - qRed(color)) + std::abs(colors[c].Green - qGreen(color)) +
-                          std::abs(colors[c].Blue - qBlue(color));
-            if (d < nearest) {
-              nearest = d;
-              entry = GifByteType(c);
-            }
-          }
-        }
-        found = index.insert(color, entry);
-      }
-      pixels.push_back(*found);
-    }
-  }
+void GifWriter::putFrame(const QImage& frame, const QRect& area, int delay) {
+  if (!ok_) return;
+  IndexedArea indexed = indexedArea(frame, area);
   int tableSize = 2;
-  while (tableSize < int(colors.size())) tableSize *= 2;
-  colors.resize(std::size_t(tableSize), GifColorType{0, 0, 0});
-  std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(GifMakeMapObject(tableSize, colors.data()),
+  while (tableSize < int(indexed.colors.size())) tableSize *= 2;
+  indexed.colors.resize(std::size_t(tableSize), GifColorType{0, 0, 0});
+  std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(GifMakeMapObject(tableSize, indexed.colors.data()),
                                                                    GifFreeMapObject);
   GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay, NO_TRANSPARENT_COLOR};
   GifByteType extension[4];
   EGifGCBToExtension(&control, extension);
   if (!table || EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_OK ||
-      EGifPutImageDesc(gif_, area.left(), area.top(), area.width(), area.height(), false, table.get()) != GIF_OK)
-    return fail(gif_->Error);
-  for (int row = 0; row < area.height(); ++row)
-    if (EGifPutLine(gif_, pixels.data() + std::size_t(row) * area.width(), area.width()) != GIF_OK)
-      return fail(gif_->Error);
-  return true;
+      EGifPutImageDesc(gif_, area.left(), area.top(), area.width(), area.height(), false, table.get()) != GIF_OK) {
+    fail(gif_->Error);
+    return;
+  }
+  for (int row = 0; row < area.height() && ok_; ++row)
+    if (EGifPutLine(gif_, indexed.pixels.data() + std::size_t(row) * area.width(), area.width()) != GIF_OK)
+      fail(gif_->Error);
 }
 
 std::optional<QByteArray> GifWriter::finish() {
@@ -151,8 +163,8 @@ std::optional<QByteArray> GifWriter::finish() {
 }
 
 // The frame as the window shows it: the Field's picture with the football over it.
-QImage shownFrame(const FieldCanvas& canvas, QSize size, std::optional<QPoint> ball) {
-  QImage frame = canvas.image().copy(QRect(QPoint(0, 0), size));
+QImage shownFrame(const FieldCanvas& canvas, std::optional<QPoint> ball) {
+  QImage frame = canvas.image().copy();
   if (ball) {
     QPainter painter(&frame);
     drawFootball(painter, *ball);
@@ -178,19 +190,18 @@ std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles&
 
   GifWriter gif(start.size, why);
   const int delay = gifDelay(frameWait);
-  QImage pending = shownFrame(canvas, start.size, ball);
+  // Each frame is written once the next one shows what changed since it.
+  QImage pending = shownFrame(canvas, ball);
   QRect pendingArea = pending.rect();
-  bool ok = true;
   std::uint32_t penColor = start.penColor;
   runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
     if (corner && ballShown) ball = footballCorner(*corner);
-    QImage next = shownFrame(canvas, start.size, ball);
-    ok = ok && gif.putFrame(pending, pendingArea, delay);
+    QImage next = shownFrame(canvas, ball);
+    gif.putFrame(pending, pendingArea, delay);
     pendingArea = changedArea(pending, next);
     if (pendingArea.isNull()) pendingArea = QRect(0, 0, 1, 1);
     pending = std::move(next);
   });
-  ok = ok && gif.putFrame(pending, pendingArea, lastGifFrameDelay);
-  if (!ok) return std::nullopt;
+  gif.putFrame(pending, pendingArea, lastGifFrameDelay);
   return gif.finish();
 }

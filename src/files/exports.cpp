@@ -1,18 +1,13 @@
 // Moxten: the play as a picture, the animation as a GIF, the playbook as a
 // PDF document and on paper.
 #include "animation/gif.h"
-#include "app/controls.h"
 #include "app/moxten.h"
 #include "drawing/fieldbox.h"
 #include "drawing/playbook.h"
 #include "files/playlist.h"
 #include "files/savedfile.h"
-#include "model/numbers.h"
-#include "settings/configuration.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLineEdit>
 
 namespace {
 
@@ -23,6 +18,7 @@ QStringList playsPerPageItems() {
 }
 
 const QString playsPerPageLabel = QStringLiteral("Plays a page:");
+const int usualPlaysPerPageItem = int(playsPerPageChoices.indexOf(usualPlaysPerPage));
 
 QString exportFailure(const QString& what, const QString& path, const QString& why) {
   return what + QStringLiteral(" could not be exported to ") + path + QStringLiteral(": ") + why + u'.';
@@ -40,7 +36,7 @@ QString Moxten::askExportFile(const QString& title, const QString& filter, const
                       .defaultSuffix = suffix,
                       .fileName = QFileInfo(playTitle(playFileName)).completeBaseName(),
                       .askBeforeReplacing = true};
-  int chosen = int(playsPerPageChoices.indexOf(usualPlaysPerPage));
+  int chosen = usualPlaysPerPageItem;
   if (playsPerPage) {
     request.choiceLabel = playsPerPageLabel;
     request.choices = playsPerPageItems();
@@ -95,8 +91,7 @@ void Moxten::exportPlaybook_Click() {
 void Moxten::printPlaybook_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
-  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(),
-                         int(playsPerPageChoices.indexOf(usualPlaysPerPage)),
+  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(), usualPlaysPerPageItem,
                          [&plays](QPagedPaintDevice& pages, int chosen) {
                            drawPlaybook(pages, plays, playsPerPageChoices.value(chosen, usualPlaysPerPage));
                          });
