@@ -27,13 +27,20 @@ QRect strokeBounds(double left, double top, double right, double bottom, int wid
 
 }  // namespace
 
+// No widget's font forces outlines, and a font of its own strategy is a font
+// engine of its own; outline fonts draw the same pixels either way.
+QFont fontAwayFromWindow(QFont font) {
+  font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::ForceOutline));
+  return font;
+}
+
 FieldCanvas::FieldCanvas(QSize size, std::uint32_t background)
     : foreColor(navy), backColor(background), image_(size, QImage::Format_RGB32), font_(fieldFont()) {
   image_.fill(toQColor(backColor));
 }
 
 FieldCanvas::FieldCanvas(QPainter& painter, QSize size, std::uint32_t background)
-    : foreColor(navy), backColor(background), external_(&painter), externalSize_(size), font_(fieldFont()) {
+    : foreColor(navy), backColor(background), external_(&painter), externalSize_(size), font_(fontAwayFromWindow(fieldFont())) {
   // The size in pixels that the Field's own picture gives the font.
   const QImage field(1, 1, QImage::Format_RGB32);
   font_.setPixelSize(qRound(font_.pointSizeF() * field.logicalDpiY() / 72));

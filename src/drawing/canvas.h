@@ -12,6 +12,12 @@
 
 class QPainter;
 
+// The font as drawings away from the window use it: pictures, pages, print.
+// It never shares Qt's font engine with the widgets' text: text drawn into a
+// PDF or onto a printer leaves the glyphs of the engine it used blank for
+// every later user, the menus included (seen with Qt 6.4).
+QFont fontAwayFromWindow(QFont font);
+
 // The Field's background: a field green that shows the yellow marks, white
 // numbers and navy symbols clearly (0x00BBGGRR).
 inline constexpr std::uint32_t fieldGreen = 0x3C9B46;

@@ -1,5 +1,6 @@
 #include "drawing/playbook.h"
 
+#include "drawing/canvas.h"
 #include "files/playfile.h"
 
 #include <QBuffer>
@@ -33,7 +34,7 @@ QFont pageFont(double pixels, bool bold = false) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(int(pixels));
   font.setBold(bold);
-  return font;
+  return fontAwayFromWindow(font);
 }
 
 // The play's picture at the top of its cell, scaled to the cell, with its

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -47,6 +48,14 @@ struct PassWindow : TestWindow {
 // The page objects of a PDF document.
 int pdfPages(const QByteArray& pdf) {
   return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+// A menu as it draws itself when pulled down.
+QImage menuPicture(QMenu* menu) {
+  menu->popup(QPoint(0, 0));
+  const QImage shot = menu->grab().toImage();
+  menu->hide();
+  return shot;
 }
 
 QList<QImage> gifFrames(const QString& path, QList<int>* delays) {
@@ -136,9 +145,12 @@ class ExportsTest : public QObject {
   }
 
   // Five listed plays, one of them gone: two pages at four a page, five at
-  // one; printing draws the same pages.
+  // one; printing draws the same pages. Neither changes how the window
+  // draws its text.
   void playbookHoldsEveryListedPlay() {
     PassWindow w;
+    const QImage menu = menuPicture(w->File);
+    const QImage field = w.shown();
     QByteArray list;
     for (const char* name : {"a", "b", "gone", "d", "e"}) {
       const QString path = w.file(QLatin1String(name) + QStringLiteral(".ply"));
@@ -153,8 +165,11 @@ class ExportsTest : public QObject {
     QCOMPARE(w.platform.fileRequests.last().choices, QStringList({"1", "2", "4", "6"}));
     QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("book.pdf")))), 2);
     QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("one.pdf")))), 5);
+    QCOMPARE(menuPicture(w->File), menu);
     w->printPlaybook->trigger();
     QCOMPARE(pdfPages(w.platform.printed), 2);
+    QCOMPARE(menuPicture(w->File), menu);
+    QCOMPARE(w.shown(), field);
     QVERIFY(w.platform.messages.isEmpty());
 
     writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "");
