@@ -1,5 +1,7 @@
 #include "drawing/fieldbox.h"
 
+#include "model/numbers.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,7 +37,7 @@ constexpr int chosenMarkReach = 15;
 const QColor overlayColor(0, 220, 255);
 
 QRect chosenMark(QPoint centre) {
-  return QRect(centre - QPoint(chosenMarkReach, chosenMarkReach), QSize(2 * chosenMarkReach, 2 * chosenMarkReach));
+  return QRect(withinDrawingReach(centre) - QPoint(chosenMarkReach, chosenMarkReach), QSize(2 * chosenMarkReach, 2 * chosenMarkReach));
 }
 
 }  // namespace

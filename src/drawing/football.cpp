@@ -39,6 +39,6 @@ QImage footballPicture() {
   return picture;
 }
 
-QPoint footballCorner(QPointF corner) { return {roundToInt32(corner.x()), roundToInt32(corner.y())}; }
+QPoint footballCorner(QPointF corner) { return withinDrawingReach(corner); }
 
 QPointF cornerOfBallAround(QPointF centre) { return centre - QPointF(footballSize / 2.0, footballSize / 2.0); }

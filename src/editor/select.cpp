@@ -5,6 +5,8 @@
 #include "drawing/fieldbox.h"
 #include "model/numbers.h"
 
+#include <QCheckBox>
+
 namespace {
 
 QPoint wholePixels(QPointF at) { return {roundToInt32(at.x()), roundToInt32(at.y())}; }
@@ -70,9 +72,9 @@ void Moxten::Field_Drag(float x, float y) {
     case Drag::Point: {
       const auto [p, s] = drag_.point;
       const PlayerRecord& from = drag_.before.play.moves[p][s];
-      const QPoint kept = keepOnField(QPoint(from.x, from.y) + to - drag_.from, Field->size());
-      moves[p][s].x = kept.x();
-      moves[p][s].y = kept.y();
+      const QPoint offset = offsetWithinField({QPoint(from.x, from.y)}, to - drag_.from, Field->size());
+      moves[p][s].x = from.x + offset.x();
+      moves[p][s].y = from.y + offset.y();
       break;
     }
     case Drag::Band: {
@@ -117,17 +119,21 @@ void Moxten::deletePlayers_Click() {
   const Renumbering renumbering = removePlayers(*this, selection);
   const auto follow = [&](DropDownBox* box, const QString& none) {
     const std::optional<int> p = playerNumberIn(box->currentText());
-    if (!p || *p < 1 || *p > count || renumbering(*p) == *p) return;
-    box->setEditText(renumbering(*p) == 0 ? none : listNumber(renumbering(*p)));
+    if (!p || *p < 1 || *p > count || renumbering(*p) == *p) return box->currentText();
+    return renumbering(*p) == 0 ? none : listNumber(renumbering(*p));
   };
-  follow(Quarterback, quarterbackStartText);
-  follow(intended, receiverStartText);
+  setRoleControls(follow(Quarterback, quarterbackStartText), follow(intended, receiverStartText),
+                  PassingPlay->isChecked());
   drag_ = Drag();
   clearSelection();
   finishEdit(QStringLiteral("Delete Players"), before);
 }
 
 void Moxten::flipPlay_Click() {
+  if (const std::optional<int> p = playerBeyondMirror(*this, Field->size())) {
+    refuse(QStringLiteral("The play cannot be flipped: player %1 or his path lies beyond the left or right edge of the Field.").arg(*p));
+    return;
+  }
   const EditedPlay before = editedPlay();
   mirrorPlay(*this, Field->size());
   finishEdit(QStringLiteral("Flip Play"), before);

@@ -3,6 +3,7 @@
 #include <QLineF>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -19,9 +20,18 @@ double distance(QPointF a, QPointF b) { return QLineF(a, b).length(); }
 
 }  // namespace
 
-QPoint keepOnField(QPoint point, QSize field) {
-  return {std::clamp(point.x(), 1, std::max(1, field.width() - 1)),
-          std::clamp(point.y(), 1, std::max(1, field.height() - 1))};
+QPoint offsetWithinField(const QList<QPoint>& points, QPoint offset, QSize field) {
+  const auto cut = [](int shift, std::int64_t low, std::int64_t high, auto coordinate, const QList<QPoint>& all) {
+    std::int64_t allowed = shift;
+    for (const QPoint& point : all) {
+      const std::int64_t c = coordinate(point);
+      if (allowed > 0) allowed = std::min(allowed, std::max<std::int64_t>(0, high - c));
+      if (allowed < 0) allowed = std::max(allowed, std::min<std::int64_t>(0, low - c));
+    }
+    return int(allowed);
+  };
+  return {cut(offset.x(), 1, std::max(1, field.width() - 1), [](QPoint p) { return p.x(); }, points),
+          cut(offset.y(), 1, std::max(1, field.height() - 1), [](QPoint p) { return p.y(); }, points)};
 }
 
 bool hasPath(const Play& play, int player) {
@@ -70,33 +80,43 @@ Selection playersIn(const Play& play, const QRect& area) {
   return inside;
 }
 
-// The offset cut so that the chosen players keep their places to each other
-// on the Field, where they all stand on it.
 void movePlayers(Play& play, const Selection& chosen, QPoint offset, QSize field) {
-  QRect spread;
-  for (int i = 1; i <= play.placedCount(); ++i)
-    if (chosen[i]) spread |= QRect(positionOf(play.players[i]), QSize(1, 1));
-  const QRect room(QPoint(1, 1), keepOnField(QPoint(field.width(), field.height()), field));
-  if (room.contains(spread))
-    offset = QPoint(std::clamp(offset.x(), room.left() - spread.left(), room.right() - spread.right()),
-                    std::clamp(offset.y(), room.top() - spread.top(), room.bottom() - spread.bottom()));
+  QList<PlayerRecord*> moved;
   for (int i = 1; i <= play.placedCount(); ++i) {
     if (!chosen[i]) continue;
-    place(play.players[i], keepOnField(positionOf(play.players[i]) + offset, field));
-    PlayerRecord& start = play.moves[i][0];
-    if (isPathPoint(start)) place(start, keepOnField(positionOf(start) + offset, field));
+    moved << &play.players[i];
+    if (isPathPoint(play.moves[i][0])) moved << &play.moves[i][0];
+  }
+  QList<QPoint> points;
+  for (const PlayerRecord* record : moved) points << positionOf(*record);
+  const QPoint cut = offsetWithinField(points, offset, field);
+  for (PlayerRecord* record : moved) place(*record, positionOf(*record) + cut);
+}
+
+namespace {
+
+// Every point of the play that a mirror moves, with its player.
+template <typename AnyPlay, typename Visit>
+void forEachMirrored(AnyPlay& play, Visit visit) {
+  for (int i = 1; i <= play.placedCount(); ++i) {
+    visit(i, play.players[i]);
+    for (auto& step : play.moves[i])
+      if (isPathPoint(step)) visit(i, step);
   }
 }
 
+}  // namespace
+
+std::optional<int> playerBeyondMirror(const Play& play, QSize field) {
+  std::optional<int> first;
+  forEachMirrored(play, [&](int player, const PlayerRecord& record) {
+    if (!first && (record.x < 1 || record.x > field.width() - 1)) first = player;
+  });
+  return first;
+}
+
 void mirrorPlay(Play& play, QSize field) {
-  const auto mirror = [field](PlayerRecord& record) {
-    place(record, keepOnField(QPoint(field.width() - record.x, record.y), field));
-  };
-  for (int i = 1; i <= play.placedCount(); ++i) {
-    mirror(play.players[i]);
-    for (PlayerRecord& step : play.moves[i])
-      if (isPathPoint(step)) mirror(step);
-  }
+  forEachMirrored(play, [field](int, PlayerRecord& record) { record.x = field.width() - record.x; });
 }
 
 Renumbering removePlayers(Play& play, const Selection& chosen) {

@@ -2,6 +2,7 @@
 
 #include "model/playstate.h"
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -21,8 +22,11 @@ using Selection = std::bitset<maxPlayers + 1>;
 inline constexpr int playerReach = 10;
 inline constexpr int pathPointReach = 6;
 
-// The point moved onto the Field: x within 1 to width - 1, y within 1 to height - 1.
-QPoint keepOnField(QPoint point, QSize field);
+// The offset cut, on each axis, where the first of the points meets the edge
+// of the Field's room (x within 1 to width - 1, y within 1 to height - 1). A
+// point already beyond an edge stops every move further out past it, so
+// the points move together by the offset returned and none is pulled in.
+QPoint offsetWithinField(const QList<QPoint>& points, QPoint offset, QSize field);
 
 // Whether the player's path has a first move.
 bool hasPath(const Play& play, int player);
@@ -43,11 +47,18 @@ Selection allPlayers(const Play& play);
 // The placed players whose centres lie inside the rectangle.
 Selection playersIn(const Play& play, const QRect& area);
 
-// Moves the chosen players and the start of their paths by the offset, each
-// kept on the Field.
+// Moves the chosen players and the start of their paths together by the
+// offset as offsetWithinField cuts it.
 void movePlayers(Play& play, const Selection& chosen, QPoint offset, QSize field);
 
-// Mirrors every player and path point left to right: x becomes width - x.
+// The first player (by number) with a point beyond the left or right edge of
+// the Field (x outside 1 to width - 1): its mirror would be no point the play
+// can keep, or one that could not be mirrored back.
+std::optional<int> playerBeyondMirror(const Play& play, QSize field);
+
+// Mirrors every player and path point left to right about the Field's middle:
+// x becomes width - x, so mirroring twice gives the play back. Call it only
+// when playerBeyondMirror finds no player.
 void mirrorPlay(Play& play, QSize field);
 
 // What became of each player number in a delete: its new number, or 0 when

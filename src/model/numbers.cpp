@@ -2,6 +2,7 @@
 
 #include "model/playstate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -62,6 +63,11 @@ std::optional<Int> toInt(double value) {
 std::optional<std::int16_t> toInt16(double value) { return toInt<std::int16_t>(value); }
 
 std::optional<std::int32_t> toInt32(double value) { return toInt<std::int32_t>(value); }
+
+QPoint withinDrawingReach(QPointF point) {
+  const auto within = [](double value) { return std::clamp(roundToInt32(value), -drawingReach, drawingReach); };
+  return {within(point.x()), within(point.y())};
+}
 
 std::int32_t roundToInt32(double value) {
   constexpr double low = std::numeric_limits<std::int32_t>::min();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 // The number at the start of a text, leading blanks skipped; nothing when the
@@ -22,6 +25,14 @@ std::optional<std::int32_t> toInt32(double value);
 
 // Rounds and clamps into the 32-bit range (for pixel positions).
 std::int32_t roundToInt32(double value);
+
+// How far from (0, 0) a drawing places anything: far beyond every picture,
+// with room left for the sizes and offsets (up to 65,536 pixels) added to a
+// position in 32 bits.
+inline constexpr int drawingReach = std::numeric_limits<std::int32_t>::max() - (1 << 16);
+
+// The point in whole pixels, kept within drawingReach on each axis.
+QPoint withinDrawingReach(QPointF point);
 
 // A number as it is listed or printed on the Field: a blank in the sign
 // position of a positive number (" 7", "-7").

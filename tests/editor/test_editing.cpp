@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QUndoStack>
 
+#include <limits>
+
 namespace {
 
 QPoint at(const Moxten* w, int p) { return {w->players[p].x, w->players[p].y}; }
@@ -181,6 +183,69 @@ class EditingTest : public QObject {
     w.click(QPoint(400, 115));
     QVERIFY(w.pixel(115, 250) != vbRed);  // the old line is gone
     QCOMPARE(w.pixel(300, 115), vbBlue);
+  }
+
+  // A play drawn in a larger window, with one player at the far end of 32
+  // bits, opened in a smaller one: moves never pull a point in, never go
+  // further out, and never wrap around; the flip is refused by name; every
+  // export draws it (the sanitizer build checks the arithmetic).
+  void aPlayBeyondTheFieldMovesOnlyAsTheUserMovesIt() {
+    TestWindow w;
+    constexpr int far = std::numeric_limits<std::int32_t>::max();
+    Play wide;
+    wide.playerCount = 3;
+    wide.players[1] = {100, 100, Offence, 0};
+    wide.moves[1][0] = {100, 100, 0, 0};
+    wide.moves[1][1] = {200, 200, 0, 0};
+    wide.players[2] = {1500, 300, Centre, 0};
+    wide.moves[2][0] = {1500, 300, 0, 0};
+    wide.players[3] = {far, far, Defence, 0};
+    wide.moves[3][0] = {far, far, 0, 0};
+    wide.moves[3][1] = {far, 20, 0, 0};
+    const QString path = w.file(QStringLiteral("wide.ply"));
+    QVERIFY(writePlayFile(path, wide, {3, 1, true}));
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    QCOMPARE(static_cast<Play&>(*w.window), wide);
+    w->selectTool->trigger();
+    w->selectAll->trigger();
+    const int steps = w->undoStack->count();
+    for (const auto key : {Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(w->Field, key);
+    QCOMPARE(static_cast<Play&>(*w.window), wide);
+    QCOMPARE(w->undoStack->count(), steps);
+    QTest::keyClick(w->Field, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(w->Field, Qt::Key_Up);
+    Play moved = wide;
+    for (const int p : {1, 2, 3}) {
+      moved.players[p].x -= 10;
+      moved.players[p].y -= 1;
+      moved.moves[p][0] = {moved.players[p].x, moved.players[p].y, 0, 0};
+    }
+    QCOMPARE(static_cast<Play&>(*w.window), moved);
+    drag(w, QPoint(90, 99), QPoint(190, 99));  // right: player 2 is beyond the edge
+    QCOMPARE(static_cast<Play&>(*w.window), moved);
+
+    w.platform.answers << Answer::Ok;
+    w->flipPlay->trigger();
+    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral(
+                                     "The play cannot be flipped: player 2 or his path lies beyond the left or right "
+                                     "edge of the Field.")}));
+    QCOMPARE(static_cast<Play&>(*w.window), moved);
+
+    for (const char* name : {"wide.png", "wide.svg", "wide.pdf"}) {
+      w.platform.fileAnswers << w.file(QLatin1String(name));
+      w->exportPicture->trigger();
+    }
+    w.platform.fileAnswers << w.file(QStringLiteral("wide.gif"));
+    w->exportAnimation->trigger();
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "wide.ply," + path.toLocal8Bit() + "\r\n");
+    w.platform.fileAnswers << w.file(QStringLiteral("wide-book.pdf"));
+    w->exportPlaybook->trigger();
+    for (const char* name : {"wide.png", "wide.svg", "wide.pdf", "wide.gif", "wide-book.pdf"})
+      QVERIFY2(readBytes(w.file(QLatin1String(name))).size() > 100, name);
+    QCOMPARE(w.platform.messages.size(), 1);
+    w->deletePlayers->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(0));
   }
 
   // Open and Load Play are steps; the roles travel in the file.

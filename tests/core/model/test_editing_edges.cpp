@@ -1,0 +1,108 @@
+#include "model/editing.h"
+
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+constexpr int far = std::numeric_limits<std::int32_t>::max();
+constexpr int farLeft = std::numeric_limits<std::int32_t>::min();
+
+// A play of offence players at the points, each with a path of two moves
+// that starts on the player and goes to the given path points.
+Play playAt(const QList<QPoint>& players, const QList<QPoint>& pathEnds = {}) {
+  Play play;
+  play.playerCount = std::int16_t(players.size());
+  for (int i = 1; i <= players.size(); ++i) {
+    const QPoint at = players[i - 1];
+    play.players[i] = {at.x(), at.y(), Offence, 0};
+    if (i - 1 < pathEnds.size()) {
+      play.moves[i][0] = {at.x(), at.y(), 0, 0};
+      play.moves[i][1] = {pathEnds[i - 1].x(), pathEnds[i - 1].y(), 0, 0};
+    }
+  }
+  return play;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Play)
+
+class EditingEdgesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void offsetStopsWhereTheFirstPointMeetsTheEdge_data() {
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QPoint>("cut");
+    const QList<QPoint> beyond{{1500, 100}, {500, 100}};
+    QTest::newRow("inside: the whole offset") << QList<QPoint>{{100, 100}} << QPoint(5, -3) << QPoint(5, -3);
+    QTest::newRow("onto the right edge, x = width - 1") << QList<QPoint>{{998, 100}} << QPoint(1, 0) << QPoint(1, 0);
+    QTest::newRow("onto the bottom edge, y = height - 1") << QList<QPoint>{{5, 697}} << QPoint(0, 9) << QPoint(0, 2);
+    QTest::newRow("onto the left and top edges, 1") << QList<QPoint>{{2, 5}} << QPoint(-5, -10) << QPoint(-1, -4);
+    QTest::newRow("the group stops with its first point")
+        << QList<QPoint>{{900, 100}, {990, 100}} << QPoint(20, 0) << QPoint(9, 0);
+    QTest::newRow("beyond the edge: nothing goes further out") << beyond << QPoint(1, 0) << QPoint(0, 0);
+    QTest::newRow("beyond the edge: the group comes back whole") << beyond << QPoint(-1, 0) << QPoint(-1, 0);
+    QTest::newRow("beyond the edge: the other axis moves") << beyond << QPoint(3, 4) << QPoint(0, 4);
+    QTest::newRow("at the far end of 32 bits") << QList<QPoint>{{far, far}} << QPoint(10, 10) << QPoint(0, 0);
+    QTest::newRow("at the far left of 32 bits") << QList<QPoint>{{farLeft, 5}} << QPoint(-10, 0) << QPoint(0, 0);
+    QTest::newRow("from the far left, in") << QList<QPoint>{{farLeft, 5}} << QPoint(10, 0) << QPoint(10, 0);
+    QTest::newRow("no points: the whole offset") << QList<QPoint>{} << QPoint(-7, 7) << QPoint(-7, 7);
+  }
+
+  void offsetStopsWhereTheFirstPointMeetsTheEdge() {
+    QFETCH(QList<QPoint>, points);
+    QFETCH(QPoint, offset);
+    QFETCH(QPoint, cut);
+    QCOMPARE(offsetWithinField(points, offset, QSize(1000, 700)), cut);
+  }
+
+  // Players 1 and 3 chosen: they and the start of their paths move by the
+  // cut offset; player 2 and the later path points stay.
+  void movingChosenPlayersMovesOnlyThem() {
+    Play play = playAt({{100, 100}, {1200, 100}, {200, 100}}, {{150, 50}, {1300, 50}, {250, 50}});
+    Play expected = play;
+    movePlayers(play, Selection().set(1).set(3), QPoint(-20, 3), QSize(1000, 700));
+    for (const int i : {1, 3}) {
+      expected.players[i].x -= 20;
+      expected.players[i].y += 3;
+      expected.moves[i][0] = {expected.players[i].x, expected.players[i].y, 0, 0};
+    }
+    QCOMPARE(play, expected);
+    movePlayers(play, allPlayers(play), QPoint(1, 0), QSize(1000, 700));
+    QCOMPARE(play, expected);  // player 2 lies beyond the right edge
+  }
+
+  void mirroringTwiceGivesThePlayBack_data() {
+    QTest::addColumn<Play>("play");
+    QTest::addColumn<int>("refusedFor");  // 0: the mirror is made
+    QTest::newRow("the room's edges") << playAt({{1, 10}, {999, 20}}, {{1, 30}, {999, 40}}) << 0;
+    QTest::newRow("on the left edge") << playAt({{0, 10}}) << 1;
+    QTest::newRow("a player on the right edge") << playAt({{10, 10}, {1000, 20}}) << 2;
+    QTest::newRow("a path point on the right edge") << playAt({{10, 10}, {20, 20}}, {{30, 30}, {1000, 40}}) << 2;
+    QTest::newRow("the first of two beyond") << playAt({{10, 10}, {1500, 20}, {far, 30}}) << 2;
+    QTest::newRow("far to the left") << playAt({{20, 20}, {farLeft, 10}}) << 2;
+    Play notAPoint = playAt({{10, 10}}, {{1200, 0}});
+    QTest::newRow("a path step with y 0 is no point") << notAPoint << 0;
+  }
+
+  void mirroringTwiceGivesThePlayBack() {
+    QFETCH(Play, play);
+    QFETCH(int, refusedFor);
+    const QSize field(1000, 700);
+    QCOMPARE(playerBeyondMirror(play, field).value_or(0), refusedFor);
+    if (refusedFor != 0) return;
+    Play mirrored = play;
+    mirrorPlay(mirrored, field);
+    QCOMPARE(mirrored.players[1].x, 1000 - play.players[1].x);
+    QCOMPARE(mirrored.players[1].y, play.players[1].y);
+    QVERIFY(!playerBeyondMirror(mirrored, field));
+    mirrorPlay(mirrored, field);
+    QCOMPARE(mirrored, play);
+  }
+};
+
+QTEST_GUILESS_MAIN(EditingEdgesTest)
+#include "test_editing_edges.moc"
