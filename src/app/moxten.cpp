@@ -222,6 +222,13 @@ void Moxten::connectHandlers() {
   connect(Field, &FieldBox::mouseReleased, this, &Moxten::Field_MouseUp);
   connect(Field, &FieldBox::arrowPressed, this, &Moxten::Field_Arrow);
 
+  const auto userSetsARole = [this] {
+    if (!settingRoles_) playHasRoles_ = true;
+  };
+  connect(Quarterback, &QComboBox::editTextChanged, this, userSetsARole);
+  connect(intended, &QComboBox::editTextChanged, this, userSetsARole);
+  connect(PassingPlay, &QCheckBox::toggled, this, userSetsARole);
+
   connect(motion, &QPushButton::clicked, this, &Moxten::motion_Click);
   connect(Path, &QPushButton::clicked, this, &Moxten::Path_Click);
   connect(Quarterback, &DropDownBox::dropDown, this, &Moxten::Quarterback_DropDown);

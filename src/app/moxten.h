@@ -35,6 +35,8 @@ struct EditedPlay {
   QString quarterback;
   QString receiver;
   bool passing = false;
+  // Whether the play has roles of its own (see Moxten::playHasRoles_).
+  bool hasRoles = false;
   QString fileName;
   std::int16_t pathMovesLeft = 0;
   std::int16_t pathMovesTotal = 0;
@@ -142,7 +144,9 @@ class Moxten : public QMainWindow, public PlayState {
   // The play, roles, file name and path entry as an undo step holds them;
   // restore puts them back and draws the play afresh.
   EditedPlay editedPlay() const;
-  void restore(const EditedPlay& state);
+  // The file name comes back only with withFileName: for the steps of the
+  // commands that changed the file (Open, Load Play, New).
+  void restore(const EditedPlay& state, bool withFileName);
 
   // Paths: editor/paths.cpp; passing roles: editor/roles.cpp.
   void motion_Click();
@@ -220,7 +224,14 @@ class Moxten : public QMainWindow, public PlayState {
   // The Field cleared to its marks and the play drawn on it as Open draws it.
   void redrawPlay();
   PlayRoles rolesInBoxes() const;
+  // The roles a play file gets: those of the boxes once the play has roles of its own.
+  PlayRoles rolesOfPlay() const;
   void showRoles(const PlayRoles& roles);
+  // Sets the boxes and the mark as the program does, which gives the play no
+  // roles of its own.
+  void setRoleControls(const QString& quarterback, const QString& receiver, bool passing);
+  // The football on the quarterback's box's player, as Reset places it.
+  void placeFootballAsReset();
   void choose(const Selection& chosen);
   void clearSelection() { choose(Selection()); }
   void pressInSelectTool(QPointF at, bool shift);
@@ -246,6 +257,11 @@ class Moxten : public QMainWindow, public PlayState {
   bool pushingStep_ = false;
   // Whether the path being entered replaces one the player had.
   bool replacingPath_ = false;
+  // Whether the play has roles of its own: read from its file, or set by the
+  // user in the boxes or the mark since it was opened or made. Only then are
+  // the boxes, left as they were by a file without roles, saved with it.
+  bool playHasRoles_ = false;
+  bool settingRoles_ = false;
 
   // A press of the select tool and what its drag does.
   struct Drag {

@@ -35,9 +35,13 @@ class PlayStep : public QUndoCommand {
     return true;
   }
 
-  void undo() override { window_.restore(before_); }
+  // Open, Load Play and New name another file; an edit keeps the name the
+  // play has, whatever Save named it since.
+  bool changesFile() const { return before_.fileName != after_.fileName; }
+
+  void undo() override { window_.restore(before_, changesFile()); }
   void redo() override {
-    if (!std::exchange(pushed_, false)) window_.restore(after_);
+    if (!std::exchange(pushed_, false)) window_.restore(after_, changesFile());
   }
 
  private:
@@ -58,8 +62,8 @@ int placedPlayerIn(const DropDownBox* box, int playerCount) {
 
 EditedPlay Moxten::editedPlay() const {
   return {*this,          Quarterback->currentText(), intended->currentText(), PassingPlay->isChecked(),
-          playFileName,   pathMovesLeft,              pathMovesTotal,          lastX,
-          lastY};
+          playHasRoles_,  playFileName,               pathMovesLeft,           pathMovesTotal,
+          lastX,          lastY};
 }
 
 void Moxten::finishEdit(const QString& text, const EditedPlay& before, std::optional<Selection> arrowRun) {
@@ -85,13 +89,14 @@ void Moxten::commitRead(const QString& text, const EditedPlay& before) {
 
 // After an undo or a redo the play is saved exactly when it is back at the
 // state last saved or read.
-void Moxten::restore(const EditedPlay& state) {
+void Moxten::restore(const EditedPlay& state, bool withFileName) {
   static_cast<Play&>(*this) = state.play;
-  Quarterback->setEditText(state.quarterback);
-  intended->setEditText(state.receiver);
-  PassingPlay->setChecked(state.passing);
-  playFileName = state.fileName;
-  setCaption();
+  setRoleControls(state.quarterback, state.receiver, state.passing);
+  playHasRoles_ = state.hasRoles;
+  if (withFileName) {
+    playFileName = state.fileName;
+    setCaption();
+  }
   pathMovesLeft = state.pathMovesLeft;
   pathMovesTotal = state.pathMovesTotal;
   lastX = state.lastX;
@@ -113,12 +118,22 @@ PlayRoles Moxten::rolesInBoxes() const {
   return {placedPlayerIn(Quarterback, placedCount()), placedPlayerIn(intended, placedCount()), PassingPlay->isChecked()};
 }
 
+PlayRoles Moxten::rolesOfPlay() const { return playHasRoles_ ? rolesInBoxes() : PlayRoles(); }
+
 // A role that names no placed player shows the box's starting text.
 void Moxten::showRoles(const PlayRoles& roles) {
-  const auto show = [this](DropDownBox* box, int player, const QString& none) {
-    box->setEditText(player >= 1 && player <= placedCount() ? listNumber(player) : none);
+  const auto shown = [this](int player, const QString& none) {
+    return player >= 1 && player <= placedCount() ? listNumber(player) : none;
   };
-  show(Quarterback, roles.quarterback, quarterbackStartText);
-  show(intended, roles.receiver, receiverStartText);
-  PassingPlay->setChecked(roles.passing);
+  setRoleControls(shown(roles.quarterback, quarterbackStartText), shown(roles.receiver, receiverStartText),
+                  roles.passing);
+  playHasRoles_ = true;
+}
+
+void Moxten::setRoleControls(const QString& quarterback, const QString& receiver, bool passing) {
+  settingRoles_ = true;
+  Quarterback->setEditText(quarterback);
+  intended->setEditText(receiver);
+  PassingPlay->setChecked(passing);
+  settingRoles_ = false;
 }

@@ -13,7 +13,8 @@
 void Moxten::new_Click() {
   const EditedPlay before = editedPlay();
   football->hide();
-  PassingPlay->setChecked(false);
+  setRoleControls(Quarterback->currentText(), intended->currentText(), false);
+  playHasRoles_ = false;
   canvas().foreColor = navy;
   clearSelection();
   clearField();
@@ -38,8 +39,12 @@ bool Moxten::resetFromFile(const QString& path, bool* hadRoles) {
   football->setVisible(PassingPlay->isChecked());
   drawPlay(canvas(), *this, penColor);
   canvas().foreColor = penColor;
-  if (const std::optional<int> q = playerNumberIn(Quarterback->currentText())) placeFootballOn(*q);
+  placeFootballAsReset();
   return true;
+}
+
+void Moxten::placeFootballAsReset() {
+  if (const std::optional<int> q = playerNumberIn(Quarterback->currentText())) placeFootballOn(*q);
 }
 
 void Moxten::Reset_Click() {
@@ -58,7 +63,7 @@ void Moxten::LoadPlay_Click() {
     const EditedPlay before = editedPlay();
     bool hadRoles = false;
     if (!resetFromFile(playListFiles[k], &hadRoles)) return;
-    if (!hadRoles) PassingPlay->setChecked(false);
+    if (!hadRoles) setRoleControls(Quarterback->currentText(), intended->currentText(), false);
     commitRead(QStringLiteral("Load Play"), before);
     return;
   }

@@ -55,7 +55,7 @@ void Moxten::save_Click() {
   if (!listed && playListCount == maxPlayListEntries)
     listed = holdsTitle(readPlayList(listPath, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>()), title);
   if (configuration->syncValue() == 1) synchronizePaths(*this);
-  if (!writePlayFile(chosen, *this, rolesInBoxes())) {
+  if (!writePlayFile(chosen, *this, rolesOfPlay())) {
     refuse(QStringLiteral("The play could not be written to ") + chosen + u'.');
     return;
   }
@@ -63,10 +63,15 @@ void Moxten::save_Click() {
   playFileName = chosen;
   setCaption();
   undoStack->setClean();
-  if (!listed && !appendPlayListLine(listPath, title, chosen))
-    ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but it could not be added to the play list ") +
-             listPath + u'.',
-         appTitle, Buttons::Ok, Icon::Warning});
+  if (listed) return;
+  const auto warn = [this, &chosen](const QString& why) {
+    ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but ") + why, appTitle, Buttons::Ok,
+         Icon::Warning});
+  };
+  if (playListCount >= maxPlayListEntries)
+    warn(QStringLiteral("the play list is full: it holds %1 plays, so this play is not listed.").arg(maxPlayListEntries));
+  else if (!appendPlayListLine(listPath, title, chosen))
+    warn(QStringLiteral("it could not be added to the play list ") + listPath + u'.');
 }
 
 void Moxten::Open_Click() {
@@ -75,8 +80,10 @@ void Moxten::Open_Click() {
 
 void Moxten::openPlay(const QString& chosen) {
   const EditedPlay before = editedPlay();
-  if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient)) {
+  bool hadRoles = false;
+  if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient, &hadRoles)) {
     if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
+    if (hadRoles && PassingPlay->isChecked()) placeFootballAsReset();
     drawPlay(canvas(), *this, penColor);
     commitRead(QStringLiteral("Open Play"), before);
   }
@@ -96,7 +103,10 @@ bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles
     return false;
   }
   static_cast<Play&>(*this) = read;
-  if (roles) showRoles(*roles);
+  if (roles)
+    showRoles(*roles);
+  else
+    playHasRoles_ = false;
   if (hadRoles) *hadRoles = roles.has_value();
   clearSelection();
   clearField();

@@ -248,6 +248,56 @@ class EditingTest : public QObject {
     QCOMPARE(w->playerCount, std::int16_t(0));
   }
 
+  // A file without roles is saved without them until the user sets one; undo
+  // and redo of edits never rename the play, undoing New does.
+  void rolesAndTheNameStayWithTheirPlay() {
+    TestWindow w;
+    placeThree(w);
+    w->Quarterback->setEditText(QStringLiteral(" 1"));
+    w->intended->setEditText(QStringLiteral(" 3"));
+    w->PassingPlay->setChecked(true);
+    w.platform.fileAnswers << w.file(QStringLiteral("a.ply"));
+    w->save_Click();
+    const QString b = w.file(QStringLiteral("b.ply"));
+    const QByteArray twoPlayers =
+        "2\r\nplayer,1, 1 \r\ncoord,200,300\r\n0,200,300, 0 \r\nEND\r\nplayer,2, 3 \r\ncoord,260,180\r\n0,260,180, 0 \r\nEND\r\n";
+    writeBytes(b, twoPlayers);
+    w.platform.fileAnswers << b;
+    w->Open_Click();
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 1"));  // the boxes stay as they were
+    QVERIFY(w->PassingPlay->isChecked());
+    const QString b2 = w.file(QStringLiteral("b2.ply"));
+    w.platform.fileAnswers << b2;
+    w->save_Click();
+    QCOMPARE(readBytes(b2), twoPlayers);
+    w->Quarterback->setEditText(QStringLiteral(" 2"));
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << b2;
+    w->save_Click();
+    QCOMPARE(readBytes(b2), twoPlayers + "roles,2,0,-1\r\n");
+
+    w->newItem->trigger();
+    w->obox_Click();
+    w.click(QPoint(400, 400));
+    const QString c = w.file(QStringLiteral("c.ply"));
+    w.platform.fileAnswers << c;
+    w->save_Click();
+    QCOMPARE(readBytes(c), QByteArray("1\r\nplayer,1, 1 \r\ncoord,415,415\r\nEND\r\n"));
+    w->undo->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(0));
+    QCOMPARE(w->playFileName, c);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + c);
+    QCOMPARE(w->isSaved, flagFalse);
+    w->redo->trigger();
+    QCOMPARE(w->playFileName, c);
+    QCOMPARE(w->isSaved, flagTrue);
+    w->undo->trigger();
+    w->undo->trigger();  // New
+    QCOMPARE(w->playFileName, b2);
+    QCOMPARE(w->playerCount, std::int16_t(2));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 2"));
+  }
+
   // Open and Load Play are steps; the roles travel in the file.
   void readsAreStepsAndTheFileKeepsTheRoles() {
     TestWindow w;

@@ -271,6 +271,36 @@ class FileCommandsTest : public QObject {
     QVERIFY(w->football->isVisible());
   }
 
+  // Roles from the file tick Passing Play and put the ball on the quarterback.
+  void openPutsTheBallOnTheQuarterbackTheFileNames() {
+    TestWindow w;
+    const QString path = w.file(QStringLiteral("pass.ply"));
+    writeBytes(path, twoPlayersText + "roles,2,1,-1\r\n");
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    QVERIFY(w->PassingPlay->isChecked());
+    QVERIFY(w->football->isVisible());
+    QCOMPARE(w->football->pos(), QPoint(246, 166));  // 260 - 14.5 and 180 - 14.5, halves to even
+  }
+
+  // With 100 plays listed, Save writes the play, lists nothing and says so.
+  void aFullPlayListIsSaidAndLeftAsItIs() {
+    PlayWindow w;
+    QByteArray list;
+    for (int i = 1; i <= 100; ++i) list += "p" + QByteArray::number(i) + ".ply,/x/p.ply\r\n";
+    writeBytes(w.playList(), list);
+    const QString path = w.file(QStringLiteral("new.ply"));
+    w.platform.answers << Answer::Ok;
+    w.saveAs(path);
+    QCOMPARE(readBytes(path), onePlayerText);
+    QCOMPARE(readBytes(w.playList()), list);
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral("The play was saved to ") + path +
+                                              QStringLiteral(", but the play list is full: it holds 100 plays, so "
+                                                             "this play is not listed.")}));
+    QCOMPARE(w.platform.messages[0].icon, Icon::Warning);
+  }
+
   void openThatCannotReadSaysSoAndKeepsThePlay() {
     PlayWindow w;
     const QImage before = w.field().image().copy();
