@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
     window = std::make_unique<Moxten>(platform);
     QObject::connect(window.get(), &Moxten::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
     window->show();
+    QTimer::singleShot(0, window.get(), [&window] { window->offerRecovery(); });
     // The play given on the command line opens once the window is shown.
     if (!line.play.isEmpty()) QTimer::singleShot(0, window.get(), [&window, &line] { window->openPlay(line.play); });
   });

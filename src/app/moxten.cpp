@@ -7,6 +7,7 @@
 #include "drawing/fieldbox.h"
 #include "drawing/football.h"
 #include "drawing/symbols.h"
+#include "files/recovery.h"
 #include "settings/colors.h"
 #include "settings/configuration.h"
 #include "settings/settingsfile.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -72,12 +74,22 @@ QAction* item(QMenu* menu, const char* name, const char* caption, const QList<QK
 // Keeps the steps of a long session: every change is one step.
 constexpr int undoSteps = 1000;
 
+// The recovery copy is written this long after the first change that it
+// does not hold yet (milliseconds).
+constexpr int recoveryCopyDelay = 1000;
+
 }  // namespace
 
-Moxten::Moxten(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+Moxten::Moxten(Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      recovery_(std::make_unique<RecoveryCopies>(dataPath(QString()))),
+      recoveryTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("Moxten"));
   undoStack = new QUndoStack(this);
   undoStack->setUndoLimit(undoSteps);
+  recoveryTimer_->setSingleShot(true);
+  recoveryTimer_->setInterval(recoveryCopyDelay);
   buildControls();
   buildMenus();
   connectHandlers();
@@ -211,7 +223,9 @@ void Moxten::connectHandlers() {
   connect(flipPlay, &QAction::triggered, this, &Moxten::flipPlay_Click);
   connect(undoStack, &QUndoStack::indexChanged, this, [this] {
     if (!pushingStep_) isSaved = undoStack->isClean() ? flagTrue : flagFalse;
+    if (!recoveryTimer_->isActive()) recoveryTimer_->start();
   });
+  connect(recoveryTimer_, &QTimer::timeout, this, &Moxten::keepRecoveryCopy);
 
   connect(XBox, &ToolPicture::mouseUp, this, &Moxten::XBox_MouseUp);
   connect(obox, &ToolPicture::clicked, this, &Moxten::obox_Click);
@@ -333,6 +347,9 @@ void Moxten::closeEvent(QCloseEvent* event) {
 }
 
 void Moxten::endProgram() {
+  recoveryTimer_->stop();
+  recovery_->discard();
+  recovery_->finish();
   if (aboutWindow) aboutWindow->close();
   configuration->hide();
   emit programEnded();

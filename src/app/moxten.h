@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class Configuration;
 class DropDownBox;
 class FieldBox;
@@ -21,7 +23,10 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
+class QTimer;
 class QUndoStack;
+class RecoveryCopies;
+struct RecoveredPlay;
 class ToolPicture;
 class frmAbout;
 
@@ -167,6 +172,14 @@ class Moxten : public QMainWindow, public PlayState {
   // Opens the play file as Open does, without the dialog.
   void openPlay(const QString& path);
 
+  // The recovery copy of unsaved work: files/recover.cpp. Offers the copy a
+  // program left when it ended without closing (a crash, a kill), once.
+  void offerRecovery();
+  // Writes the recovery copy now while the play has unsaved changes, or
+  // removes it; changes schedule this within 2 seconds on their own.
+  void keepRecoveryCopy();
+  RecoveryCopies& recoveryCopies() { return *recovery_; }
+
   // Pictures, the animation as a GIF and the playbook: files/exports.cpp.
   void exportPicture_Click();
   void exportAnimation_Click();
@@ -239,6 +252,12 @@ class Moxten : public QMainWindow, public PlayState {
   bool saveChangesFirst();
   // hadRoles, when asked, tells whether the file set the roles.
   bool takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles = nullptr);
+  // The play read, its roles when it had some, named by the file it came
+  // from, on a Field cleared to its marks.
+  void takeReadPlay(const Play& read, const std::optional<PlayRoles>& roles, const QString& fileName);
+  // Shows a play taken as Open shows it: the ball as its roles say, the play drawn.
+  void showOpenedPlay(bool hadRoles);
+  void recoverPlay(const RecoveredPlay& copy);
   bool resetFromFile(const QString& path, bool* hadRoles = nullptr);
   void placeFootballOn(int player);
   // Moves the ball by its top-left corner; answers the area of the Field that
@@ -252,6 +271,8 @@ class Moxten : public QMainWindow, public PlayState {
   QList<PlaybookPlay> listedPlays();
 
   Platform& platform_;
+  std::unique_ptr<RecoveryCopies> recovery_;
+  QTimer* recoveryTimer_;
   bool animating_ = false;
   bool closeAfterRun_ = false;
   bool pushingStep_ = false;

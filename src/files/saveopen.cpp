@@ -63,6 +63,7 @@ void Moxten::save_Click() {
   playFileName = chosen;
   setCaption();
   undoStack->setClean();
+  keepRecoveryCopy();
   if (listed) return;
   const auto warn = [this, &chosen](const QString& why) {
     ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but ") + why, appTitle, Buttons::Ok,
@@ -82,12 +83,16 @@ void Moxten::openPlay(const QString& chosen) {
   const EditedPlay before = editedPlay();
   bool hadRoles = false;
   if (!chosen.isEmpty() && takePlayFrom(chosen, ReadPolicy::Lenient, &hadRoles)) {
-    if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
-    if (hadRoles && PassingPlay->isChecked()) placeFootballAsReset();
-    drawPlay(canvas(), *this, penColor);
+    showOpenedPlay(hadRoles);
     commitRead(QStringLiteral("Open Play"), before);
   }
   canvas().foreColor = navy;
+}
+
+void Moxten::showOpenedPlay(bool hadRoles) {
+  if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
+  if (hadRoles && PassingPlay->isChecked()) placeFootballAsReset();
+  drawPlay(canvas(), *this, penColor);
 }
 
 // Reads the play file into the play and names it the open file, on a Field
@@ -102,17 +107,21 @@ bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles
     refuse(QStringLiteral("The play could not be read from ") + path + QStringLiteral(": ") + why + u'.');
     return false;
   }
+  takeReadPlay(read, roles, path);
+  if (hadRoles) *hadRoles = roles.has_value();
+  return true;
+}
+
+void Moxten::takeReadPlay(const Play& read, const std::optional<PlayRoles>& roles, const QString& fileName) {
   static_cast<Play&>(*this) = read;
   if (roles)
     showRoles(*roles);
   else
     playHasRoles_ = false;
-  if (hadRoles) *hadRoles = roles.has_value();
   clearSelection();
   clearField();
-  playFileName = path;
+  playFileName = fileName;
   setCaption();
-  return true;
 }
 
 void Moxten::loadPlayList() {

@@ -1,5 +1,6 @@
 #include "app/controls.h"
 #include "files/playfile.h"
+#include "files/recovery.h"
 #include "settings/colors.h"
 #include "settings/configuration.h"
 #include "support/window.h"
@@ -299,6 +300,54 @@ class FileCommandsTest : public QObject {
                                               QStringLiteral(", but the play list is full: it holds 100 plays, so "
                                                              "this play is not listed.")}));
     QCOMPARE(w.platform.messages[0].icon, Icon::Warning);
+  }
+
+  // Unsaved work is kept in a recovery copy that another running program
+  // never takes; a copy left by a program that ended is offered once.
+  void unsavedWorkSurvivesAProgramThatEnded() {
+    PlayWindow a;
+    a->Quarterback->setEditText(QStringLiteral(" 1"));
+    a->keepRecoveryCopy();
+    a->recoveryCopies().finish();
+    const QString copyPath = a->recoveryCopies().path();
+    QCOMPARE(QFileInfo(copyPath).path(), QFileInfo(a.playList()).path());
+    const std::optional<RecoveredPlay> kept = readRecoveryFile(copyPath);
+    QVERIFY(kept);
+    QCOMPARE(kept->fileName, QStringLiteral("Untitled"));
+    QCOMPARE(kept->playText, onePlayerText + "roles,1,0,0\r\n");
+
+    auto b = std::make_unique<Moxten>(a.platform);
+    b->offerRecovery();  // a runs: its copy is not b's to take
+    QVERIFY(a.platform.messages.isEmpty());
+    const QString left = QFileInfo(copyPath).dir().filePath(QStringLiteral("recovery-left.mxr"));
+    QFile::copy(copyPath, left);
+    a.platform.answers << Answer::Yes;
+    b->offerRecovery();
+    QCOMPARE(a.platform.texts(), QStringList{"Moxten did not close properly. Recover the unsaved play?"});
+    QCOMPARE(a.platform.messages[0].buttons, Buttons::YesNo);
+    QCOMPARE(static_cast<Play&>(*b), static_cast<Play&>(*a.window));
+    QCOMPARE(b->Quarterback->currentText(), QStringLiteral(" 1"));
+    QCOMPARE(b->isSaved, flagFalse);
+    QCOMPARE(b->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QVERIFY(!QFileInfo::exists(left));
+    QCOMPARE(readRecoveryFile(b->recoveryCopies().path())->playText, kept->playText);
+    b->undo->trigger();
+    QCOMPARE(b->playerCount, std::int16_t(0));
+    b->offerRecovery();  // asked once
+    QCOMPARE(a.platform.messages.size(), 1);
+
+    QFile::copy(copyPath, left);
+    a.platform.answers << Answer::No;
+    b->offerRecovery();
+    QCOMPARE(b->playerCount, std::int16_t(0));
+    QVERIFY(!QFileInfo::exists(left));
+    const QString bCopy = b->recoveryCopies().path();
+    b.reset();  // a clean exit takes its copy along
+    QVERIFY(!QFileInfo::exists(bCopy));
+
+    a.saveAs(a.file(QStringLiteral("saved.ply")));
+    a->recoveryCopies().finish();
+    QVERIFY(!QFileInfo::exists(copyPath));
   }
 
   void openThatCannotReadSaysSoAndKeepsThePlay() {
