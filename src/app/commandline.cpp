@@ -60,9 +60,9 @@ bool endsIn(const QString& path, const char* extension) {
 std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
   Play play;
   std::optional<PlayRoles> roles;
-  QString reason;
-  if (!readPlayFile(path, ReadPolicy::Strict, play, &reason, &roles)) {
-    *why = QStringLiteral("the play could not be read from ") + path + QStringLiteral(": ") + reason;
+  ReadFailure failure;
+  if (!readPlayFile(path, ReadPolicy::Strict, play, &failure, &roles)) {
+    *why = QStringLiteral("the play could not be read from ") + path + QStringLiteral(": ") + failure.why;
     return std::nullopt;
   }
   return PlayPicture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0};

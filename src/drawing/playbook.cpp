@@ -71,8 +71,10 @@ QList<PlaybookPlay> readPlaybook(const QString& listPath) {
     if (play.title.isEmpty()) play.title = entry.name;
     Play read;
     std::optional<PlayRoles> roles;
-    if (readPlayFile(entry.file, ReadPolicy::Strict, read, &play.why, &roles))
+    ReadFailure failure;
+    if (readPlayFile(entry.file, ReadPolicy::Strict, read, &failure, &roles))
       play.picture = PlayPicture{read, roles.value_or(PlayRoles()), pictureSizeFor(read), 0};
+    play.why = failure.plain;
     plays << play;
   }
   return plays;

@@ -12,7 +12,7 @@
 class QPagedPaintDevice;
 
 // A listed play as the playbook shows it: its title and its picture, or why
-// its file could not be read.
+// its file could not be read (plainly: never the file's bytes).
 struct PlaybookPlay {
   QString title;
   std::optional<PlayPicture> picture;

@@ -59,6 +59,7 @@ char FieldReader::takeUntil(char closing, QByteArray& bytes) {
 std::optional<QString> FieldReader::textField() {
   if (cut_) return std::nullopt;
   skipBlanks();
+  fieldInLine_ = line_ == fieldLine_ ? fieldInLine_ + 1 : 1;
   fieldLine_ = line_;
   char c;
   if (!peek(c)) return std::nullopt;

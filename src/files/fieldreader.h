@@ -20,8 +20,10 @@ class FieldReader {
   // The next field's text; nothing when the file has no more text.
   std::optional<QString> textField();
 
-  // The line the last field started on, counted from 1.
+  // The line the last field started on, and its place among that line's
+  // fields, each counted from 1.
   int fieldLine() const { return fieldLine_; }
+  int fieldInLine() const { return fieldInLine_; }
   // Whether the reading ended at a field longer than maxFieldBytes.
   bool wasCut() const { return cut_; }
 
@@ -37,4 +39,5 @@ class FieldReader {
   bool cut_ = false;
   int line_ = 1;
   int fieldLine_ = 1;
+  int fieldInLine_ = 0;
 };

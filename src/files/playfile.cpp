@@ -50,13 +50,14 @@ class PlayReader {
   // The roles line that may follow the last block.
   std::optional<PlayRoles> readRoles();
   // Why the reading stopped.
-  const QString& why() const { return why_; }
+  const ReadFailure& failure() const { return failure_; }
 
  private:
   bool readBlock(Play& play, int player);
   std::optional<QString> field();
   bool skipField() { return field().has_value(); }
-  bool stop(const QString& reason);
+  // Stops with the reason in full and plainly, at the last field read.
+  bool stop(const QString& reason, const QString& plain);
   // A field that is not a number reads as 0; under Strict it ends the
   // reading when it must be a number.
   std::optional<double> numberField(bool mustBeNumber);
@@ -65,18 +66,22 @@ class PlayReader {
 
   FieldReader fields_;
   bool strict_;
-  QString why_;
+  ReadFailure failure_;
 };
 
-bool PlayReader::stop(const QString& reason) {
-  why_ = QStringLiteral("line %1: ").arg(fields_.fieldLine()) + reason;
+bool PlayReader::stop(const QString& reason, const QString& plain) {
+  failure_.why = QStringLiteral("line %1: ").arg(fields_.fieldLine()) + reason;
+  failure_.plain = QStringLiteral("line %1, field %2: ").arg(fields_.fieldLine()).arg(fields_.fieldInLine()) + plain;
   return false;
 }
 
 std::optional<QString> PlayReader::field() {
   std::optional<QString> text = fields_.textField();
-  if (!text) stop(fields_.wasCut() ? QStringLiteral("a field is longer than %1 KiB").arg(maxFieldBytes / 1024)
-                                   : QStringLiteral("the file ends in the middle of the play"));
+  if (!text) {
+    const QString reason = fields_.wasCut() ? QStringLiteral("a field is longer than %1 KiB").arg(maxFieldBytes / 1024)
+                                            : QStringLiteral("the file ends in the middle of the play");
+    stop(reason, reason);
+  }
   return text;
 }
 
@@ -85,7 +90,7 @@ std::optional<double> PlayReader::numberField(bool mustBeNumber) {
   if (!text) return std::nullopt;
   const std::optional<double> number = leadingNumber(*text);
   if (!number && mustBeNumber && strict_) {
-    stop(u'\'' + text->trimmed() + QStringLiteral("' is not a number"));
+    stop(u'\'' + text->trimmed() + QStringLiteral("' is not a number"), QStringLiteral("not a number"));
     return std::nullopt;
   }
   return number.value_or(0);
@@ -102,7 +107,8 @@ bool PlayReader::wholeField(Int& value) {
     whole = toInt16(*number);
   else
     whole = toInt32(*number);
-  if (!whole && strict_) return stop(QString::number(*number) + QStringLiteral(" does not fit"));
+  if (!whole && strict_)
+    return stop(QString::number(*number) + QStringLiteral(" does not fit"), QStringLiteral("a number too large"));
   value = whole.value_or(0);
   return true;
 }
@@ -112,12 +118,13 @@ PlayReader::Outcome PlayReader::readPlay(Play& play) {
   // however many the count says.
   const std::optional<double> count = numberField(true);
   if (!count) {
-    if (fields_.atEnd() && !fields_.wasCut()) why_ = QStringLiteral("it holds no player count");
+    if (fields_.atEnd() && !fields_.wasCut()) failure_.why = failure_.plain = QStringLiteral("it holds no player count");
     return Outcome::NoCount;
   }
   const double rounded = roundHalfEven(*count);
   if ((rounded < 0 || rounded > maxPlayers) && strict_) {
-    stop(QStringLiteral("the player count %1 is outside 0 to %2").arg(*count).arg(maxPlayers));
+    stop(QStringLiteral("the player count %1 is outside 0 to %2").arg(*count).arg(maxPlayers),
+         QStringLiteral("a player count outside 0 to %1").arg(maxPlayers));
     return Outcome::NoCount;
   }
   play.clearPositions();
@@ -141,12 +148,14 @@ bool PlayReader::readBlock(Play& play, int i) {
     if (!stepField) return false;
     if (*stepField == QStringLiteral("END")) return true;
     const std::optional<std::int16_t> step = toInt16(readNumber(*stepField));
+    const bool inArrays = step && *step >= 0 && *step <= maxStep;
+    if (!inArrays && strict_)
+      return stop(QStringLiteral("step %1 is outside 0 to %2").arg(readNumber(*stepField)).arg(maxStep),
+                  QStringLiteral("a step outside 0 to %1").arg(maxStep));
     std::int32_t stepX = 0, stepY = 0;
     if (!wholeField(stepX) || !wholeField(stepY)) return false;
     const std::optional<double> color = numberField(false);
     if (!color) return false;
-    const bool inArrays = step && *step >= 0 && *step <= maxStep;
-    if (!inArrays && strict_) return stop(QStringLiteral("step %1 is outside 0 to %2").arg(readNumber(*stepField)).arg(maxStep));
     player.color = static_cast<std::uint32_t>(toInt32(*color).value_or(0));
     if (!inArrays) continue;
     play.moves[i][*step].x = stepX;
@@ -172,26 +181,32 @@ std::optional<PlayRoles> PlayReader::readRoles() {
 
 }  // namespace
 
-bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, QString* why, std::optional<PlayRoles>* roles) {
+bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, ReadFailure* failure,
+                  std::optional<PlayRoles>* roles) {
   PlayReader reader(device, policy);
   const PlayReader::Outcome outcome = reader.readPlay(play);
   const bool read = outcome == PlayReader::Outcome::Complete ||
                     (outcome == PlayReader::Outcome::Stopped && policy == ReadPolicy::Lenient);
-  if (!read && why) *why = reader.why();
+  if (!read && failure) *failure = reader.failure();
   if (roles) *roles = outcome == PlayReader::Outcome::Complete ? reader.readRoles() : std::nullopt;
   return read;
 }
 
-bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, QString* why, std::optional<PlayRoles>* roles) {
-  std::optional<FileBytes> file = readRegularFile(path, why);
-  if (!file) return false;
-  if (!file->whole && policy == ReadPolicy::Strict) {
-    if (why) *why = tooLargeReason();
+bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, ReadFailure* failure,
+                  std::optional<PlayRoles>* roles) {
+  QString why;
+  std::optional<FileBytes> file = readRegularFile(path, &why);
+  if (file && !file->whole && policy == ReadPolicy::Strict) {
+    file.reset();
+    why = tooLargeReason();
+  }
+  if (!file) {
+    if (failure) *failure = {why, why};
     return false;
   }
   QBuffer buffer(&file->bytes);
   buffer.open(QIODevice::ReadOnly);
-  return readPlayFile(buffer, policy, play, why, roles);
+  return readPlayFile(buffer, policy, play, failure, roles);
 }
 
 namespace {

@@ -5,7 +5,23 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The kernel's rule for links in shared folders (fs.protected_symlinks).
+bool kernelFollows(const QString& path, const struct stat& link) {
+  struct stat folder {};
+  if (::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &folder) != 0) return false;
+  const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+  return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+}
 
 // Writes the new bytes over the old ones in the file itself. Until the new
 // bytes are longer than the old, that takes no room the file does not hold,
@@ -22,34 +38,72 @@ bool rewriteInPlace(const QString& path, const QByteArray& bytes) {
   return false;
 }
 
-}  // namespace
+enum class Written { Whole, NoNewFile, Failed };
 
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  // A folder that takes no new file (no write permission on it) may still
-  // hold a file that can be written: then the file is written in place.
-  if (!file.open(QIODevice::WriteOnly)) return rewriteInPlace(path, bytes);
-  // QSaveFile::commit() does not see a failure of its own last flush, so the
-  // buffer is flushed and checked here, before the new file takes the old one's place.
-  if (file.write(bytes) != bytes.size() || !file.flush()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
-
-namespace {
-
-QString unwrittenReason(const QString& path) {
+// Why the folder took no new file.
+QString noNewFileReason(const QString& path) {
   const QFileInfo folder(QFileInfo(path).absolutePath());
   if (!folder.isDir()) return QStringLiteral("the folder ") + folder.filePath() + QStringLiteral(" does not exist");
-  return QStringLiteral("the file could not be written (no permission or no room)");
+  return QStringLiteral("the folder ") + folder.filePath() + QStringLiteral(" cannot take a new file");
+}
+
+Written writeWhole(const QString& path, const QByteArray& bytes, QString* why) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    *why = noNewFileReason(path);
+    return Written::NoNewFile;
+  }
+  // QSaveFile::commit() does not see a failure of its own last flush, so the
+  // buffer is flushed and checked here, before the new file takes the old one's place.
+  if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    *why = file.error() == QFileDevice::ResourceError ? QStringLiteral("there is no room on the disk")
+                                                        : file.errorString();
+    file.cancelWriting();
+    return Written::Failed;
+  }
+  return Written::Whole;
 }
 
 }  // namespace
 
+QString writeRefusal(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) != 0) {
+    if (errno == ENOENT) return QString();
+    if (errno == ENAMETOOLONG) return QStringLiteral("the file name is longer than the system allows");
+    return systemReason(errno);
+  }
+  if (S_ISLNK(info.st_mode)) {
+    if (!kernelFollows(path, info))
+      return QStringLiteral("it is a symbolic link that another user made in a folder everyone can write");
+    if (::stat(name.constData(), &info) != 0) return errno == ENOENT ? QString() : systemReason(errno);
+  }
+  if (S_ISDIR(info.st_mode)) return QStringLiteral("it is a folder");
+  if (!S_ISREG(info.st_mode)) return QStringLiteral("it is not a regular file (a device, a FIFO or a socket)");
+  if (::access(name.constData(), W_OK) != 0) return QStringLiteral("the file is read-only");
+  return QString();
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* why) {
+  QString reason = writeRefusal(path);
+  bool written = false;
+  if (reason.isEmpty()) {
+    switch (writeWhole(path, bytes, &reason)) {
+      case Written::Whole: written = true; break;
+      // A folder that takes no new file (no write permission on it) may still
+      // hold a file that can be written: then the file is written in place.
+      case Written::NoNewFile: written = rewriteInPlace(path, bytes); break;
+      case Written::Failed: break;
+    }
+  }
+  if (!written && why) *why = reason;
+  return written;
+}
+
 bool writeExport(const QString& path, const QByteArray& bytes, QString* why) {
-  if (replaceFile(path, bytes)) return true;
-  if (why) *why = unwrittenReason(path);
+  QString reason = writeRefusal(path);
+  if (reason.isEmpty() && writeWhole(path, bytes, &reason) == Written::Whole) return true;
+  if (why) *why = reason;
   return false;
 }

@@ -101,10 +101,10 @@ void Moxten::showOpenedPlay(bool hadRoles) {
 // its name and the Field as they were.
 bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles) {
   Play read = *this;
-  QString why;
+  ReadFailure failure;
   std::optional<PlayRoles> roles;
-  if (!readPlayFile(path, policy, read, &why, &roles)) {
-    refuse(QStringLiteral("The play could not be read from ") + path + QStringLiteral(": ") + why + u'.');
+  if (!readPlayFile(path, policy, read, &failure, &roles)) {
+    refuse(QStringLiteral("The play could not be read from ") + path + QStringLiteral(": ") + failure.why + u'.');
     return false;
   }
   takeReadPlay(read, roles, path);

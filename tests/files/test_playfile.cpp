@@ -208,26 +208,34 @@ class PlayFileTest : public QObject {
   }
 
   // A failed read says where and why.
+  // A failed read says where and why: in full, and plainly without the file's bytes.
   void failedReadsSayWhy() {
-    const QList<QPair<QByteArray, QString>> cases = {
-        {"", "it holds no player count"},
-        {"2\r\nplayer,1, 1 \r\ncoord,1,2\r\nEND\r\nplayer,2, 1 \r\ncoord,abc,2\r\n", "line 6: 'abc' is not a number"},
-        {"1\r\nplayer,1, 1 \r\ncoord,1,2\r\n9,1,1, 0 \r\nEND\r\n", "line 4: step 9 is outside 0 to 5"},
-        {"101\r\n", "line 1: the player count 101 is outside 0 to 100"},
-        {"1\r\nplayer,1, 1 \r\n", "line 3: the file ends in the middle of the play"},
-        {"1\r\nplayer,1, 1 \r\ncoord,1," + QByteArray(maxFieldBytes + 1, '5'), "line 3: a field is longer than 64 KiB"}};
-    for (const auto& [text, reason] : cases) {
+    const QList<std::tuple<QByteArray, QString, QString>> cases = {
+        {"", "it holds no player count", "it holds no player count"},
+        {"2\r\nplayer,1, 1 \r\ncoord,1,2\r\nEND\r\nplayer,2, 1 \r\ncoord,abc,2\r\n", "line 6: 'abc' is not a number",
+         "line 6, field 2: not a number"},
+        {"1\r\nplayer,1, 1 \r\ncoord,1,2\r\n9,1,1, 0 \r\nEND\r\n", "line 4: step 9 is outside 0 to 5",
+         "line 4, field 1: a step outside 0 to 5"},
+        {"1\r\nplayer,1, 1 \r\ncoord,1,99999999999\r\n", "line 3: 1e+11 does not fit", "line 3, field 3: a number too large"},
+        {"101\r\n", "line 1: the player count 101 is outside 0 to 100", "line 1, field 1: a player count outside 0 to 100"},
+        {"1\r\nplayer,1, 1 \r\n", "line 3: the file ends in the middle of the play",
+         "line 3, field 1: the file ends in the middle of the play"},
+        {"1\r\nplayer,1, 1 \r\ncoord,1," + QByteArray(maxFieldBytes + 1, '5'), "line 3: a field is longer than 64 KiB",
+         "line 3, field 3: a field is longer than 64 KiB"}};
+    for (const auto& [text, why, plain] : cases) {
       Play play;
-      QString why;
+      ReadFailure failure;
       BytesDevice device(text);
-      QVERIFY(!readPlayFile(device, ReadPolicy::Strict, play, &why));
-      QCOMPARE(why, reason);
+      QVERIFY(!readPlayFile(device, ReadPolicy::Strict, play, &failure));
+      QCOMPARE(failure.why, why);
+      QCOMPARE(failure.plain, plain);
     }
     FakePlatform platform;
     Play play;
-    QString why;
-    QVERIFY(!readPlayFile(platform.folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, play, &why));
-    QCOMPARE(why, QStringLiteral("No such file or directory"));
+    ReadFailure failure;
+    QVERIFY(!readPlayFile(platform.folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, play, &failure));
+    QCOMPARE(failure.why, QStringLiteral("No such file or directory"));
+    QCOMPARE(failure.plain, failure.why);
   }
 
   void strictStopsAtFieldsThatAreNotNumbers() {
