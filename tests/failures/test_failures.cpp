@@ -1,7 +1,9 @@
 #include "app/controls.h"
+#include "app/moxten.h"
 #include "settings/configuration.h"
 #include "support/window.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +82,25 @@ class FailuresTest : public QObject {
     w->isSaved = flagFalse;
     w->playFileName = QStringLiteral("Untitled");
     expectFailedSave(w, path, oldPlay);
+
+    // An export is whole or not written: never in place, even where the old file could be.
+    const QString picture = folder + QStringLiteral("/old.png");
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    writeBytes(picture, "old picture");
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    w.platform.messages.clear();
+    w.platform.fileAnswers << picture << picture;
+    w.platform.answers << Answer::Ok << Answer::Ok;
+    w->exportPicture->trigger();
+    QCOMPARE(readBytes(picture), QByteArray("old picture"));
+    QCOMPARE(w.platform.texts().value(0), QStringLiteral("The picture could not be exported to ") + picture +
+                                              QStringLiteral(": the folder ") + folder +
+                                              QStringLiteral(" cannot take a new file."));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(QFile::setPermissions(picture, QFileDevice::ReadOwner));
+    w->exportPicture->trigger();
+    QCOMPARE(w.platform.texts().value(1), QStringLiteral("The picture could not be exported to ") + picture +
+                                              QStringLiteral(": the file is read-only."));
   }
 
   void saveOntoAFullDisk() {

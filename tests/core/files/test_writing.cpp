@@ -1,0 +1,109 @@
+#include "files/savedfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Target { Missing, Regular, Folder, Fifo, Device, Link, DanglingLink, OthersLinkInSharedFolder, OwnLinkInSharedFolder, LongName };
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Target)
+
+class WritingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void writesOnlyRegularFilesOfTheUsersChoosing_data() {
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<QString>("refusal");  // empty: written
+    QTest::newRow("a new file") << Target::Missing << QString();
+    QTest::newRow("a regular file") << Target::Regular << QString();
+    QTest::newRow("a folder") << Target::Folder << QStringLiteral("it is a folder");
+    const QString special = QStringLiteral("it is not a regular file (a device, a FIFO or a socket)");
+    QTest::newRow("a FIFO") << Target::Fifo << special;
+    QTest::newRow("a device (root only)") << Target::Device << special;
+    QTest::newRow("a link to the user's file") << Target::Link << QString();
+    QTest::newRow("a link to no file yet") << Target::DanglingLink << QString();
+    QTest::newRow("another user's link in a shared folder (root only)")
+        << Target::OthersLinkInSharedFolder
+        << QStringLiteral("it is a symbolic link that another user made in a folder everyone can write");
+    QTest::newRow("the user's own link in a shared folder") << Target::OwnLinkInSharedFolder << QString();
+    QTest::newRow("a name longer than the system allows")
+        << Target::LongName << QStringLiteral("the file name is longer than the system allows");
+  }
+
+  // Each target is written or refused with its reason; a refused one, and
+  // what a refused link points to, stay exactly as they were.
+  void writesOnlyRegularFilesOfTheUsersChoosing() {
+    QFETCH(Target, target);
+    QFETCH(QString, refusal);
+    QTemporaryDir folder;
+    const QString aside = folder.filePath(QStringLiteral("aside"));
+    writeAll(aside, "aside");
+    const QString shared = folder.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkdir(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    QString path = folder.filePath(QStringLiteral("out.png"));
+    const QByteArray name = QFile::encodeName(path);
+    switch (target) {
+      case Target::Missing: break;
+      case Target::Regular: writeAll(path, "old"); break;
+      case Target::Folder: QVERIFY(QDir().mkdir(path)); break;
+      case Target::Fifo: QVERIFY(::mkfifo(name.constData(), 0600) == 0); break;
+      case Target::Device:
+        if (::geteuid() != 0) QSKIP("making a device takes root");
+        QVERIFY(::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 7)) == 0);  // a copy of /dev/full
+        break;
+      case Target::Link: QVERIFY(QFile::link(aside, path)); break;
+      case Target::DanglingLink: QVERIFY(QFile::link(folder.filePath(QStringLiteral("later")), path)); break;
+      case Target::OthersLinkInSharedFolder:
+        if (::geteuid() != 0) QSKIP("a link of another user takes root to make");
+        path = shared + QStringLiteral("/out.png");
+        QVERIFY(QFile::link(aside, path));
+        QVERIFY(::lchown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        break;
+      case Target::OwnLinkInSharedFolder:
+        path = shared + QStringLiteral("/out.png");
+        QVERIFY(QFile::link(aside, path));
+        break;
+      case Target::LongName: path = folder.filePath(QString(300, u'n')); break;
+    }
+    QCOMPARE(writeRefusal(path), refusal);
+    QString why;
+    QCOMPARE(writeExport(path, "new", &why), refusal.isEmpty());
+    QCOMPARE(why, refusal);
+    const bool throughLink = target == Target::Link || target == Target::OwnLinkInSharedFolder;
+    QCOMPARE(readAll(aside), QByteArray(throughLink ? "new" : "aside"));
+    if (refusal.isEmpty()) QCOMPARE(readAll(path), QByteArray("new"));
+    if (target == Target::Fifo) QVERIFY(QFileInfo(path).isFile() == false && QFileInfo::exists(path));
+  }
+
+  // An export into a folder that is not there says which; nothing is written.
+  void exportsSayWhichFolderIsMissing() {
+    QTemporaryDir folder;
+    QString why;
+    QVERIFY(!writeExport(folder.filePath(QStringLiteral("none/out.gif")), "new", &why));
+    QCOMPARE(why, QStringLiteral("the folder ") + folder.filePath(QStringLiteral("none")) + QStringLiteral(" does not exist"));
+  }
+};
+
+QTEST_GUILESS_MAIN(WritingTest)
+#include "test_writing.moc"
