@@ -26,6 +26,11 @@ constexpr int longestDelay = 999;
 
 }  // namespace
 
+RunRoles runRolesOf(const Play& play, int quarterback, int receiver) {
+  const auto placed = [&play](int p) { return p >= 1 && p <= play.placedCount() ? std::optional<int>(p) : std::nullopt; };
+  return {double(placed(quarterback).value_or(0)), placed(quarterback), placed(receiver)};
+}
+
 int frameWaitFor(const QString& speed) { return std::clamp(roundToInt32(readNumber(speed)), 0, longestDelay); }
 
 std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles) {

@@ -20,6 +20,10 @@ struct RunRoles {
   std::optional<int> receiver;
 };
 
+// The roles a play file names, as a run takes them: a role that names no
+// placed player is no role, as in the window.
+RunRoles runRolesOf(const Play& play, int quarterback, int receiver);
+
 // The wait after each frame for the speed setting's text, in milliseconds:
 // its number rounded, within 0 to 999.
 int frameWaitFor(const QString& speed);

@@ -15,7 +15,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -31,16 +30,7 @@ const MakeOption makeOptions[] = {
     {"export-animation", CommandLine::Make::Animation, "OUT.gif", "Writes the animation of FILE to OUT as an animated GIF."},
     {"playbook", CommandLine::Make::Playbook, "OUT.pdf", "Writes a PDF playbook of every play in the play list to OUT."},
 };
-// Qt's own options, which show no window either.
-const char* const answerOptions[] = {"help", "h", "help-all", "version", "v"};
-
-// Whether the argument gives the option: "--name", "-name" or "--name=value".
-bool givesOption(const char* argument, const char* name) {
-  if (*argument != '-') return false;
-  while (*argument == '-') ++argument;
-  const std::size_t length = std::strlen(name);
-  return std::strncmp(argument, name, length) == 0 && (argument[length] == '\0' || argument[length] == '=');
-}
+bool hasDisplay() { return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"); }
 
 // Qt's own notes (a runtime folder not set, say) are not the program's to print.
 void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -51,6 +41,12 @@ void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, 
 [[noreturn]] void refuseLine(const QString& why) {
   std::fprintf(stderr, "moxten: %s\n", qPrintable(why));
   std::exit(1);
+}
+
+// Whether the two names lead to one file that exists.
+bool sameFile(const QString& a, const QString& b) {
+  const QString file = QFileInfo(a).canonicalFilePath();
+  return !file.isEmpty() && file == QFileInfo(b).canonicalFilePath();
 }
 
 bool endsIn(const QString& path, const char* extension) {
@@ -68,11 +64,6 @@ std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
   return PlayPicture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0};
 }
 
-RunRoles runRolesOf(const PlayRoles& roles) {
-  const auto named = [](int player) { return player > 0 ? std::optional<int>(player) : std::nullopt; };
-  return {double(roles.quarterback), named(roles.quarterback), named(roles.receiver)};
-}
-
 // The speed setting of the settings file, or its usual value.
 int settingsFrameWait(Platform& platform) {
   Settings settings;
@@ -81,38 +72,58 @@ int settingsFrameWait(Platform& platform) {
   return frameWaitFor(settings.speed);
 }
 
-std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
-  if (line.make == CommandLine::Make::Playbook) {
-    const QString listPath = dataFilePath(platform, playListFileName);
-    const QList<PlaybookPlay> plays = readPlaybook(listPath);
-    if (plays.isEmpty()) {
-      *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" holds no plays");
+// The playbook of the play list; each play that could not be read is said
+// on standard error, and a playbook of none that could is refused.
+std::optional<QByteArray> playbookBytes(const CommandLine& line, Platform& platform, QString* why) {
+  const QString listPath = dataFilePath(platform, playListFileName);
+  const QList<PlaybookPlay> plays = readPlaybook(listPath, why);
+  if (!why->isEmpty()) return std::nullopt;
+  if (sameFile(line.output, listPath)) {
+    *why = QStringLiteral("it is the play list itself");
+    return std::nullopt;
+  }
+  for (const PlaybookPlay& play : plays)
+    if (sameFile(line.output, play.file)) {
+      *why = QStringLiteral("it is the listed play ") + play.title + QStringLiteral(" itself");
       return std::nullopt;
     }
-    return playbookPdf(plays, line.playsPerPage);
+  const QStringList unread = unreadPlays(plays);
+  for (const QString& unreadPlay : unread) std::fprintf(stderr, "moxten: %s\n", qPrintable(unreadPlay));
+  if (plays.isEmpty()) {
+    *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" holds no plays");
+    return std::nullopt;
   }
+  if (unread.size() == plays.size()) {
+    *why = QStringLiteral("no play of the play list could be read");
+    return std::nullopt;
+  }
+  return playbookPdf(plays, line.playsPerPage);
+}
+
+std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
+  if (line.make == CommandLine::Make::Playbook) return playbookBytes(line, platform, why);
   const std::optional<PlayPicture> picture = readPicture(line.play, why);
   if (!picture) return std::nullopt;
   if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
-  return animationGif(*picture, runRolesOf(picture->roles), settingsFrameWait(platform), why);
+  return animationGif(*picture, runRolesOf(picture->play, picture->roles.quarterback, picture->roles.receiver),
+                      settingsFrameWait(platform), why);
 }
 
 }  // namespace
 
-void prepareForWindowlessRun(int argc, char* argv[]) {
-  bool windowless = false;
-  for (int i = 1; i < argc; ++i) {
-    for (const MakeOption& option : makeOptions) windowless |= givesOption(argv[i], option.name);
-    for (const char* name : answerOptions) windowless |= givesOption(argv[i], name);
+void prepareRun(const CommandLine& line) {
+  const bool platformSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+  if (line.make == CommandLine::Make::Window) {
+    if (!platformSet && !hasDisplay())
+      refuseLine(QStringLiteral("the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; "
+                                "--export, --export-animation and --playbook need none"));
+    return;
   }
-  if (!windowless) return;
   qInstallMessageHandler(keepQuietButForFailures);
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
-      !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!platformSet && !hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-CommandLine readCommandLine(const QCoreApplication& app) {
+CommandLine readCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Designs American-football plays and animates them."));
   parser.addHelpOption();
@@ -124,7 +135,11 @@ CommandLine readCommandLine(const QCoreApplication& app) {
   parser.addOption(perPage);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
                                QStringLiteral("[FILE]"));
-  parser.process(app);
+  if (!parser.parse(arguments)) refuseLine(parser.errorText());
+  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) parser.showHelp(0);
+  if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+  for (const QString& name : parser.optionNames())
+    if (parser.values(name).size() > 1) refuseLine(QStringLiteral("--%1 is given more than once").arg(name));
 
   CommandLine line;
   int makes = 0;
@@ -152,6 +167,8 @@ CommandLine readCommandLine(const QCoreApplication& app) {
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
   if (line.make == CommandLine::Make::Playbook && !endsIn(line.output, "pdf"))
     refuseLine(QStringLiteral("the playbook's file name must end in .pdf"));
+  if (line.make != CommandLine::Make::Window && sameFile(line.output, line.play))
+    refuseLine(line.output + QStringLiteral(": it is the play file itself"));
   return line;
 }
 

@@ -2,8 +2,9 @@
 
 #include <QString>
 
+#include <QStringList>
+
 class Platform;
-class QCoreApplication;
 
 // What the command line asks for: a play to open in the window, or a file to
 // make without one.
@@ -14,14 +15,16 @@ struct CommandLine {
   int playsPerPage = 0;
 };
 
-// Before the application exists: a command line that shows no window (an
-// export, --help, --version) prints only its own lines, and with no platform
-// set and no display to show on it uses Qt's offscreen platform.
-void prepareForWindowlessRun(int argc, char* argv[]);
+// Reads the program's arguments while no window system is touched (a
+// QCoreApplication may exist, no more). --help, --version and a command line
+// that cannot be taken end the program here: an error with its line on
+// standard error and status 1.
+CommandLine readCommandLine(const QStringList& arguments);
 
-// Reads the command line; --help, --version and a command line that cannot
-// be taken end the program here.
-CommandLine readCommandLine(const QCoreApplication& app);
+// Before the application exists: a window run with no display to show on
+// ends here with a line that says so; a run that makes a file prints only
+// its own lines and, with no display, uses Qt's offscreen platform.
+void prepareRun(const CommandLine& line);
 
 // Makes the file the command line asks for; the program's exit status. A
 // failure prints one line on standard error that says why and writes nothing.

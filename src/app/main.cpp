@@ -10,12 +10,18 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-  prepareForWindowlessRun(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Moxten"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(MOXTEN_VERSION));
+  CommandLine line;
+  {
+    // Read before any window system is touched, so that a wrong command line
+    // or a missing display ends the program with a line, never an abort.
+    const QCoreApplication reading(argc, argv);
+    line = readCommandLine(QCoreApplication::arguments());
+  }
+  prepareRun(line);
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Moxten"));
-  QApplication::setApplicationVersion(QStringLiteral(MOXTEN_VERSION));
   QApplication::setDesktopFileName(QStringLiteral(MOXTEN_APP_ID));
-  const CommandLine line = readCommandLine(app);
   DesktopPlatform platform;
   if (line.make != CommandLine::Make::Window) return makeFile(line, platform);
 

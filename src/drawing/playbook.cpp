@@ -64,10 +64,14 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play) {
 
 }  // namespace
 
-QList<PlaybookPlay> readPlaybook(const QString& listPath) {
+QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why) {
   QList<PlaybookPlay> plays;
-  for (const PlayListEntry& entry : readPlayList(listPath).value_or(QList<PlayListEntry>())) {
-    PlaybookPlay play{QFileInfo(entry.name).completeBaseName(), std::nullopt, QString()};
+  QString reason;
+  const std::optional<QList<PlayListEntry>> entries = readPlayList(listPath, maxPlayListEntries, &reason);
+  if (!entries && QFileInfo::exists(listPath))
+    *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" could not be read: ") + reason;
+  for (const PlayListEntry& entry : entries.value_or(QList<PlayListEntry>())) {
+    PlaybookPlay play{QFileInfo(entry.name).completeBaseName(), entry.file, std::nullopt, QString()};
     if (play.title.isEmpty()) play.title = entry.name;
     Play read;
     std::optional<PlayRoles> roles;
@@ -78,6 +82,13 @@ QList<PlaybookPlay> readPlaybook(const QString& listPath) {
     plays << play;
   }
   return plays;
+}
+
+QStringList unreadPlays(const QList<PlaybookPlay>& plays) {
+  QStringList lines;
+  for (const PlaybookPlay& play : plays)
+    if (!play.picture) lines << play.title + QStringLiteral(": this play could not be read: ") + play.why;
+  return lines;
 }
 
 void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage) {

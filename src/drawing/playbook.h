@@ -15,6 +15,7 @@ class QPagedPaintDevice;
 // its file could not be read (plainly: never the file's bytes).
 struct PlaybookPlay {
   QString title;
+  QString file;
   std::optional<PlayPicture> picture;
   QString why;
 };
@@ -25,8 +26,13 @@ inline constexpr int usualPlaysPerPage = 4;
 
 // Each play of the play list file read from its file as Reset reads it, in
 // the list's order, titled by its name without the extension; none when the
-// list is missing or empty.
-QList<PlaybookPlay> readPlaybook(const QString& listPath);
+// list is missing or empty, or cannot be read, and then why (a list of
+// another kind, larger than the program reads).
+QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why);
+
+// The playbook's plays that could not be read, one line each: the title and
+// why, plainly.
+QStringList unreadPlays(const QList<PlaybookPlay>& plays);
 
 // Draws the playbook on the pages of the device, the plays in a grid of
 // perPage (one of playsPerPageChoices) with their titles under them, the

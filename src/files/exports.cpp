@@ -73,8 +73,12 @@ void Moxten::exportAnimation_Click() {
 }
 
 QList<PlaybookPlay> Moxten::listedPlays() {
-  const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName));
-  if (plays.isEmpty()) refuse(QStringLiteral("The play list holds no plays: save a play first."));
+  QString why;
+  const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName), &why);
+  if (!why.isEmpty())
+    refuse(why.front().toUpper() + why.mid(1) + u'.');
+  else if (plays.isEmpty())
+    refuse(QStringLiteral("The play list holds no plays: save a play first."));
   return plays;
 }
 

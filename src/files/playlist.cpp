@@ -18,8 +18,9 @@ QList<PlayListEntry> readPlayList(QIODevice& device, qsizetype most) {
   return entries;
 }
 
-std::optional<QList<PlayListEntry>> readPlayList(const QString& listPath, qsizetype most) {
-  std::optional<FileBytes> file = readRegularFile(listPath);
+std::optional<QList<PlayListEntry>> readPlayList(const QString& listPath, qsizetype most, QString* why) {
+  std::optional<FileBytes> file = readRegularFile(listPath, why);
+  if (file && !file->whole && why) *why = tooLargeReason();
   if (!file || !file->whole) return std::nullopt;
   QBuffer buffer(&file->bytes);
   buffer.open(QIODevice::ReadOnly);

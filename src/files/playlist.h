@@ -26,8 +26,9 @@ inline constexpr qsizetype maxPlayListText = 4 * 1024;
 QList<PlayListEntry> readPlayList(QIODevice& device, qsizetype most = maxPlayListEntries);
 
 // The entries of the play list file; nothing when it is missing, not a
-// regular file or larger than the program reads.
-std::optional<QList<PlayListEntry>> readPlayList(const QString& listPath, qsizetype most = maxPlayListEntries);
+// regular file or larger than the program reads, and then why, when asked.
+std::optional<QList<PlayListEntry>> readPlayList(const QString& listPath, qsizetype most = maxPlayListEntries,
+                                                 QString* why = nullptr);
 
 // Why the play list could not hold this path and its title as an entry that
 // reads back the same ("a file name or folder with a comma in it"); empty

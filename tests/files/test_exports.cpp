@@ -50,6 +50,24 @@ int pdfPages(const QByteArray& pdf) {
   return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
+// The program on the command line with no display and no Qt platform set,
+// copied into the fake desktop's folder, so that it keeps its files in the
+// same data folder as the test's window.
+struct CommandRun : QProcess {
+  QString program;
+
+  explicit CommandRun(const FakePlatform& platform) : program(platform.folder.filePath(QStringLiteral("moxten"))) {
+    QFile::copy(QStringLiteral(MOXTEN_PROGRAM), program);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
+    setProcessEnvironment(environment);
+  }
+  int run(const QStringList& arguments) {
+    start(program, arguments);
+    return waitForFinished(20000) ? exitCode() : -1;
+  }
+};
+
 // A menu as it draws itself when pulled down.
 QImage menuPicture(QMenu* menu) {
   menu->popup(QPoint(0, 0));
@@ -181,14 +199,8 @@ class ExportsTest : public QObject {
   // The command line makes the same files with no display, and fails in one line.
   void commandLineMakesFilesWithoutADisplay() {
     PassWindow w;
-    QProcess moxten;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
-    moxten.setProcessEnvironment(environment);
-    const auto run = [&](const QStringList& arguments) {
-      moxten.start(QStringLiteral(MOXTEN_PROGRAM), arguments);
-      return moxten.waitForFinished(20000) ? moxten.exitCode() : -1;
-    };
+    CommandRun moxten(w.platform);
+    const auto run = [&](const QStringList& arguments) { return moxten.run(arguments); };
     QCOMPARE(run({QStringLiteral("--export"), w.file(QStringLiteral("cli.png")), w.path}), 0);
     QCOMPARE(moxten.readAllStandardError(), QByteArray());
     Play play = *w.window;
@@ -212,6 +224,69 @@ class ExportsTest : public QObject {
       QVERIFY2(error.startsWith("moxten: ") && error.count('\n') == 1, error.constData());
       QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("bad.png"))));
     }
+  }
+
+  // Failures are failures, each said in its own line, and the command line is
+  // read before any window system: no abort and no window without a display.
+  void commandLineSaysEachFailure() {
+    PassWindow w;
+    CommandRun moxten(w.platform);
+    const QString needsDisplay = QStringLiteral(
+        "moxten: the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; --export, "
+        "--export-animation and --playbook need none\n");
+    const QString out = w.file(QStringLiteral("out.png"));
+    const QString alias = w.file(QStringLiteral("alias.ply"));
+    QFile::link(w.path, alias);
+    const QList<std::pair<QStringList, QString>> failures = {
+        {{}, needsDisplay},
+        {{QStringLiteral("--"), QStringLiteral("--help")}, needsDisplay},
+        {{QStringLiteral("--bogus")}, QStringLiteral("moxten: Unknown option 'bogus'.\n")},
+        {{QStringLiteral("--export"), out, QStringLiteral("--export"), w.file(QStringLiteral("b.png")), w.path},
+         QStringLiteral("moxten: --export is given more than once\n")},
+        {{QStringLiteral("--export"), alias, w.path}, alias + QStringLiteral(": it is the play file itself\n")}};
+    for (const auto& [arguments, error] : failures) {
+      QCOMPARE(moxten.run(arguments), 1);
+      QCOMPARE(QString::fromLocal8Bit(moxten.readAllStandardError()).remove(QStringLiteral("moxten: ")),
+               QString(error).remove(QStringLiteral("moxten: ")));
+    }
+    QVERIFY(!QFileInfo::exists(out));
+    QCOMPARE(readBytes(w.path).left(2), QByteArray("3\r"));
+
+    // A playbook: each unreadable play in a line of its own; none readable is a failure.
+    const QString list = w.platform.dataFile(QStringLiteral("plays.ini"));
+    const QString book = w.file(QStringLiteral("book.pdf"));
+    writeBytes(w.file(QStringLiteral("secret.ply")), "password: hunter2\r\ntoken: 1234\r\n");
+    writeBytes(list, "secret.ply," + w.file(QStringLiteral("secret.ply")).toLocal8Bit() + "\r\ngone.ply," +
+                         w.file(QStringLiteral("gone.ply")).toLocal8Bit() + "\r\n");
+    const QByteArray unread =
+        "moxten: secret: this play could not be read: line 1, field 1: not a number\n"
+        "moxten: gone: this play could not be read: No such file or directory\n";
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book}), 1);
+    QCOMPARE(moxten.readAllStandardError(), unread + "moxten: " + book.toLocal8Bit() +
+                                                ": no play of the play list could be read\n");
+    QVERIFY(!QFileInfo::exists(book));
+    writeBytes(list, readBytes(list) + "pass.ply," + w.path.toLocal8Bit() + "\r\n");
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book}), 0);
+    QCOMPARE(moxten.readAllStandardError(), unread);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {book, QStringLiteral("-")});
+    QVERIFY2(text.waitForFinished(20000), "pdftotext (poppler-utils) reads the playbook's words");
+    const QByteArray words = text.readAllStandardOutput();
+    QVERIFY2(words.contains("could not be read: line 1,") && !words.contains("hunter2"), words.constData());
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), w.path + QStringLiteral(".pdf")}), 0);
+    writeBytes(list, QByteArray(17 * 1024 * 1024, 'x'));
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book}), 1);
+    QCOMPARE(moxten.readAllStandardError(), "moxten: " + book.toLocal8Bit() + ": the play list " + list.toLocal8Bit() +
+                                                " could not be read: it is larger than 16 MiB\n");
+
+    // Roles that name no placed player are no roles, as in the window.
+    const QString unplaced = w.file(QStringLiteral("unplaced.ply")), none = w.file(QStringLiteral("none.ply"));
+    writeBytes(unplaced, readBytes(w.path).replace("roles,2,1,-1", "roles,9,1,-1"));
+    writeBytes(none, readBytes(w.path).replace("roles,2,1,-1", "roles,0,1,-1"));
+    const QString unplacedGif = w.file(QStringLiteral("unplaced.gif")), noneGif = w.file(QStringLiteral("none.gif"));
+    QCOMPARE(moxten.run({QStringLiteral("--export-animation"), unplacedGif, unplaced}), 0);
+    QCOMPARE(moxten.run({QStringLiteral("--export-animation"), noneGif, none}), 0);
+    QCOMPARE(readBytes(unplacedGif), readBytes(noneGif));
   }
 };
 
