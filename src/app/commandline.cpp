@@ -49,10 +49,6 @@ bool sameFile(const QString& a, const QString& b) {
   return !file.isEmpty() && file == QFileInfo(b).canonicalFilePath();
 }
 
-bool endsIn(const QString& path, const char* extension) {
-  return QFileInfo(path).suffix().compare(QLatin1String(extension), Qt::CaseInsensitive) == 0;
-}
-
 std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
   Play play;
   std::optional<PlayRoles> roles;
@@ -163,9 +159,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
   line.playsPerPage = parser.value(perPage).toInt(&number);
   if (!number || !playsPerPageChoices.contains(line.playsPerPage))
     refuseLine(QStringLiteral("--per-page must be 1, 2, 4 or 6"));
-  if (line.make == CommandLine::Make::Animation && !endsIn(line.output, "gif"))
+  if (line.make == CommandLine::Make::Animation && !hasExtension(line.output, QStringLiteral("gif")))
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
-  if (line.make == CommandLine::Make::Playbook && !endsIn(line.output, "pdf"))
+  if (line.make == CommandLine::Make::Playbook && !hasExtension(line.output, QStringLiteral("pdf")))
     refuseLine(QStringLiteral("the playbook's file name must end in .pdf"));
   if (line.make != CommandLine::Make::Window && sameFile(line.output, line.play))
     refuseLine(line.output + QStringLiteral(": it is the play file itself"));

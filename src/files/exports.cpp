@@ -24,6 +24,11 @@ QString exportFailure(const QString& what, const QString& path, const QString& w
   return what + QStringLiteral(" could not be exported to ") + path + QStringLiteral(": ") + why + u'.';
 }
 
+// Why the file name does not suit a file of this extension; empty when it does.
+QString extensionRefusal(const QString& path, const QString& extension) {
+  return hasExtension(path, extension) ? QString() : QStringLiteral("the file name must end in .") + extension;
+}
+
 }  // namespace
 
 PlayPicture Moxten::playPicture() const {
@@ -67,8 +72,9 @@ void Moxten::exportAnimation_Click() {
   const QString path =
       askExportFile(QStringLiteral("Export Animation"), QStringLiteral("GIF Animation (*.gif)|*.gif|"), QStringLiteral("gif"));
   if (path.isEmpty()) return;
-  QString why;
-  const std::optional<QByteArray> bytes = animationGif(playPicture(), runRoles(), frameWait(), &why);
+  QString why = extensionRefusal(path, QStringLiteral("gif"));
+  const std::optional<QByteArray> bytes =
+      why.isEmpty() ? animationGif(playPicture(), runRoles(), frameWait(), &why) : std::nullopt;
   finishExport(QStringLiteral("The animation"), path, bytes, why);
 }
 
@@ -89,7 +95,9 @@ void Moxten::exportPlaybook_Click() {
   const QString path = askExportFile(QStringLiteral("Export Playbook"), QStringLiteral("PDF Document (*.pdf)|*.pdf|"),
                                      QStringLiteral("pdf"), &perPage);
   if (path.isEmpty()) return;
-  finishExport(QStringLiteral("The playbook"), path, playbookPdf(plays, perPage), QString());
+  const QString why = extensionRefusal(path, QStringLiteral("pdf"));
+  finishExport(QStringLiteral("The playbook"), path, why.isEmpty() ? std::optional(playbookPdf(plays, perPage)) : std::nullopt,
+               why);
 }
 
 void Moxten::printPlaybook_Click() {

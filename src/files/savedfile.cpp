@@ -66,6 +66,10 @@ Written writeWhole(const QString& path, const QByteArray& bytes, QString* why) {
 
 }  // namespace
 
+bool hasExtension(const QString& path, const QString& extension) {
+  return QFileInfo(path).suffix().compare(extension, Qt::CaseInsensitive) == 0;
+}
+
 QString writeRefusal(const QString& path) {
   const QByteArray name = QFile::encodeName(path);
   struct stat info {};

@@ -11,6 +11,9 @@
 // owner's.
 QString writeRefusal(const QString& path);
 
+// Whether the file name ends in "." and the extension, in any case.
+bool hasExtension(const QString& path, const QString& extension);
+
 // Replaces the file with these bytes, or leaves the old file whole when the
 // new one cannot be written completely (no room, no permission). Where the
 // folder takes no new file, a file that can be written is rewritten in place:

@@ -160,6 +160,16 @@ class ExportsTest : public QObject {
     delays.clear();
     QCOMPARE(gifFrames(w.file(QStringLiteral("fast.gif")), &delays).size(), 81);
     QCOMPARE(delays.count(20), 80);
+
+    // A GIF under another extension is refused.
+    w.platform.fileAnswers << w.file(QStringLiteral("a.png"));
+    w.platform.answers << Answer::Ok;
+    w->exportAnimation->trigger();
+    QCOMPARE(w.platform.fileRequests.last().defaultSuffix, QStringLiteral("gif"));
+    QCOMPARE(w.platform.texts(), QStringList{QStringLiteral("The animation could not be exported to ") +
+                                             w.file(QStringLiteral("a.png")) +
+                                             QStringLiteral(": the file name must end in .gif.")});
+    QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("a.png"))));
   }
 
   // Five listed plays, one of them gone: two pages at four a page, five at
@@ -190,10 +200,16 @@ class ExportsTest : public QObject {
     QCOMPARE(w.shown(), field);
     QVERIFY(w.platform.messages.isEmpty());
 
+    w.platform.fileAnswers << w.file(QStringLiteral("b.png"));
+    w.platform.answers << Answer::Ok << Answer::Ok;
+    w->exportPlaybook->trigger();
+    QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("b.png"))));
     writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "");
-    w.platform.answers << Answer::Ok;
     w->printPlaybook->trigger();
-    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral("The play list holds no plays: save a play first.")}));
+    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral("The playbook could not be exported to ") +
+                                                  w.file(QStringLiteral("b.png")) +
+                                                  QStringLiteral(": the file name must end in .pdf."),
+                                              QStringLiteral("The play list holds no plays: save a play first.")}));
   }
 
   // The command line makes the same files with no display, and fails in one line.
