@@ -72,6 +72,10 @@ int settingsFrameWait(Platform& platform) {
 // on standard error, and a playbook of none that could is refused.
 std::optional<QByteArray> playbookBytes(const CommandLine& line, Platform& platform, QString* why) {
   const QString listPath = dataFilePath(platform, playListFileName);
+  if (listPath.isEmpty()) {
+    *why = QStringLiteral("there is no play list: ") + noDataFolderReason;
+    return std::nullopt;
+  }
   const QList<PlaybookPlay> plays = readPlaybook(listPath, why);
   if (!why->isEmpty()) return std::nullopt;
   if (sameFile(line.output, listPath)) {

@@ -14,7 +14,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
@@ -150,13 +150,27 @@ std::optional<QDir> dataBesideProgram(Platform& platform) {
   return folder;
 }
 
+// The XDG rule: a relative XDG_DATA_HOME is ignored.
+std::optional<QDir> usersDataFolder() {
+  QString base = qEnvironmentVariable("XDG_DATA_HOME");
+  if (!QDir::isAbsolutePath(base)) {
+    const QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) return std::nullopt;
+    base = QDir(home).filePath(QStringLiteral(".local/share"));
+  }
+  return QDir(QDir(base).filePath(QCoreApplication::applicationName()));
+}
+
 }  // namespace
 
 QString dataFilePath(Platform& platform, const QString& fileName) {
-  if (const std::optional<QDir> beside = dataBesideProgram(platform)) return beside->filePath(fileName);
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QDir().mkpath(folder);
-  return QDir(folder).filePath(fileName);
+  std::optional<QDir> folder = dataBesideProgram(platform);
+  if (!folder) folder = usersDataFolder();
+  return folder ? folder->filePath(fileName) : QString();
+}
+
+bool makeDataFolderOf(const QString& dataFile) {
+  return !dataFile.isEmpty() && QDir().mkpath(QFileInfo(dataFile).absolutePath());
 }
 
 QString cursorFilePath(Platform& platform, const QString& fileName) {

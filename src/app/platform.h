@@ -75,11 +75,22 @@ class DesktopPlatform : public Platform {
 
 // Where the program keeps its files. A copy with a data folder beside it
 // (the build folder, an unpacked portable copy) keeps everything there. An
-// installed copy keeps its play list and settings in the user's data folder,
-// made when first asked for, and reads its cursors from the installed share
-// folder: it never writes where it is installed.
+// installed copy keeps its play list, settings and recovery copies in the
+// user's data folder (XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share, under the program's name), and reads its cursors from the
+// installed share folder: it never writes where it is installed. With no
+// usable home (HOME unset or not an absolute path) there is no data folder
+// and dataFilePath answers an empty text.
 QString dataFilePath(Platform& platform, const QString& fileName);
 QString cursorFilePath(Platform& platform, const QString& fileName);
+
+// Makes the folder of a data file before it is written, when it is missing;
+// whether it is there. Reading makes no folder.
+bool makeDataFolderOf(const QString& dataFile);
+
+// Why a data file could not be written when there is no data folder.
+inline const QString noDataFolderReason =
+    QStringLiteral("there is no data folder to keep it in: HOME is not set to an absolute path");
 
 // "Moxten Files (*.ply)|*.ply|" as a Qt name filter: "Moxten Files (*.ply)".
 QString qtNameFilter(const QString& filter);

@@ -44,10 +44,11 @@ std::optional<RecoveredPlay> readRecoveryFile(const QString& path) {
 
 RecoveryCopies::RecoveryCopies(const QString& folder)
     : folder_(folder),
-      path_(QDir(folder).filePath(QStringLiteral("recovery-%1.mxr").arg(QUuid::createUuid().toString(QUuid::Id128)))),
+      path_(folder.isEmpty() ? QString()
+                             : QDir(folder).filePath(QStringLiteral("recovery-%1.mxr")
+                                                         .arg(QUuid::createUuid().toString(QUuid::Id128)))),
       lock_(lockFor(path_)) {
   writer_.setMaxThreadCount(1);
-  lock_->tryLock(0);
 }
 
 RecoveryCopies::~RecoveryCopies() {
@@ -56,6 +57,11 @@ RecoveryCopies::~RecoveryCopies() {
 }
 
 void RecoveryCopies::keep(const QByteArray& bytes) {
+  if (path_.isEmpty()) return;
+  if (!lock_->isLocked()) {
+    QDir().mkpath(folder_);
+    lock_->tryLock(0);
+  }
   writer_.start([path = path_, bytes] {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) file.commit();
@@ -63,12 +69,14 @@ void RecoveryCopies::keep(const QByteArray& bytes) {
 }
 
 void RecoveryCopies::discard() {
+  if (!lock_->isLocked()) return;
   writer_.start([path = path_] { QFile::remove(path); });
 }
 
 void RecoveryCopies::finish() { writer_.waitForDone(); }
 
 std::optional<QString> RecoveryCopies::takeLeftCopy() {
+  if (folder_.isEmpty()) return std::nullopt;
   QFileInfoList copies = QDir(folder_).entryInfoList({recoveryPattern}, QDir::Files, QDir::Time);
   for (const QFileInfo& copy : copies) {
     if (copy.absoluteFilePath() == QFileInfo(path_).absoluteFilePath()) continue;

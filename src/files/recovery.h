@@ -21,9 +21,11 @@ QByteArray recoveryBytes(const RecoveredPlay& copy);
 std::optional<RecoveredPlay> readRecoveryFile(const QString& path);
 
 // The recovery copies of one running program in a folder. Its own copy has
-// a name no other program uses and a lock file (QLockFile) held while the
-// program runs, so that another program never takes it; a copy whose lock
-// is free was left by a program that ended without removing it.
+// a name no other program uses and a lock file (QLockFile) held from its
+// first write while the program runs, so that another program never takes
+// it; a copy whose lock is free was left by a program that ended without
+// removing it. The folder is made at the first write; with no folder (an
+// empty name) no copy is kept.
 class RecoveryCopies {
  public:
   explicit RecoveryCopies(const QString& folder);

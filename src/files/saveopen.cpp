@@ -69,9 +69,11 @@ void Moxten::save_Click() {
     ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but ") + why, appTitle, Buttons::Ok,
          Icon::Warning});
   };
-  if (playListCount >= maxPlayListEntries)
+  if (listPath.isEmpty())
+    warn(QStringLiteral("it could not be added to the play list: ") + noDataFolderReason + u'.');
+  else if (playListCount >= maxPlayListEntries)
     warn(QStringLiteral("the play list is full: it holds %1 plays, so this play is not listed.").arg(maxPlayListEntries));
-  else if (!appendPlayListLine(listPath, title, chosen))
+  else if (!makeDataFolderOf(listPath) || !appendPlayListLine(listPath, title, chosen))
     warn(QStringLiteral("it could not be added to the play list ") + listPath + u'.');
 }
 

@@ -112,8 +112,11 @@ void Configuration::Apply_Click() {
       return;
     }
   }
-  if (!replaceFile(settingsPath_, settingsFileText(settings))) {
-    platform_.ask(this, {QStringLiteral("The settings could not be written to ") + settingsPath_ + u'.', QStringLiteral("Moxten"),
+  if (settingsPath_.isEmpty() || !makeDataFolderOf(settingsPath_) ||
+      !replaceFile(settingsPath_, settingsFileText(settings))) {
+    const QString where = settingsPath_.isEmpty() ? QStringLiteral(": ") + noDataFolderReason
+                                                  : QStringLiteral(" to ") + settingsPath_;
+    platform_.ask(this, {QStringLiteral("The settings could not be written") + where + u'.', QStringLiteral("Moxten"),
                          Buttons::Ok, Icon::Critical});
     return;
   }

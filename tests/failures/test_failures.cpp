@@ -203,6 +203,22 @@ class FailuresTest : public QObject {
     QCOMPARE(platform.messages[1].icon, Icon::Warning);
     QCOMPARE(window.isSaved, flagTrue);
     QCOMPARE(readBytes(path), QByteArray("2\r\nplayer,1, 3 \r\ncoord,115,115\r\nEND\r\nplayer,2, 3 \r\ncoord,215,115\r\nEND\r\n"));
+
+    // With no usable home there is no data folder, and Save says why.
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    qputenv("XDG_DATA_HOME", "relative");
+    window.Field_MouseDown(1, 0, 300, 100);
+    platform.fileAnswers << path;
+    platform.answers << Answer::Yes << Answer::Ok;
+    window.save_Click();
+    qputenv("HOME", home);
+    QCOMPARE(platform.messages.size(), 4);
+    QCOMPARE(platform.messages[3].text,
+             QStringLiteral("The play was saved to ") + path +
+                 QStringLiteral(", but it could not be added to the play list: there is no data folder to keep it "
+                                "in: HOME is not set to an absolute path."));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("relative")));
   }
 };
 

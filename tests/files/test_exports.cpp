@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
@@ -303,6 +304,28 @@ class ExportsTest : public QObject {
     QCOMPARE(moxten.run({QStringLiteral("--export-animation"), unplacedGif, unplaced}), 0);
     QCOMPARE(moxten.run({QStringLiteral("--export-animation"), noneGif, none}), 0);
     QCOMPARE(readBytes(unplacedGif), readBytes(noneGif));
+
+    // An installed copy (no data/ beside it) that only reads makes no data
+    // folder; a relative XDG_DATA_HOME is ignored; with no home there is none.
+    QVERIFY(QDir(w.file(QStringLiteral("data"))).removeRecursively());
+    QProcessEnvironment environment = moxten.processEnvironment();
+    environment.insert(QStringLiteral("HOME"), w.file(QStringLiteral("home")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("relative"));
+    moxten.setProcessEnvironment(environment);
+    moxten.setWorkingDirectory(w.platform.folder.path());
+    QCOMPARE(moxten.run({QStringLiteral("--export-animation"), w.file(QStringLiteral("home.gif")), w.path}), 0);
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book}), 1);
+    QCOMPARE(moxten.readAllStandardError(), "moxten: " + book.toLocal8Bit() + ": the play list " +
+                                                w.file(QStringLiteral("home/.local/share/Moxten/plays.ini")).toLocal8Bit() +
+                                                " holds no plays\n");
+    QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("home"))));
+    QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("relative"))));
+    environment.remove(QStringLiteral("HOME"));
+    moxten.setProcessEnvironment(environment);
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book}), 1);
+    QCOMPARE(moxten.readAllStandardError(),
+             "moxten: " + book.toLocal8Bit() +
+                 ": there is no play list: there is no data folder to keep it in: HOME is not set to an absolute path\n");
   }
 };
 

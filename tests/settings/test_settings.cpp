@@ -171,7 +171,8 @@ class SettingsTest : public QObject {
 
   void applyThatCannotWriteSaysSoAndStaysOpen() {
     FakePlatform platform;
-    const QString path = platform.folder.filePath(QStringLiteral("no-such-folder/config.ini"));
+    writeBytes(platform.folder.filePath(QStringLiteral("a-file")), "not a folder");
+    const QString path = platform.folder.filePath(QStringLiteral("a-file/config.ini"));
     Configuration dialog(platform, path);
     dialog.show();
     platform.answers << Answer::Ok;
