@@ -4,14 +4,18 @@
 #include "drawing/football.h"
 #include "settings/colors.h"
 
+#include <QFuture>
 #include <QHash>
 #include <QPainter>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <gif_lib.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -47,6 +51,7 @@ QRect changedArea(const QImage& before, const QImage& after) {
 struct IndexedArea {
   std::vector<GifColorType> colors;
   std::vector<GifByteType> pixels;
+  QHash<QRgb, GifByteType> index;
 };
 
 GifByteType nearestColor(const std::vector<GifColorType>& colors, QRgb color) {
@@ -64,112 +69,170 @@ GifByteType nearestColor(const std::vector<GifColorType>& colors, QRgb color) {
 }
 
 // The colours of the area in order of first use: exact for the first 256,
-// the nearest of those for any further colour.
-IndexedArea indexedArea(const QImage& frame, const QRect& area) {
-  IndexedArea indexed;
-  QHash<QRgb, GifByteType> index;
-  indexed.pixels.reserve(std::size_t(area.width()) * area.height());
+// the nearest of those for any further colour. The pictures have few flat
+// colours in long runs, so a pixel of the colour before it costs one compare.
+void indexArea(const QImage& frame, const QRect& area, IndexedArea& indexed) {
+  indexed.colors.clear();
+  indexed.index.clear();
+  indexed.pixels.resize(std::size_t(area.width()) * area.height());
+  GifByteType* pixel = indexed.pixels.data();
+  QRgb last = 0;
+  GifByteType lastIndex = 0;
+  bool any = false;
   for (int y = area.top(); y <= area.bottom(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
     for (int x = area.left(); x <= area.right(); ++x) {
       const QRgb color = line[x] | 0xFF000000u;
-      auto found = index.constFind(color);
-      if (found == index.constEnd()) {
-        const bool room = indexed.colors.size() < 256;
-        found = index.insert(color, room ? GifByteType(indexed.colors.size()) : nearestColor(indexed.colors, color));
-        if (room) indexed.colors.push_back({GifByteType(qRed(color)), GifByteType(qGreen(color)), GifByteType(qBlue(color))});
+      if (!any || color != last) {
+        auto found = indexed.index.constFind(color);
+        if (found == indexed.index.constEnd()) {
+          const bool room = indexed.colors.size() < 256;
+          found = indexed.index.insert(color, room ? GifByteType(indexed.colors.size())
+                                                   : nearestColor(indexed.colors, color));
+          if (room)
+            indexed.colors.push_back({GifByteType(qRed(color)), GifByteType(qGreen(color)), GifByteType(qBlue(color))});
+        }
+        last = color;
+        lastIndex = *found;
+        any = true;
       }
-      indexed.pixels.push_back(*found);
+      *pixel++ = lastIndex;
     }
   }
-  return indexed;
 }
 
-// Writes GIF frames with giflib, each with its own exact colour table.
-class GifWriter {
+// A GIF that giflib writes into memory.
+class GifStream {
  public:
-  GifWriter(QSize size, QString* why) : why_(why) {
-    int error = 0;
-    gif_ = EGifOpen(&bytes_, appendBytes, &error);
-    if (!gif_) {
-      fail(error);
-      return;
-    }
+  explicit GifStream(QSize screen) {
+    gif_ = EGifOpen(&bytes_, appendBytes, &error_);
+    if (!gif_) return;
     EGifSetGifVersion(gif_, true);
-    ok_ = EGifPutScreenDesc(gif_, size.width(), size.height(), 8, 0, nullptr) == GIF_OK && putLoopForever();
-    if (!ok_) fail(gif_->Error);
+    check(EGifPutScreenDesc(gif_, screen.width(), screen.height(), 8, 0, nullptr));
   }
-  ~GifWriter() {
+  ~GifStream() {
     if (gif_) EGifCloseFile(gif_, nullptr);
   }
+  GifStream(const GifStream&) = delete;
+  GifStream& operator=(const GifStream&) = delete;
 
-  // The frame's area, held for the delay in hundredths of a second. After a
-  // failure nothing more is written and finish says why.
-  void putFrame(const QImage& frame, const QRect& area, int delay);
-  std::optional<QByteArray> finish();
-
- private:
-  bool putLoopForever();
-  void fail(int error) {
-    if (why_) *why_ = QStringLiteral("the GIF could not be made: ") + QString::fromLatin1(GifErrorString(error));
-    ok_ = false;
+  // The giflib error that stopped the writing; 0 while all goes well.
+  int error() const { return error_; }
+  GifFileType* gif() const { return gif_; }
+  // Takes the result of a giflib call; after a failure nothing more is written.
+  bool check(int result) {
+    if (result != GIF_OK && error_ == 0) error_ = gif_ ? gif_->Error : E_GIF_ERR_NOT_ENOUGH_MEM;
+    return error_ == 0;
+  }
+  void append(const QByteArray& bytes) { bytes_.append(bytes); }
+  // The whole GIF, with its trailer.
+  std::optional<QByteArray> close() {
+    if (error_ == 0 && EGifCloseFile(gif_, &error_) != GIF_OK && error_ == 0) error_ = E_GIF_ERR_CLOSE_FAILED;
+    gif_ = nullptr;
+    if (error_ != 0) return std::nullopt;
+    return bytes_;
   }
 
-  QString* why_;
+ private:
   QByteArray bytes_;
   GifFileType* gif_ = nullptr;
-  bool ok_ = false;
+  int error_ = 0;
 };
 
-bool GifWriter::putLoopForever() {
-  static const char application[] = "NETSCAPE2.0";
-  static const GifByteType loop[] = {1, 0, 0};
-  return EGifPutExtensionLeader(gif_, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
-         EGifPutExtensionBlock(gif_, 11, application) == GIF_OK && EGifPutExtensionBlock(gif_, 3, loop) == GIF_OK &&
-         EGifPutExtensionTrailer(gif_) == GIF_OK;
-}
+// A frame as the GIF holds it: its control extension, its descriptor, its
+// colour table and its compressed pixels; or giflib's error.
+struct CompressedFrame {
+  QByteArray bytes;
+  int error = 0;
+};
 
-void GifWriter::putFrame(const QImage& frame, const QRect& area, int delay) {
-  if (!ok_) return;
-  IndexedArea indexed = indexedArea(frame, area);
+// giflib compresses the frame as the one image of a GIF of its own; the
+// bytes between that GIF's screen descriptor and its trailer are the frame.
+CompressedFrame compressFrame(const IndexedArea& indexed, QSize screen, const QRect& area, int delay) {
+  constexpr qsizetype header = 13;  // "GIF89a" and a screen descriptor without a colour table
+  constexpr qsizetype trailer = 1;
   int tableSize = 2;
   while (tableSize < int(indexed.colors.size())) tableSize *= 2;
-  indexed.colors.resize(std::size_t(tableSize), GifColorType{0, 0, 0});
-  std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(GifMakeMapObject(tableSize, indexed.colors.data()),
+  std::vector<GifColorType> colors = indexed.colors;
+  colors.resize(std::size_t(tableSize), GifColorType{0, 0, 0});
+  std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(GifMakeMapObject(tableSize, colors.data()),
                                                                    GifFreeMapObject);
   GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay, NO_TRANSPARENT_COLOR};
   GifByteType extension[4];
   EGifGCBToExtension(&control, extension);
-  if (!table || EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_OK ||
-      EGifPutImageDesc(gif_, area.left(), area.top(), area.width(), area.height(), false, table.get()) != GIF_OK) {
-    fail(gif_->Error);
-    return;
-  }
-  for (int row = 0; row < area.height() && ok_; ++row)
-    if (EGifPutLine(gif_, indexed.pixels.data() + std::size_t(row) * area.width(), area.width()) != GIF_OK)
-      fail(gif_->Error);
+  GifStream gif(screen);
+  if (!table) return {QByteArray(), E_GIF_ERR_NOT_ENOUGH_MEM};
+  bool ok = gif.check(EGifPutExtension(gif.gif(), GRAPHICS_EXT_FUNC_CODE, 4, extension)) &&
+            gif.check(EGifPutImageDesc(gif.gif(), area.left(), area.top(), area.width(), area.height(), false,
+                                       table.get()));
+  for (int row = 0; row < area.height() && ok; ++row)
+    ok = gif.check(EGifPutLine(gif.gif(),
+                               const_cast<GifByteType*>(indexed.pixels.data()) + std::size_t(row) * area.width(),
+                               area.width()));
+  const std::optional<QByteArray> whole = gif.close();
+  if (!whole) return {QByteArray(), gif.error()};
+  return {whole->sliced(header, whole->size() - header - trailer), 0};
 }
 
-std::optional<QByteArray> GifWriter::finish() {
-  if (!ok_) return std::nullopt;
-  int error = 0;
-  const int closed = EGifCloseFile(gif_, &error);
-  gif_ = nullptr;
-  if (closed != GIF_OK) {
-    fail(error);
-    return std::nullopt;
+// Writes an animated GIF that loops forever, each frame with its own exact
+// colour table. The caller maps each frame's colours; giflib compresses the
+// frames on the other cores, in parallel, while the caller draws the next,
+// and they are joined in their order.
+class GifWriter {
+ public:
+  GifWriter(QSize size, QString* why) : size_(size), why_(why), gif_(size) { putLoopForever(); }
+  ~GifWriter() {
+    for (QFuture<CompressedFrame>& frame : compressing_) frame.waitForFinished();
   }
-  return bytes_;
-}
 
-// The frame as the window shows it: the Field's picture with the football over it.
-QImage shownFrame(const FieldCanvas& canvas, std::optional<QPoint> ball) {
-  QImage frame = canvas.image().copy();
+  // The frame's area, held for the delay in hundredths of a second. After a
+  // failure nothing more is written and finish says why.
+  void putFrame(const QImage& frame, const QRect& area, int delay) {
+    IndexedArea indexed;
+    indexArea(frame, area, indexed);
+    compressing_.push_back(QtConcurrent::run(compressFrame, std::move(indexed), size_, area, delay));
+    while (compressing_.size() > std::size_t(std::max(2, QThread::idealThreadCount()))) joinFirst();
+  }
+
+  std::optional<QByteArray> finish() {
+    while (!compressing_.empty()) joinFirst();
+    std::optional<QByteArray> bytes = gif_.close();
+    if (!bytes && why_)
+      *why_ = QStringLiteral("the GIF could not be made: ") + QString::fromLatin1(GifErrorString(gif_.error()));
+    return bytes;
+  }
+
+ private:
+  void putLoopForever() {
+    static const char application[] = "NETSCAPE2.0";
+    static const GifByteType loop[] = {1, 0, 0};
+    gif_.check(EGifPutExtensionLeader(gif_.gif(), APPLICATION_EXT_FUNC_CODE)) &&
+        gif_.check(EGifPutExtensionBlock(gif_.gif(), 11, application)) &&
+        gif_.check(EGifPutExtensionBlock(gif_.gif(), 3, loop)) && gif_.check(EGifPutExtensionTrailer(gif_.gif()));
+  }
+  void joinFirst() {
+    const CompressedFrame frame = compressing_.front().result();
+    compressing_.pop_front();
+    if (frame.error != 0)
+      gif_.check(frame.error);
+    else if (gif_.error() == 0)
+      gif_.append(frame.bytes);
+  }
+
+  QSize size_;
+  QString* why_;
+  GifStream gif_;
+  std::deque<QFuture<CompressedFrame>> compressing_;
+};
+
+// The frame as the window shows it, the Field's picture with the football
+// over it, into a picture of the same size that is kept from frame to frame.
+void showFrame(const FieldCanvas& canvas, std::optional<QPoint> ball, QImage& frame) {
+  std::memcpy(frame.bits(), canvas.image().constBits(), std::size_t(frame.sizeInBytes()));
   if (ball) {
     QPainter painter(&frame);
     drawFootball(painter, *ball);
   }
-  return frame;
 }
 
 }  // namespace
@@ -191,16 +254,18 @@ std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles&
   GifWriter gif(start.size, why);
   const int delay = gifDelay(frameWait);
   // Each frame is written once the next one shows what changed since it.
-  QImage pending = shownFrame(canvas, ball);
+  QImage pending(canvas.image().size(), canvas.image().format());
+  QImage next(pending.size(), pending.format());
+  showFrame(canvas, ball, pending);
   QRect pendingArea = pending.rect();
   std::uint32_t penColor = start.penColor;
   runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
     if (corner && ballShown) ball = footballCorner(*corner);
-    QImage next = shownFrame(canvas, ball);
+    showFrame(canvas, ball, next);
     gif.putFrame(pending, pendingArea, delay);
     pendingArea = changedArea(pending, next);
     if (pendingArea.isNull()) pendingArea = QRect(0, 0, 1, 1);
-    pending = std::move(next);
+    std::swap(pending, next);
   });
   gif.putFrame(pending, pendingArea, lastGifFrameDelay);
   return gif.finish();
