@@ -239,7 +239,8 @@ void showFrame(const FieldCanvas& canvas, std::optional<QPoint> ball, QImage& fr
 
 int gifDelay(int milliseconds) { return std::max(shortestGifDelay, int(std::lround(milliseconds / 10.0))); }
 
-std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles& roles, int frameWait, QString* why) {
+std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles& roles, int frameWait, QString* why,
+                                       Progress* progress) {
   if (start.size.isEmpty()) {
     if (why) *why = QStringLiteral("the picture has no size");
     return std::nullopt;
@@ -259,7 +260,10 @@ std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles&
   showFrame(canvas, ball, pending);
   QRect pendingArea = pending.rect();
   std::uint32_t penColor = start.penColor;
+  if (progress) progress->start(framesOfARun());
   runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
+    if (progress) progress->step();
+    if (progress && progress->cancelled()) return;
     if (corner && ballShown) ball = footballCorner(*corner);
     showFrame(canvas, ball, next);
     gif.putFrame(pending, pendingArea, delay);
@@ -267,6 +271,10 @@ std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles&
     if (pendingArea.isNull()) pendingArea = QRect(0, 0, 1, 1);
     std::swap(pending, next);
   });
+  if (progress && progress->cancelled()) {
+    if (why) *why = QLatin1String(cancelledReason);
+    return std::nullopt;
+  }
   gif.putFrame(pending, pendingArea, lastGifFrameDelay);
   return gif.finish();
 }

@@ -2,6 +2,7 @@
 
 #include "animation/run.h"
 #include "drawing/picture.h"
+#include "model/progress.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,4 +21,6 @@ int gifDelay(int milliseconds);
 // held for the frame wait and the last for 1.5 s. Each frame holds only the
 // rectangle that changed, in an exact palette of its colours. The football
 // shows when the picture's roles make it a passing play.
-std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles& roles, int frameWait, QString* why);
+// With progress, each frame is a step, and a cancelled run makes nothing.
+std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles& roles, int frameWait, QString* why,
+                                       Progress* progress = nullptr);

@@ -39,6 +39,8 @@ std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles) {
   return cornerOfBallAround(QPointF(passer.x, passer.y));
 }
 
+int framesOfARun() { return 4 * framesPerStep; }
+
 void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, std::uint32_t& penColor,
                   const std::function<void(std::optional<QPointF> ballCorner)>& frameDone) {
   // The flight runs from the quarterback's last step to the receiver's.

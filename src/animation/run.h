@@ -31,6 +31,9 @@ int frameWaitFor(const QString& speed);
 // Where the football's top-left corner starts: centred on the quarterback.
 std::optional<QPointF> footballStart(const Play& play, const RunRoles& roles);
 
+// The frames of every run: three steps and the ball's flight.
+int framesOfARun();
+
 // Draws every frame of the animation on the canvas: three steps of
 // framesPerStep frames for all players, then the ball's flight from the
 // quarterback's last step to the receiver's. After each frame, frameDone is

@@ -266,7 +266,10 @@ class Moxten : public QMainWindow, public PlayState {
 
   QString askExportFile(const QString& title, const QString& filter, const QString& suffix,
                         int* playsPerPage = nullptr);
-  void finishExport(const QString& what, const QString& path, const std::optional<QByteArray>& bytes, QString why);
+  // Makes an export's bytes and writes them away from the window's thread,
+  // with a progress dialog; a failure says why, a cancelled export writes nothing.
+  using ExportMaker = std::function<std::optional<QByteArray>(Progress& progress, QString* why)>;
+  void exportFile(const QString& what, const QString& path, const ExportMaker& make);
   // The plays of the play list for the playbook; none, with a message, when it holds none.
   QList<PlaybookPlay> listedPlays();
 

@@ -1,5 +1,7 @@
 #include "app/platform.h"
 
+#include "model/progress.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -7,17 +9,20 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <optional>
 
@@ -115,8 +120,43 @@ void DesktopPlatform::wait(int milliseconds) {
 
 QString DesktopPlatform::programFolder() { return QCoreApplication::applicationDirPath(); }
 
+namespace {
+
+// A dialog that shows the progress of long work and offers Cancel.
+struct ProgressDialog : QProgressDialog {
+  ProgressDialog(QWidget* parent, const QString& label, Progress& progress)
+      : QProgressDialog(label, QStringLiteral("Cancel"), 0, 1, parent) {
+    setObjectName(QStringLiteral("progress"));
+    setWindowModality(Qt::WindowModal);
+    setAutoReset(false);
+    setAutoClose(false);
+    setMinimumDuration(300);
+    connect(this, &QProgressDialog::canceled, this, [&progress] { progress.cancel(); });
+  }
+  void show(const Progress& progress) {
+    setMaximum(std::max(1, progress.total()));
+    setValue(std::min(progress.done(), maximum()));
+  }
+};
+
+}  // namespace
+
+void DesktopPlatform::runLong(QWidget* parent, const QString& label, Progress& progress,
+                              const std::function<void()>& work) {
+  ProgressDialog dialog(parent, label, progress);
+  dialog.setValue(0);
+  QEventLoop loop;
+  QFutureWatcher<void> watcher;
+  QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &dialog, [&] { dialog.show(progress); });
+  poll.start(50);
+  watcher.setFuture(QtConcurrent::run(work));
+  loop.exec();
+}
+
 void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
-                                   const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) {
+                                   const PagePainter& paint) {
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, parent);
   preview.setObjectName(QStringLiteral("printPreview"));
@@ -135,8 +175,18 @@ void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, 
   QObject::connect(choice, &QComboBox::currentIndexChanged, &preview, [view] {
     if (view) view->updatePreview();
   });
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&](QPrinter* pages) { paint(*pages, choice->currentIndex()); });
+  // The pages are drawn here, on the window's thread: each part shows in
+  // the dialog and lets the window paint; Cancel ends a printout unfinished.
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* pages) {
+    Progress progress;
+    ProgressDialog dialog(&preview, QStringLiteral("Drawing the playbook..."), progress);
+    progress.onStep = [&] {
+      dialog.show(progress);
+      QCoreApplication::processEvents();
+    };
+    paint(*pages, choice->currentIndex(), progress);
+    if (progress.cancelled()) pages->abort();
+  });
   preview.exec();
 }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class Progress;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -39,6 +40,8 @@ struct FileRequest {
   int* chosen = nullptr;
 };
 
+using PagePainter = std::function<void(QPagedPaintDevice& pages, int chosen, Progress& progress)>;
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -53,9 +56,14 @@ class Platform {
   virtual QString programFolder() = 0;
   // Shows the print preview of what paint draws on the printer's pages, with
   // a choice of its items (the index chosen first in *chosen); paint is given
-  // the index taken.
+  // the index taken, and the progress it reports its parts to while a dialog
+  // shows them and offers Cancel.
   virtual void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
-                            const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) = 0;
+                            const PagePainter& paint) = 0;
+  // Runs long work (an export) away from the window's thread, while a dialog
+  // shows the progress it reports and offers Cancel, and the window goes on
+  // painting; returns once the work is over, done or cancelled.
+  virtual void runLong(QWidget* parent, const QString& label, Progress& progress, const std::function<void()>& work) = 0;
 };
 
 // The real desktop: Qt's message boxes and file dialogs, QCursor, a wait that
@@ -70,7 +78,8 @@ class DesktopPlatform : public Platform {
   void wait(int milliseconds) override;
   QString programFolder() override;
   void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
-                    const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) override;
+                    const PagePainter& paint) override;
+  void runLong(QWidget* parent, const QString& label, Progress& progress, const std::function<void()>& work) override;
 };
 
 // Where the program keeps its files. A copy with a data folder beside it

@@ -91,7 +91,7 @@ QStringList unreadPlays(const QList<PlaybookPlay>& plays) {
   return lines;
 }
 
-void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage) {
+void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage, Progress* progress) {
   if (!playsPerPageChoices.contains(perPage)) perPage = usualPlaysPerPage;
   QPainter painter(&device);
   const double unit = device.logicalDpiX() / 96.0;
@@ -103,14 +103,17 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, i
   const QSizeF cell((body.width() - (grid.width() - 1) * cellGap) / grid.width(),
                     (body.height() - (grid.height() - 1) * cellGap) / grid.height());
   const int pages = std::max<int>(1, int((plays.size() + perPage - 1) / perPage));
+  if (progress) progress->start(int(plays.size()));
   for (int p = 0; p < pages; ++p) {
     if (p > 0) device.newPage();
     for (int i = 0; i < perPage; ++i) {
       const qsizetype n = qsizetype(p) * perPage + i;
       if (n >= plays.size()) break;
+      if (progress && progress->cancelled()) return;
       const QPointF corner(body.left() + (i % grid.width()) * (cell.width() + cellGap),
                            body.top() + (i / grid.width()) * (cell.height() + cellGap));
       drawCell(painter, QRectF(corner, cell), plays[n]);
+      if (progress) progress->step();
     }
     painter.setFont(pageFont(12));
     painter.setPen(Qt::black);
@@ -119,7 +122,7 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, i
   }
 }
 
-QByteArray playbookPdf(const QList<PlaybookPlay>& plays, int perPage) {
+std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, int perPage, Progress* progress) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -127,6 +130,7 @@ QByteArray playbookPdf(const QList<PlaybookPlay>& plays, int perPage) {
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF());
   pdf.setTitle(QStringLiteral("Moxten playbook"));
-  drawPlaybook(pdf, plays, perPage);
+  drawPlaybook(pdf, plays, perPage, progress);
+  if (progress && progress->cancelled()) return std::nullopt;
   return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include "drawing/picture.h"
 #include "files/playlist.h"
+#include "model/progress.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,7 +38,10 @@ QStringList unreadPlays(const QList<PlaybookPlay>& plays);
 // Draws the playbook on the pages of the device, the plays in a grid of
 // perPage (one of playsPerPageChoices) with their titles under them, the
 // page numbers at the foot; a play that could not be read is a box saying so.
-void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage);
+// With progress, each play is a step, and the drawing stops where it finds
+// itself cancelled.
+void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage,
+                  Progress* progress = nullptr);
 
-// The playbook as a PDF document.
-QByteArray playbookPdf(const QList<PlaybookPlay>& plays, int perPage);
+// The playbook as a PDF document; nothing when the progress was cancelled.
+std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, int perPage, Progress* progress = nullptr);

@@ -52,9 +52,15 @@ QString Moxten::askExportFile(const QString& title, const QString& filter, const
   return path;
 }
 
-void Moxten::finishExport(const QString& what, const QString& path, const std::optional<QByteArray>& bytes,
-                          QString why) {
-  if (!bytes || !writeExport(path, *bytes, &why)) refuse(exportFailure(what, path, why));
+void Moxten::exportFile(const QString& what, const QString& path, const ExportMaker& make) {
+  Progress progress;
+  QString why;
+  bool written = false;
+  platform_.runLong(this, QStringLiteral("Exporting to ") + path + QStringLiteral("..."), progress, [&] {
+    const std::optional<QByteArray> bytes = make(progress, &why);
+    written = bytes && !progress.cancelled() && writeExport(path, *bytes, &why);
+  });
+  if (!written && !progress.cancelled()) refuse(exportFailure(what, path, why));
 }
 
 void Moxten::exportPicture_Click() {
@@ -63,19 +69,24 @@ void Moxten::exportPicture_Click() {
       QStringLiteral("PNG Picture (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf|"),
       QStringLiteral("png"));
   if (path.isEmpty()) return;
-  QString why;
-  const std::optional<QByteArray> bytes = playPictureFile(path, playPicture(), &why);
-  finishExport(QStringLiteral("The picture"), path, bytes, why);
+  exportFile(QStringLiteral("The picture"), path, [path, picture = playPicture()](Progress& progress, QString* why) {
+    progress.start(1);
+    std::optional<QByteArray> bytes = playPictureFile(path, picture, why);
+    progress.step();
+    return bytes;
+  });
 }
 
 void Moxten::exportAnimation_Click() {
   const QString path =
       askExportFile(QStringLiteral("Export Animation"), QStringLiteral("GIF Animation (*.gif)|*.gif|"), QStringLiteral("gif"));
   if (path.isEmpty()) return;
-  QString why = extensionRefusal(path, QStringLiteral("gif"));
-  const std::optional<QByteArray> bytes =
-      why.isEmpty() ? animationGif(playPicture(), runRoles(), frameWait(), &why) : std::nullopt;
-  finishExport(QStringLiteral("The animation"), path, bytes, why);
+  if (const QString why = extensionRefusal(path, QStringLiteral("gif")); !why.isEmpty())
+    return refuse(exportFailure(QStringLiteral("The animation"), path, why));
+  exportFile(QStringLiteral("The animation"), path,
+             [picture = playPicture(), roles = runRoles(), wait = frameWait()](Progress& progress, QString* why) {
+               return animationGif(picture, roles, wait, why, &progress);
+             });
 }
 
 QList<PlaybookPlay> Moxten::listedPlays() {
@@ -95,16 +106,18 @@ void Moxten::exportPlaybook_Click() {
   const QString path = askExportFile(QStringLiteral("Export Playbook"), QStringLiteral("PDF Document (*.pdf)|*.pdf|"),
                                      QStringLiteral("pdf"), &perPage);
   if (path.isEmpty()) return;
-  const QString why = extensionRefusal(path, QStringLiteral("pdf"));
-  finishExport(QStringLiteral("The playbook"), path, why.isEmpty() ? std::optional(playbookPdf(plays, perPage)) : std::nullopt,
-               why);
+  if (const QString why = extensionRefusal(path, QStringLiteral("pdf")); !why.isEmpty())
+    return refuse(exportFailure(QStringLiteral("The playbook"), path, why));
+  exportFile(QStringLiteral("The playbook"), path, [plays, perPage](Progress& progress, QString*) {
+    return playbookPdf(plays, perPage, &progress);
+  });
 }
 
 void Moxten::printPlaybook_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
   platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(), usualPlaysPerPageItem,
-                         [&plays](QPagedPaintDevice& pages, int chosen) {
-                           drawPlaybook(pages, plays, playsPerPageChoices.value(chosen, usualPlaysPerPage));
+                         [&plays](QPagedPaintDevice& pages, int chosen, Progress& progress) {
+                           drawPlaybook(pages, plays, playsPerPageChoices.value(chosen, usualPlaysPerPage), &progress);
                          });
 }

@@ -162,6 +162,18 @@ class ExportsTest : public QObject {
     QCOMPARE(gifFrames(w.file(QStringLiteral("fast.gif")), &delays).size(), 81);
     QCOMPARE(delays.count(20), 80);
 
+    // Exports run as long work; one the user cancels writes nothing.
+    QCOMPARE(w.platform.longWorks, 2);
+    writeBytes(w.file(QStringLiteral("old.gif")), "old");
+    w.platform.cancelLongWork = true;
+    w.platform.fileAnswers << w.file(QStringLiteral("old.gif")) << w.file(QStringLiteral("new.gif"));
+    w->exportAnimation->trigger();
+    w->exportAnimation->trigger();
+    QCOMPARE(readBytes(w.file(QStringLiteral("old.gif"))), QByteArray("old"));
+    QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("new.gif"))));
+    QVERIFY(w.platform.messages.isEmpty());
+    w.platform.cancelLongWork = false;
+
     // A GIF under another extension is refused.
     w.platform.fileAnswers << w.file(QStringLiteral("a.png"));
     w.platform.answers << Answer::Ok;

@@ -1,5 +1,7 @@
 #include "support/fakeplatform.h"
 
+#include "model/progress.h"
+
 #include <QDir>
 #include <QBuffer>
 #include <QFile>
@@ -45,12 +47,19 @@ QString FakePlatform::saveFileName(QWidget*, const FileRequest& request) {
 }
 
 void FakePlatform::printPreview(QWidget*, const QString&, const QStringList& choices, int chosen,
-                                const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) {
+                                const PagePainter& paint) {
   printChoices = choices;
   QBuffer buffer(&printed);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pages(&buffer);
-  paint(pages, printChoice.value_or(chosen));
+  Progress progress;
+  paint(pages, printChoice.value_or(chosen), progress);
+}
+
+void FakePlatform::runLong(QWidget*, const QString&, Progress& progress, const std::function<void()>& work) {
+  ++longWorks;
+  if (cancelLongWork) progress.cancel();
+  work();
 }
 
 QString FakePlatform::openFileName(QWidget*, const FileRequest& request) { return fileAnswer(request); }

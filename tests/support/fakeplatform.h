@@ -38,7 +38,12 @@ class FakePlatform : public Platform {
   // Prints into a PDF document, at the index the dialog offers first or at
   // printChoice when it is set.
   void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
-                    const std::function<void(QPagedPaintDevice& pages, int chosen)>& paint) override;
+                    const PagePainter& paint) override;
+  // Runs the work at once, on this thread; with cancelLongWork the user
+  // presses Cancel before its first step.
+  void runLong(QWidget* parent, const QString& label, Progress& progress, const std::function<void()>& work) override;
+  bool cancelLongWork = false;
+  int longWorks = 0;
   QList<int> fileChoices;  // taken in the dialogs that offer a choice
   std::optional<int> printChoice;
   QStringList printChoices;
