@@ -1,5 +1,6 @@
 #include "app/controls.h"
 #include "drawing/picture.h"
+#include "files/playfile.h"
 #include "settings/configuration.h"
 #include "support/window.h"
 
@@ -253,6 +254,37 @@ class ExportsTest : public QObject {
       QVERIFY2(error.startsWith("moxten: ") && error.count('\n') == 1, error.constData());
       QVERIFY(!QFileInfo::exists(w.file(QStringLiteral("bad.png"))));
     }
+  }
+
+  // A kill at any moment of an export leaves the old file whole, or the new one whole.
+  void aKilledExportLeavesAWholeFile() {
+    TestWindow w;
+    Play spread;
+    spread.playerCount = 60;
+    for (int i = 1; i <= 60; ++i) {
+      const int x = 40 + (i * 397) % 2400, y = 40 + (i * 1231) % 2400;
+      spread.players[i] = {x, y, Offence, 0};
+      spread.moves[i][0] = {x, y, 0, 0};
+      for (int s = 1; s <= 3; ++s) spread.moves[i][s] = {x + 40 * s, y + 30 * s, 0, 0};
+    }
+    const QString play = w.file(QStringLiteral("spread.ply")), gif = w.file(QStringLiteral("spread.gif"));
+    QVERIFY(writePlayFile(play, spread));
+    CommandRun moxten(w.platform);
+    for (const int killAfter : {150, 400, 800, 60000}) {
+      writeBytes(gif, "the old file");
+      moxten.start(moxten.program, {QStringLiteral("--export-animation"), gif, play});
+      QVERIFY(moxten.waitForStarted());
+      if (!moxten.waitForFinished(killAfter)) {
+        moxten.kill();
+        moxten.waitForFinished();
+      }
+      const QByteArray bytes = readBytes(gif);
+      if (bytes != "the old file") {
+        QList<int> delays;
+        QCOMPARE(gifFrames(gif, &delays).size(), 81);
+      }
+    }
+    QVERIFY(readBytes(gif).startsWith("GIF89a"));  // the last run was not killed
   }
 
   // Failures are failures, each said in its own line, and the command line is
