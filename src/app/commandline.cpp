@@ -10,6 +10,7 @@
 #include "settings/settingsfile.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,12 +42,6 @@ void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, 
 [[noreturn]] void refuseLine(const QString& why) {
   std::fprintf(stderr, "moxten: %s\n", qPrintable(why));
   std::exit(1);
-}
-
-// Whether the two names lead to one file that exists.
-bool sameFile(const QString& a, const QString& b) {
-  const QString file = QFileInfo(a).canonicalFilePath();
-  return !file.isEmpty() && file == QFileInfo(b).canonicalFilePath();
 }
 
 std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
@@ -156,7 +151,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     refuseLine(QStringLiteral("unexpected argument ") + files.last());
   if (needsPlay && line.make != CommandLine::Make::Window && files.isEmpty())
     refuseLine(QStringLiteral("give the play FILE to export"));
-  line.play = files.isEmpty() ? QString() : QFileInfo(files[0]).absoluteFilePath();
+  // QDir keeps a name's escaped bytes, where QFileInfo would lose them.
+  line.play = files.isEmpty() ? QString() : QDir::current().absoluteFilePath(files[0]);
   if (parser.isSet(perPage) && line.make != CommandLine::Make::Playbook)
     refuseLine(QStringLiteral("--per-page belongs to --playbook"));
   bool number = false;

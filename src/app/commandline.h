@@ -15,8 +15,9 @@ struct CommandLine {
   int playsPerPage = 0;
 };
 
-// Reads the program's arguments while no window system is touched (a
-// QCoreApplication may exist, no more). --help, --version and a command line
+// Reads the program's arguments (file names as nameFromFileSystem gives
+// them) while no window system is touched (a QCoreApplication may exist, no
+// more). --help, --version and a command line
 // that cannot be taken end the program here: an error with its line on
 // standard error and status 1.
 CommandLine readCommandLine(const QStringList& arguments);

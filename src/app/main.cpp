@@ -2,6 +2,7 @@
 #include "app/moxten.h"
 #include "app/platform.h"
 #include "app/splash.h"
+#include "files/filenames.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -17,7 +18,9 @@ int main(int argc, char* argv[]) {
     // Read before any window system is touched, so that a wrong command line
     // or a missing display ends the program with a line, never an abort.
     const QCoreApplication reading(argc, argv);
-    line = readCommandLine(QCoreApplication::arguments());
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << nameFromFileSystem(argv[i]);
+    line = readCommandLine(arguments);
   }
   prepareRun(line);
   QApplication app(argc, argv);

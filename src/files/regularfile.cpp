@@ -1,5 +1,7 @@
 #include "files/regularfile.h"
 
+#include "files/filenames.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -20,7 +22,7 @@ bool openRegularFile(QFile& file, QIODevice::OpenMode mode, QString* why) {
   else
     flags |= O_RDONLY;
   if (mode.testFlag(QIODevice::Append)) flags |= O_APPEND | O_CREAT;
-  const int fd = ::open(QFile::encodeName(file.fileName()).constData(), flags, 0666);
+  const int fd = ::open(fileSystemName(file.fileName()).constData(), flags, 0666);
   if (fd < 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
   struct stat info {};
   const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);

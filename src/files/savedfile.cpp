@@ -1,13 +1,16 @@
 #include "files/savedfile.h"
 
+#include "files/filenames.h"
 #include "files/regularfile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QUuid>
 
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,7 +21,7 @@ QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 // The kernel's rule for links in shared folders (fs.protected_symlinks).
 bool kernelFollows(const QString& path, const struct stat& link) {
   struct stat folder {};
-  if (::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &folder) != 0) return false;
+  if (::stat(fileSystemName(QFileInfo(path).absolutePath()).constData(), &folder) != 0) return false;
   const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
   return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
@@ -47,7 +50,33 @@ QString noNewFileReason(const QString& path) {
   return QStringLiteral("the folder ") + folder.filePath() + QStringLiteral(" cannot take a new file");
 }
 
+Written writeWhole(const QString& path, const QByteArray& bytes, QString* why);
+
+// A name that Qt's file classes cannot reach (its bytes are not UTF-8) is
+// written as a new file of a name they can, in the same folder through the
+// folder's descriptor, and then renamed to its own bytes.
+Written writeBeyondQt(const QString& path, const QByteArray& bytes, QString* why) {
+  const QFileInfo info(path);
+  const int folder = ::open(fileSystemName(info.absolutePath()).constData(), O_DIRECTORY | O_RDONLY | O_CLOEXEC);
+  if (folder < 0) {
+    *why = noNewFileReason(path);
+    return Written::NoNewFile;
+  }
+  const QByteArray temporary = ".moxten-" + QUuid::createUuid().toByteArray(QUuid::Id128);
+  Written written = writeWhole(QStringLiteral("/proc/self/fd/%1/").arg(folder) + QString::fromLatin1(temporary), bytes, why);
+  if (written == Written::NoNewFile) *why = noNewFileReason(path);
+  if (written == Written::Whole &&
+      ::renameat(folder, temporary.constData(), folder, fileSystemName(info.fileName()).constData()) != 0) {
+    *why = systemReason(errno);
+    ::unlinkat(folder, temporary.constData(), 0);
+    written = Written::Failed;
+  }
+  ::close(folder);
+  return written;
+}
+
 Written writeWhole(const QString& path, const QByteArray& bytes, QString* why) {
+  if (!qtReaches(path)) return writeBeyondQt(path, bytes, why);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     *why = noNewFileReason(path);
@@ -70,8 +99,14 @@ bool hasExtension(const QString& path, const QString& extension) {
   return QFileInfo(path).suffix().compare(extension, Qt::CaseInsensitive) == 0;
 }
 
+bool sameFile(const QString& a, const QString& b) {
+  struct stat first {}, second {};
+  return ::stat(fileSystemName(a).constData(), &first) == 0 && ::stat(fileSystemName(b).constData(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 QString writeRefusal(const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = fileSystemName(path);
   struct stat info {};
   if (::lstat(name.constData(), &info) != 0) {
     if (errno == ENOENT) return QString();

@@ -11,6 +11,9 @@
 // owner's.
 QString writeRefusal(const QString& path);
 
+// Whether the two names lead to one file that exists.
+bool sameFile(const QString& a, const QString& b);
+
 // Whether the file name ends in "." and the extension, in any case.
 bool hasExtension(const QString& path, const QString& extension);
 

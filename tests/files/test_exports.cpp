@@ -13,6 +13,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // A passing play saved as pass.ply and shown as Reset shows it: an offence
@@ -239,6 +242,20 @@ class ExportsTest : public QObject {
     QCOMPARE(run({QStringLiteral("--export-animation"), w.file(QStringLiteral("cli.gif")), w.path}), 0);
     QList<int> delays;
     QCOMPARE(gifFrames(w.file(QStringLiteral("cli.gif")), &delays).size(), 81);
+    // Names that are not UTF-8 are taken as the file system's bytes, in and out.
+    moxten.start(QStringLiteral("sh"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("cd \"$1\" && cp pass.ply \"$(printf 'p\\351.ply')\" && "
+                                 "exec \"$0\" --export \"$(printf 'o\\377.png')\" \"$(printf 'p\\351.ply')\""),
+                  moxten.program, w.platform.folder.path()});
+    QVERIFY(moxten.waitForFinished(20000));
+    QCOMPARE(moxten.exitCode(), 0);
+    QFile written;
+    QVERIFY(written.open(::open((QFile::encodeName(w.platform.folder.path()) + "/o\xff.png").constData(), O_RDONLY),
+                         QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QCOMPARE(QImage::fromData(written.readAll()).convertToFormat(QImage::Format_RGB32), expected);
+    for (const char* name : {"/o\xff.png", "/p\xe9.ply"})  // which QTemporaryDir cannot remove
+      ::unlink((QFile::encodeName(w.platform.folder.path()) + name).constData());
     QCOMPARE(run({QStringLiteral("--version")}), 0);
     QCOMPARE(moxten.readAllStandardOutput(), QByteArray("Moxten 1.0.0\n"));
 

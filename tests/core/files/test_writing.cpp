@@ -1,3 +1,5 @@
+#include "files/filenames.h"
+#include "files/regularfile.h"
 #include "files/savedfile.h"
 
 #include <QDir>
@@ -5,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -22,6 +25,17 @@ void writeAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.write(bytes);
+}
+
+// The names in a folder as the file system holds them (Qt's own listing
+// cannot show a name that is not UTF-8).
+QList<QByteArray> entriesOf(const QString& folder) {
+  QList<QByteArray> names;
+  DIR* listing = ::opendir(QFile::encodeName(folder).constData());
+  while (const dirent* entry = listing ? ::readdir(listing) : nullptr)
+    if (QByteArray(entry->d_name) != "." && QByteArray(entry->d_name) != "..") names << entry->d_name;
+  if (listing) ::closedir(listing);
+  return names;
 }
 
 }  // namespace
@@ -94,6 +108,39 @@ class WritingTest : public QObject {
     QCOMPARE(readAll(aside), QByteArray(throughLink ? "new" : "aside"));
     if (refusal.isEmpty()) QCOMPARE(readAll(path), QByteArray("new"));
     if (target == Target::Fifo) QVERIFY(QFileInfo(path).isFile() == false && QFileInfo::exists(path));
+  }
+
+  void namesKeepTheFileSystemsBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("escaped");  // bytes that are not UTF-8
+    QTest::newRow("ASCII") << QByteArray("play.ply") << 0;
+    QTest::newRow("UTF-8 of two, three and four bytes") << QByteArray("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8f\x88") << 0;
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9.ply") << 1;
+    QTest::newRow("a byte that starts nothing") << QByteArray("\xff\xfe") << 2;
+    QTest::newRow("a sequence cut short at the end") << QByteArray("a\xc3") << 1;
+    QTest::newRow("an overlong form") << QByteArray("\xc0\xaf") << 2;
+    QTest::newRow("a surrogate in UTF-8") << QByteArray("\xed\xa0\x80") << 3;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << 4;
+  }
+
+  // Every name comes back to its bytes, a file of it is written and read
+  // under exactly those bytes, and Qt reaches it where its bytes are UTF-8.
+  void namesKeepTheFileSystemsBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, escaped);
+    const QString name = nameFromFileSystem(bytes);
+    QCOMPARE(fileSystemName(name), bytes);
+    QCOMPARE(qtReaches(name), escaped == 0);
+    int lone = 0;
+    for (const QChar c : name) lone += c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+    QCOMPARE(lone, escaped);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QString why;
+    QVERIFY2(writeExport(path, "new", &why), qPrintable(why));
+    QCOMPARE(readRegularFile(path)->bytes, QByteArray("new"));
+    QCOMPARE(entriesOf(folder.path()), QList<QByteArray>{bytes});  // no temporary file stays
+    QCOMPARE(::unlink((QFile::encodeName(folder.path()) + '/' + bytes).constData()), 0);
   }
 
   // An export into a folder that is not there says which; nothing is written.
