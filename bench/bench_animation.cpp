@@ -5,14 +5,14 @@
 // afresh, the repaint) and one undo of a flip with its repaint. Last the
 // exports of a passing play of 22 players: its PNG picture (median of 21)
 // and its animated GIF. Last the recovery copy of a play of 100 players.
-#include "animation/gif.h"
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "app/platform.h"
-#include "drawing/fieldbox.h"
-#include "files/recovery.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
+#include "app/desktop/platform.h"
+#include "app/settings/configuration.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/animation/gif.h"
+#include "core/files/recovery.h"
+#include "core/settings/colors.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "app/commandline.h"
-#include "app/moxten.h"
-#include "app/platform.h"
-#include "app/splash.h"
-#include "files/filenames.h"
+#include "app/desktop/commandline.h"
+#include "app/desktop/platform.h"
+#include "app/widgets/splash.h"
+#include "app/window/moxten.h"
+#include "core/files/filenames.h"
 
 #include <QApplication>
 #include <QScreen>

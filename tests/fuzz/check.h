@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/bytesdevice.h"
+#include "core/support/bytesdevice.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 // The cursor file reader: any bytes give either nothing or a picture with a
 // hot spot from the file's directory entry.
 #include "check.h"
-#include "editor/cursorfile.h"
+#include "core/editor/cursorfile.h"
 
 #include <QGuiApplication>
 

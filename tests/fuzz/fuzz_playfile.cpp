@@ -2,7 +2,7 @@
 // stays inside its arrays, and a play read under Strict writes a file that
 // reads back to the same play and roles.
 #include "check.h"
-#include "files/playfile.h"
+#include "core/files/playfile.h"
 
 namespace {
 

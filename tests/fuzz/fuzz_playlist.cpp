@@ -1,8 +1,8 @@
 // The play list reader: at most 100 entries, each with a name and a file; and
 // every path that Save takes is written as a line that reads back the same.
 #include "check.h"
-#include "files/playlist.h"
-#include "model/playstate.h"
+#include "core/files/playlist.h"
+#include "core/model/playstate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes = inputBytes(data, size);

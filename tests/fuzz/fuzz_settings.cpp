@@ -2,7 +2,7 @@
 // writes from the values read reads back to the same values, and so does every
 // text that Apply takes.
 #include "check.h"
-#include "settings/settingsfile.h"
+#include "core/settings/settingsfile.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Moxten: the animate command and its checks.
-#include "app/moxten.h"
+#include "app/window/moxten.h"
 
 void Moxten::Animate_Click() {
   const auto question = [this](const QString& text) { return ask({text, appTitle, Buttons::OkCancel}); };

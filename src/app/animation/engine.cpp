@@ -1,33 +1,18 @@
 // Moxten: the animation engine and the football.
-#include "animation/run.h"
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "drawing/football.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
+#include "app/settings/configuration.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/animation/run.h"
+#include "core/drawing/football.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
-
-void Moxten::placeFootballOn(int player) {
-  moveFootball(cornerOfBallAround(QPointF(players[player].x, players[player].y)));
-}
-
-QRegion Moxten::moveFootball(QPointF corner) {
-  QRegion area(football->geometry());
-  football->move(footballCorner(corner));
-  return area + football->geometry();
-}
-
-RunRoles Moxten::runRoles() const {
-  return {readNumber(Quarterback->currentText()), playerNumberIn(Quarterback->currentText()),
-          playerNumberIn(intended->currentText())};
-}
 
 int Moxten::frameWait() const { return frameWaitFor(configuration->Speed->text()); }
 

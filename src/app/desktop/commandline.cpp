@@ -1,13 +1,13 @@
-#include "app/commandline.h"
+#include "app/desktop/commandline.h"
 
-#include "animation/gif.h"
-#include "app/platform.h"
-#include "drawing/playbook.h"
-#include "files/playfile.h"
-#include "files/playlist.h"
-#include "files/regularfile.h"
-#include "files/savedfile.h"
-#include "settings/settingsfile.h"
+#include "app/desktop/platform.h"
+#include "core/animation/gif.h"
+#include "core/drawing/playbook.h"
+#include "core/files/playfile.h"
+#include "core/files/playlist.h"
+#include "core/files/regularfile.h"
+#include "core/files/savedfile.h"
+#include "core/settings/settingsfile.h"
 
 #include <QCommandLineParser>
 #include <QDir>

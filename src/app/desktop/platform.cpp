@@ -1,6 +1,6 @@
-#include "app/platform.h"
+#include "app/desktop/platform.h"
 
-#include "model/progress.h"
+#include "core/model/progress.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // Moxten: the mouse press on the Field, placing players and path points.
 // Every change is one undo step.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "drawing/playdrawing.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/drawing/playdrawing.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
 // Moxten: "&Motion" and "C&reate Path".
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
+#include "app/settings/configuration.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // Moxten: the quarterback and receiver lists.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "model/numbers.h"
+#include "app/widgets/controls.h"
+#include "app/window/moxten.h"
+#include "core/model/numbers.h"
 
 namespace {
 

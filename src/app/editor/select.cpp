@@ -1,9 +1,9 @@
 // Moxten: the select tool, dragging players and path points, the arrow keys,
 // deleting, selecting all and flipping the play.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "model/numbers.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/model/numbers.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 // Moxten: the placement tools, their cursors and the pointer pinning of the locks.
-#include "app/moxten.h"
-#include "editor/cursorfile.h"
+#include "app/window/moxten.h"
+#include "core/editor/cursorfile.h"
 
 #include <QAction>
 #include <QPixmap>

@@ -1,10 +1,10 @@
 // Moxten: undo and redo of every change of the play.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "drawing/playdrawing.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/drawing/playdrawing.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -52,19 +52,7 @@ class PlayStep : public QUndoCommand {
   bool pushed_ = true;
 };
 
-// A box's text when it names a placed player: the player's number.
-int placedPlayerIn(const DropDownBox* box, int playerCount) {
-  const std::optional<int> p = playerNumberIn(box->currentText());
-  return p && *p >= 1 && *p <= playerCount ? *p : 0;
-}
-
 }  // namespace
-
-EditedPlay Moxten::editedPlay() const {
-  return {*this,          Quarterback->currentText(), intended->currentText(), PassingPlay->isChecked(),
-          playHasRoles_,  playFileName,               pathMovesLeft,           pathMovesTotal,
-          lastX,          lastY};
-}
 
 void Moxten::finishEdit(const QString& text, const EditedPlay& before, std::optional<Selection> arrowRun) {
   if (editedPlay() == before) return;
@@ -85,55 +73,4 @@ void Moxten::commitStep(const QString& text, const EditedPlay& before, std::opti
 void Moxten::commitRead(const QString& text, const EditedPlay& before) {
   commitStep(text, before);
   undoStack->setClean();
-}
-
-// After an undo or a redo the play is saved exactly when it is back at the
-// state last saved or read.
-void Moxten::restore(const EditedPlay& state, bool withFileName) {
-  static_cast<Play&>(*this) = state.play;
-  setRoleControls(state.quarterback, state.receiver, state.passing);
-  playHasRoles_ = state.hasRoles;
-  if (withFileName) {
-    playFileName = state.fileName;
-    setCaption();
-  }
-  pathMovesLeft = state.pathMovesLeft;
-  pathMovesTotal = state.pathMovesTotal;
-  lastX = state.lastX;
-  lastY = state.lastY;
-  drag_ = Drag();
-  football->setVisible(PassingPlay->isChecked());
-  redrawPlay();
-  choose(selection & allPlayers(*this));
-}
-
-void Moxten::redrawPlay() {
-  clearField();
-  drawPlay(canvas(), *this, penColor);
-  canvas().foreColor = navy;
-  if (const int q = placedPlayerIn(Quarterback, placedCount()); q != 0 && !football->isHidden()) placeFootballOn(q);
-}
-
-PlayRoles Moxten::rolesInBoxes() const {
-  return {placedPlayerIn(Quarterback, placedCount()), placedPlayerIn(intended, placedCount()), PassingPlay->isChecked()};
-}
-
-PlayRoles Moxten::rolesOfPlay() const { return playHasRoles_ ? rolesInBoxes() : PlayRoles(); }
-
-// A role that names no placed player shows the box's starting text.
-void Moxten::showRoles(const PlayRoles& roles) {
-  const auto shown = [this](int player, const QString& none) {
-    return player >= 1 && player <= placedCount() ? listNumber(player) : none;
-  };
-  setRoleControls(shown(roles.quarterback, quarterbackStartText), shown(roles.receiver, receiverStartText),
-                  roles.passing);
-  playHasRoles_ = true;
-}
-
-void Moxten::setRoleControls(const QString& quarterback, const QString& receiver, bool passing) {
-  settingRoles_ = true;
-  Quarterback->setEditText(quarterback);
-  intended->setEditText(receiver);
-  PassingPlay->setChecked(passing);
-  settingRoles_ = false;
 }

@@ -1,11 +1,11 @@
 // Moxten: the play as a picture, the animation as a GIF, the playbook as a
 // PDF document and on paper.
-#include "animation/gif.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "drawing/playbook.h"
-#include "files/playlist.h"
-#include "files/savedfile.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/animation/gif.h"
+#include "core/drawing/playbook.h"
+#include "core/files/playlist.h"
+#include "core/files/savedfile.h"
 
 #include <QFileInfo>
 
@@ -30,10 +30,6 @@ QString extensionRefusal(const QString& path, const QString& extension) {
 }
 
 }  // namespace
-
-PlayPicture Moxten::playPicture() const {
-  return {*this, rolesInBoxes(), Field->size(), penColor};
-}
 
 QString Moxten::askExportFile(const QString& title, const QString& filter, const QString& suffix, int* playsPerPage) {
   FileRequest request{.title = title,

@@ -1,11 +1,11 @@
 // Moxten: New, Reset and Load Play.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "drawing/playdrawing.h"
-#include "files/playfile.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/drawing/playdrawing.h"
+#include "core/files/playfile.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,10 +41,6 @@ bool Moxten::resetFromFile(const QString& path, bool* hadRoles) {
   canvas().foreColor = penColor;
   placeFootballAsReset();
   return true;
-}
-
-void Moxten::placeFootballAsReset() {
-  if (const std::optional<int> q = playerNumberIn(Quarterback->currentText())) placeFootballOn(*q);
 }
 
 void Moxten::Reset_Click() {

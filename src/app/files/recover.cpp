@@ -1,10 +1,10 @@
 // Moxten: the recovery copy of unsaved work, and bringing it back after the
 // program ended without closing.
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "files/playfile.h"
-#include "files/recovery.h"
-#include "settings/colors.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/files/playfile.h"
+#include "core/files/recovery.h"
+#include "core/settings/colors.h"
 
 #include <QBuffer>
 #include <QTimer>

@@ -1,13 +1,13 @@
 // Moxten: Save, Open and the play list.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "drawing/playdrawing.h"
-#include "files/playfile.h"
-#include "files/playlist.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
+#include "app/settings/configuration.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/drawing/playdrawing.h"
+#include "core/files/playfile.h"
+#include "core/files/playlist.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -91,12 +91,6 @@ void Moxten::openPlay(const QString& chosen) {
   canvas().foreColor = navy;
 }
 
-void Moxten::showOpenedPlay(bool hadRoles) {
-  if (playerCount >= 1) football->setVisible(PassingPlay->isChecked());
-  if (hadRoles && PassingPlay->isChecked()) placeFootballAsReset();
-  drawPlay(canvas(), *this, penColor);
-}
-
 // Reads the play file into the play and names it the open file, on a Field
 // cleared to its marks; the roles the file ends with go into their boxes.
 // A file that cannot be read is refused with a message and leaves the play,
@@ -112,18 +106,6 @@ bool Moxten::takePlayFrom(const QString& path, ReadPolicy policy, bool* hadRoles
   takeReadPlay(read, roles, path);
   if (hadRoles) *hadRoles = roles.has_value();
   return true;
-}
-
-void Moxten::takeReadPlay(const Play& read, const std::optional<PlayRoles>& roles, const QString& fileName) {
-  static_cast<Play&>(*this) = read;
-  if (roles)
-    showRoles(*roles);
-  else
-    playHasRoles_ = false;
-  clearSelection();
-  clearField();
-  playFileName = fileName;
-  setCaption();
 }
 
 void Moxten::loadPlayList() {

@@ -1,11 +1,11 @@
-#include "settings/configuration.h"
+#include "app/settings/configuration.h"
 
-#include "app/controls.h"
-#include "app/platform.h"
-#include "files/regularfile.h"
-#include "files/savedfile.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "app/desktop/platform.h"
+#include "app/widgets/controls.h"
+#include "core/files/regularfile.h"
+#include "core/files/savedfile.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settingsfile.h"
+#include "core/settings/settingsfile.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "app/about.h"
+#include "app/widgets/about.h"
 
-#include "app/artwork.h"
-#include "app/controls.h"
+#include "app/widgets/artwork.h"
+#include "app/widgets/controls.h"
 
 #include <QLabel>
 #include <QPushButton>

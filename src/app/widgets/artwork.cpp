@@ -1,8 +1,8 @@
-#include "app/artwork.h"
+#include "app/widgets/artwork.h"
 
-#include "drawing/canvas.h"
-#include "drawing/football.h"
-#include "settings/colors.h"
+#include "core/drawing/canvas.h"
+#include "core/drawing/football.h"
+#include "core/settings/colors.h"
 
 #include <QLinearGradient>
 #include <QPainter>

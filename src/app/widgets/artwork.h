@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/playstate.h"
+#include "core/model/playstate.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
-#include "drawing/fieldbox.h"
+#include "app/widgets/fieldbox.h"
 
-#include "model/numbers.h"
+#include "core/model/numbers.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/canvas.h"
+#include "core/drawing/canvas.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "app/splash.h"
+#include "app/widgets/splash.h"
 
-#include "app/artwork.h"
+#include "app/widgets/artwork.h"
 
 #include <QLabel>
 

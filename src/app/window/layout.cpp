@@ -1,7 +1,8 @@
 // Moxten: the layout of the Field and the tool column in window units.
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/drawing/symbols.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,16 +1,16 @@
 // Moxten: the controls and menus, start-up, the caption and shutdown.
-#include "app/moxten.h"
+#include "app/window/moxten.h"
 
-#include "app/about.h"
-#include "app/artwork.h"
-#include "app/controls.h"
-#include "drawing/fieldbox.h"
-#include "drawing/football.h"
-#include "drawing/symbols.h"
-#include "files/recovery.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
-#include "settings/settingsfile.h"
+#include "app/settings/configuration.h"
+#include "app/widgets/about.h"
+#include "app/widgets/artwork.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/fieldbox.h"
+#include "core/drawing/football.h"
+#include "core/drawing/symbols.h"
+#include "core/files/recovery.h"
+#include "core/settings/colors.h"
+#include "core/settings/settingsfile.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -284,11 +284,6 @@ void Moxten::Form_Load() {
 }
 
 FieldCanvas& Moxten::canvas() { return Field->canvas; }
-
-void Moxten::clearField() {
-  canvas().clear();
-  drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
-}
 
 QString Moxten::dataPath(const QString& fileName) const { return dataFilePath(platform_, fileName); }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "animation/run.h"
-#include "app/platform.h"
-#include "drawing/playbook.h"
-#include "drawing/symbols.h"
-#include "files/playfile.h"
-#include "model/editing.h"
-#include "model/playstate.h"
+#include "app/desktop/platform.h"
+#include "core/animation/run.h"
+#include "core/drawing/playbook.h"
+#include "core/files/playfile.h"
+#include "core/model/editing.h"
+#include "core/model/playstate.h"
 
 #include <QMainWindow>
 #include <QPointer>

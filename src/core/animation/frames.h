@@ -1,8 +1,13 @@
 #pragma once
 
+#include "core/model/playstate.h"
+
 #include <QPointF>
 
 #include <cstdint>
+#include <optional>
+
+class FieldCanvas;
 
 // Every step of a play, and the football's flight, takes this many frames.
 inline constexpr int framesPerStep = 20;
@@ -25,3 +30,11 @@ struct StepSegment {
   // A step whose end has a 0 coordinate is not played.
   bool played() const { return x1 != 0 && y1 != 0; }
 };
+
+// Frame k of an animation step for every player in number order: the path
+// segment, the symbol of frame k - 1 erased, the symbol of frame k and the
+// segment again. penColor is the engine's colour register. Answers where the
+// ball's centre goes in this frame: the quarterback's point of frame k - 1,
+// when the quarterback moves in this step.
+std::optional<QPointF> drawFrame(FieldCanvas& canvas, const Play& play, const StepSegment* segments, int k,
+                                 double quarterback, std::uint32_t& penColor);

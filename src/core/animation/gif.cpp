@@ -1,8 +1,8 @@
-#include "animation/gif.h"
+#include "core/animation/gif.h"
 
-#include "drawing/canvas.h"
-#include "drawing/football.h"
-#include "settings/colors.h"
+#include "core/drawing/canvas.h"
+#include "core/drawing/football.h"
+#include "core/settings/colors.h"
 
 #include <QFuture>
 #include <QHash>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "animation/run.h"
-#include "drawing/picture.h"
-#include "model/progress.h"
+#include "core/animation/run.h"
+#include "core/drawing/picture.h"
+#include "core/model/progress.h"
 
 #include <QByteArray>
 #include <QString>

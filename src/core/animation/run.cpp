@@ -1,11 +1,11 @@
-#include "animation/run.h"
+#include "core/animation/run.h"
 
-#include "animation/frames.h"
-#include "drawing/canvas.h"
-#include "drawing/football.h"
-#include "drawing/playdrawing.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "core/animation/frames.h"
+#include "core/drawing/canvas.h"
+#include "core/drawing/football.h"
+#include "core/drawing/playdrawing.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <algorithm>
 #include <array>

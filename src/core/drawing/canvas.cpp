@@ -1,6 +1,6 @@
-#include "drawing/canvas.h"
+#include "core/drawing/canvas.h"
 
-#include "settings/colors.h"
+#include "core/settings/colors.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

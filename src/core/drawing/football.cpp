@@ -1,8 +1,8 @@
-#include "drawing/football.h"
+#include "core/drawing/football.h"
 
-#include "drawing/canvas.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "core/drawing/canvas.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "drawing/picture.h"
+#include "core/drawing/picture.h"
 
-#include "drawing/canvas.h"
-#include "drawing/football.h"
-#include "drawing/playdrawing.h"
-#include "drawing/symbols.h"
+#include "core/drawing/canvas.h"
+#include "core/drawing/football.h"
+#include "core/drawing/playdrawing.h"
+#include "core/drawing/symbols.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/playfile.h"
-#include "model/playstate.h"
+#include "core/model/playstate.h"
+#include "core/model/roles.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "drawing/playbook.h"
+#include "core/drawing/playbook.h"
 
-#include "drawing/canvas.h"
-#include "files/playfile.h"
+#include "core/drawing/canvas.h"
+#include "core/files/playfile.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "drawing/picture.h"
-#include "files/playlist.h"
-#include "model/progress.h"
+#include "core/drawing/picture.h"
+#include "core/files/playlist.h"
+#include "core/model/progress.h"
 
 #include <QByteArray>
 #include <QList>

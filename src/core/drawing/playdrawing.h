@@ -1,7 +1,6 @@
 #pragma once
 
-#include "animation/frames.h"
-#include "model/playstate.h"
+#include "core/model/playstate.h"
 
 #include <QPointF>
 
@@ -29,11 +28,3 @@ void drawPlayer(FieldCanvas& canvas, std::int16_t kind, int number, float x, flo
 // paths up to step 3 in their colours, the pen going to penColor after each
 // player's path.
 void drawPlay(FieldCanvas& canvas, const Play& play, std::uint32_t penColor);
-
-// Frame k of an animation step for every player in number order: the path
-// segment, the symbol of frame k - 1 erased, the symbol of frame k and the
-// segment again. penColor is the engine's colour register. Answers where the
-// ball's centre goes in this frame: the quarterback's point of frame k - 1,
-// when the quarterback moves in this step.
-std::optional<QPointF> drawFrame(FieldCanvas& canvas, const Play& play, const StepSegment* segments, int k,
-                                 double quarterback, std::uint32_t& penColor);

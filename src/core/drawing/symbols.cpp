@@ -1,8 +1,8 @@
-#include "drawing/symbols.h"
+#include "core/drawing/symbols.h"
 
-#include "drawing/canvas.h"
-#include "model/numbers.h"
-#include "settings/colors.h"
+#include "core/drawing/canvas.h"
+#include "core/model/numbers.h"
+#include "core/settings/colors.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "editor/cursorfile.h"
+#include "core/editor/cursorfile.h"
 
-#include "files/regularfile.h"
+#include "core/files/regularfile.h"
 
 #include <QBuffer>
 #include <QImageReader>

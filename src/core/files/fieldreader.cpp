@@ -1,6 +1,6 @@
-#include "files/fieldreader.h"
+#include "core/files/fieldreader.h"
 
-#include "files/regularfile.h"
+#include "core/files/regularfile.h"
 
 #include <QIODevice>
 

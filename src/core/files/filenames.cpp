@@ -1,4 +1,4 @@
-#include "files/filenames.h"
+#include "core/files/filenames.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
-#include "files/playfile.h"
+#include "core/files/playfile.h"
 
-#include "files/fieldreader.h"
-#include "files/regularfile.h"
-#include "files/savedfile.h"
-#include "model/numbers.h"
+#include "core/files/fieldreader.h"
+#include "core/files/regularfile.h"
+#include "core/files/savedfile.h"
+#include "core/model/numbers.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/playstate.h"
+#include "core/model/playstate.h"
+#include "core/model/roles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,16 +13,6 @@ class QIODevice;
 // Lenient reads on past errors and reports success once the count is read;
 // Strict stops at the first error and reports failure.
 enum class ReadPolicy { Lenient, Strict };
-
-// The passing roles a play file may end with, as player numbers; 0 names no
-// player.
-struct PlayRoles {
-  int quarterback = 0;
-  int receiver = 0;
-  bool passing = false;
-
-  bool any() const { return quarterback != 0 || receiver != 0 || passing; }
-};
 
 // The play as the lines of a play file, with a last line "roles,q,r,flag"
 // when any role is set.

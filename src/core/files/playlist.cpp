@@ -1,7 +1,7 @@
-#include "files/playlist.h"
+#include "core/files/playlist.h"
 
-#include "files/fieldreader.h"
-#include "files/regularfile.h"
+#include "core/files/fieldreader.h"
+#include "core/files/regularfile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "model/playstate.h"
+#include "core/model/playstate.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "files/recovery.h"
+#include "core/files/recovery.h"
 
-#include "files/regularfile.h"
+#include "core/files/regularfile.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "files/regularfile.h"
+#include "core/files/regularfile.h"
 
-#include "files/filenames.h"
+#include "core/files/filenames.h"
 
 #include <cerrno>
 #include <cstring>

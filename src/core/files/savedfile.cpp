@@ -1,7 +1,7 @@
-#include "files/savedfile.h"
+#include "core/files/savedfile.h"
 
-#include "files/filenames.h"
-#include "files/regularfile.h"
+#include "core/files/filenames.h"
+#include "core/files/regularfile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "model/editing.h"
+#include "core/model/editing.h"
 
 #include <QLineF>
 

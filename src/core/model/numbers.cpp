@@ -1,6 +1,6 @@
-#include "model/numbers.h"
+#include "core/model/numbers.h"
 
-#include "model/playstate.h"
+#include "core/model/playstate.h"
 
 #include <algorithm>
 #include <cmath>

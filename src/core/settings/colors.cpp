@@ -1,4 +1,4 @@
-#include "settings/colors.h"
+#include "core/settings/colors.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "settings/settingsfile.h"
+#include "core/settings/settingsfile.h"
 
-#include "files/fieldreader.h"
-#include "model/numbers.h"
+#include "core/files/fieldreader.h"
+#include "core/model/numbers.h"
 
 void readSettings(QIODevice& device, Settings& settings) {
   FieldReader fields(device);

@@ -1,8 +1,8 @@
-#include "animation/frames.h"
-#include "app/controls.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
-#include "support/window.h"
+#include "app/settings/configuration.h"
+#include "app/support/window.h"
+#include "app/widgets/controls.h"
+#include "core/animation/frames.h"
+#include "core/settings/colors.h"
 
 #include <QCheckBox>
 #include <QLabel>

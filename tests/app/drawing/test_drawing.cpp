@@ -1,11 +1,11 @@
-#include "drawing/canvas.h"
-#include "drawing/fieldbox.h"
-#include "drawing/playdrawing.h"
-#include "files/playfile.h"
-#include "drawing/symbols.h"
-#include "settings/colors.h"
+#include "app/widgets/fieldbox.h"
+#include "core/drawing/canvas.h"
+#include "core/drawing/playdrawing.h"
+#include "core/drawing/symbols.h"
+#include "core/files/playfile.h"
+#include "core/settings/colors.h"
 
-#include "support/window.h"
+#include "app/support/window.h"
 
 #include <QTest>
 

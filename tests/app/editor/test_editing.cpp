@@ -1,7 +1,7 @@
-#include "app/controls.h"
-#include "files/playfile.h"
-#include "settings/colors.h"
-#include "support/window.h"
+#include "app/support/window.h"
+#include "app/widgets/controls.h"
+#include "core/files/playfile.h"
+#include "core/settings/colors.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "app/controls.h"
-#include "editor/cursorfile.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
-#include "support/window.h"
+#include "app/settings/configuration.h"
+#include "app/support/window.h"
+#include "app/widgets/controls.h"
+#include "core/editor/cursorfile.h"
+#include "core/settings/colors.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -1,7 +1,7 @@
-#include "app/controls.h"
-#include "app/moxten.h"
-#include "settings/configuration.h"
-#include "support/window.h"
+#include "app/settings/configuration.h"
+#include "app/support/window.h"
+#include "app/widgets/controls.h"
+#include "app/window/moxten.h"
 
 #include <QAction>
 #include <QDir>

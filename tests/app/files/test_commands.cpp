@@ -1,9 +1,9 @@
-#include "app/controls.h"
-#include "files/playfile.h"
-#include "files/recovery.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
-#include "support/window.h"
+#include "app/settings/configuration.h"
+#include "app/support/window.h"
+#include "app/widgets/controls.h"
+#include "core/files/playfile.h"
+#include "core/files/recovery.h"
+#include "core/settings/colors.h"
 
 #include <QCheckBox>
 #include <QDir>

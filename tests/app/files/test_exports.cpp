@@ -1,8 +1,8 @@
-#include "app/controls.h"
-#include "drawing/picture.h"
-#include "files/playfile.h"
-#include "settings/configuration.h"
-#include "support/window.h"
+#include "app/settings/configuration.h"
+#include "app/support/window.h"
+#include "app/widgets/controls.h"
+#include "core/drawing/picture.h"
+#include "core/files/playfile.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "settings/colors.h"
-#include "settings/configuration.h"
-#include "settings/settingsfile.h"
-#include "support/fakeplatform.h"
+#include "app/settings/configuration.h"
+#include "app/support/fakeplatform.h"
+#include "core/settings/colors.h"
+#include "core/settings/settingsfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "support/fakeplatform.h"
+#include "app/support/fakeplatform.h"
 
-#include "model/progress.h"
+#include "core/model/progress.h"
 
 #include <QDir>
 #include <QBuffer>
@@ -81,14 +81,3 @@ QStringList FakePlatform::texts() const {
   return result;
 }
 
-QByteArray readBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-  return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
-  file.write(bytes);
-}

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/platform.h"
-#include "support/bytesdevice.h"
+#include "app/desktop/platform.h"
+#include "core/support/bytesdevice.h"
+#include "core/support/files.h"
 
 #include <QList>
 #include <QStringList>
@@ -59,5 +60,3 @@ class FakePlatform : public Platform {
   QString fileAnswer(const FileRequest& request);
 };
 
-QByteArray readBytes(const QString& path);
-void writeBytes(const QString& path, const QByteArray& bytes);

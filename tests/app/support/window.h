@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/moxten.h"
-#include "drawing/fieldbox.h"
-#include "support/fakeplatform.h"
+#include "app/support/fakeplatform.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
 
 #include <QTest>
 

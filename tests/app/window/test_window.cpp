@@ -1,9 +1,9 @@
-#include "app/about.h"
-#include "app/controls.h"
-#include "app/splash.h"
-#include "settings/colors.h"
-#include "settings/configuration.h"
-#include "support/window.h"
+#include "app/settings/configuration.h"
+#include "app/support/window.h"
+#include "app/widgets/about.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/splash.h"
+#include "core/settings/colors.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,11 +1,13 @@
-#include "files/fieldreader.h"
-#include "files/playfile.h"
-#include "editor/cursorfile.h"
-#include "files/playlist.h"
-#include "files/regularfile.h"
-#include "support/fakeplatform.h"
+#include "core/editor/cursorfile.h"
+#include "core/files/fieldreader.h"
+#include "core/files/playfile.h"
+#include "core/files/playlist.h"
+#include "core/files/regularfile.h"
+#include "core/support/bytesdevice.h"
+#include "core/support/files.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -230,10 +232,10 @@ class PlayFileTest : public QObject {
       QCOMPARE(failure.why, why);
       QCOMPARE(failure.plain, plain);
     }
-    FakePlatform platform;
+    QTemporaryDir folder;
     Play play;
     ReadFailure failure;
-    QVERIFY(!readPlayFile(platform.folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, play, &failure));
+    QVERIFY(!readPlayFile(folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, play, &failure));
     QCOMPARE(failure.why, QStringLiteral("No such file or directory"));
     QCOMPARE(failure.plain, failure.why);
   }
@@ -363,17 +365,17 @@ class PlayFileTest : public QObject {
   // Only regular files are read, at most 16 MiB of them, with fields of at
   // most 64 KiB: a device, a FIFO or a huge file never hangs the program.
   void readersTakeOnlyBoundedRegularFiles() {
-    FakePlatform platform;
-    const QString fifo = platform.folder.filePath(QStringLiteral("fifo"));
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     Play play;
-    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, platform.folder.path()}) {
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, folder.path()}) {
       QVERIFY(!readPlayFile(path, ReadPolicy::Lenient, play));
       QVERIFY(!readPlayList(path));
       QVERIFY(!readCursorFile(path));
     }
     const QByteArray onePlayer = "1\r\nplayer,1, 3 \r\ncoord,40,50\r\nEND\r\n";
-    const QString huge = platform.folder.filePath(QStringLiteral("huge.ply"));
+    const QString huge = folder.filePath(QStringLiteral("huge.ply"));
     writeBytes(huge, onePlayer + QByteArray(maxFileBytes, ' '));
     QVERIFY(!readPlayFile(huge, ReadPolicy::Strict, play));
     QVERIFY(readPlayFile(huge, ReadPolicy::Lenient, play));
@@ -401,20 +403,20 @@ class PlayFileTest : public QObject {
   }
 
   void writingReplacesTheFileWholeOrNotAtAll() {
-    FakePlatform platform;
-    const QString path = platform.folder.filePath(QStringLiteral("play.ply"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("play.ply"));
     writeBytes(path, "old content");
     QVERIFY(writePlayFile(path, twoPlayers()));
     QCOMPARE(readBytes(path), twoPlayersText);
-    QVERIFY(!writePlayFile(platform.folder.filePath(QStringLiteral("missing/play.ply")), twoPlayers()));
+    QVERIFY(!writePlayFile(folder.filePath(QStringLiteral("missing/play.ply")), twoPlayers()));
     Play back;
     QVERIFY(readPlayFile(path, ReadPolicy::Strict, back));
-    QVERIFY(!readPlayFile(platform.folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, back));
+    QVERIFY(!readPlayFile(folder.filePath(QStringLiteral("none.ply")), ReadPolicy::Lenient, back));
   }
 
   void appendsPlayListLines() {
-    FakePlatform platform;
-    const QString list = platform.dataFile(QStringLiteral("plays.ini"));
+    QTemporaryDir folder;
+    const QString list = folder.filePath(QStringLiteral("plays.ini"));
     QVERIFY(appendPlayListLine(list, QStringLiteral("a.ply"), QStringLiteral("/p/a.ply")));
     QVERIFY(appendPlayListLine(list, QStringLiteral("b.ply"), QStringLiteral("/q/b.ply")));
     QCOMPARE(readBytes(list), QByteArray("a.ply,/p/a.ply\r\nb.ply,/q/b.ply\r\n"));
@@ -427,7 +429,7 @@ class PlayFileTest : public QObject {
     QVERIFY(appendPlayListLine(list, QStringLiteral("c.ply"), QStringLiteral("/c.ply")));
     QCOMPARE(readBytes(list), QByteArray("a.ply,/p/a.p\r\nc.ply,/c.ply\r\n"));
     QCOMPARE(readPlayList(list)->last().name, QStringLiteral("c.ply"));
-    QVERIFY(!appendPlayListLine(platform.folder.filePath(QStringLiteral("none/plays.ini")), QString(), QString()));
+    QVERIFY(!appendPlayListLine(folder.filePath(QStringLiteral("none/plays.ini")), QString(), QString()));
   }
 };
 

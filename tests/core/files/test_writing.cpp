@@ -1,6 +1,6 @@
-#include "files/filenames.h"
-#include "files/regularfile.h"
-#include "files/savedfile.h"
+#include "core/files/filenames.h"
+#include "core/files/regularfile.h"
+#include "core/files/savedfile.h"
 
 #include <QDir>
 #include <QFile>

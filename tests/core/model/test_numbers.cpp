@@ -1,5 +1,5 @@
-#include "model/numbers.h"
-#include "model/playstate.h"
+#include "core/model/numbers.h"
+#include "core/model/playstate.h"
 
 #include <QTest>
 
