@@ -396,6 +396,39 @@ class PlayFileTest : public QObject {
     QCOMPARE(fields("a," + longField.chopped(1) + ",b\r\n").size(), 3);
   }
 
+  void readersAtTheirLimits_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("strictReads");
+    QTest::addColumn<int>("players");  // read, when it reads
+    const QByteArray onePlayer = "1\r\nplayer,1, 3 \r\ncoord,40,50\r\nEND\r\n";
+    const QByteArray exactly16MiB = onePlayer + QByteArray(maxFileBytes - onePlayer.size(), ' ');
+    QTest::newRow("a file of exactly 16 MiB") << exactly16MiB << true << 1;
+    QTest::newRow("a file one byte larger") << exactly16MiB + ' ' << false << 0;
+    QByteArray hundred = "100\r\n";
+    for (int i = 1; i <= maxPlayers; ++i) hundred += "player," + QByteArray::number(i) + ", 1 \r\ncoord,5,5\r\nEND\r\n";
+    QTest::newRow("a count of 100") << hundred << true << 100;
+    QTest::newRow("a count of 101") << QByteArray(hundred).replace(0, 3, "101") << false << 0;
+    const QByteArray field64KiB = "1\r\nplayer,1, 3 \r\ncoord,40," + QByteArray(maxFieldBytes - 2, '0') + "50\r\nEND\r\n";
+    QTest::newRow("a field of exactly 64 KiB") << field64KiB << true << 1;
+    QTest::newRow("a field one byte longer") << QByteArray(field64KiB).insert(40, '0') << false << 0;
+  }
+
+  // Read from a file, under the strict policy: what is read and what is refused.
+  void readersAtTheirLimits() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, strictReads);
+    QFETCH(int, players);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("limit.ply"));
+    writeBytes(path, text);
+    Play play;
+    ReadFailure failure;
+    QCOMPARE(readPlayFile(path, ReadPolicy::Strict, play, &failure), strictReads);
+    if (strictReads) QCOMPARE(play.placedCount(), players);
+    if (text.size() > maxFileBytes) QCOMPARE(failure.why, QStringLiteral("it is larger than 16 MiB"));
+    QCOMPARE(readRegularFile(path)->whole, text.size() <= maxFileBytes);
+  }
+
   void playTitleIsTheLastPartOfThePath() {
     QCOMPARE(playTitle(QStringLiteral("C:\\Plays\\sweep.ply")), QStringLiteral("sweep.ply"));
     QCOMPARE(playTitle(QStringLiteral("/home/coach/a.ply")), QStringLiteral("a.ply"));

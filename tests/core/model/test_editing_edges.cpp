@@ -75,6 +75,96 @@ class EditingEdgesTest : public QObject {
     QCOMPARE(play, expected);  // player 2 lies beyond the right edge
   }
 
+  // A hundred players in a row, 16 pixels apart, each with a path of
+  // four moves straight down by 40, 80, 120 and 160 pixels.
+  void findsWhatLiesUnderThePointer_data() {
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<int>("player");  // 0: none
+    QTest::addColumn<int>("pathPlayer");
+    QTest::addColumn<int>("step");
+    QTest::newRow("player 1 at its centre") << QPointF(16, 30) << 1 << 0 << 0;
+    QTest::newRow("player 1 at 10 pixels") << QPointF(16, 40) << 1 << 0 << 0;
+    QTest::newRow("player 1 just beyond 10 pixels") << QPointF(16, 40.05) << 0 << 0 << 0;
+    QTest::newRow("player 100") << QPointF(1600, 30) << 100 << 0 << 0;
+    QTest::newRow("step 1 at 6 pixels") << QPointF(22, 70) << 0 << 1 << 1;
+    QTest::newRow("step 1 just beyond 6 pixels") << QPointF(16, 76.05) << 0 << 0 << 0;
+    QTest::newRow("step 2") << QPointF(16, 110) << 0 << 1 << 2;
+    QTest::newRow("step 3") << QPointF(16, 150) << 0 << 1 << 3;
+    QTest::newRow("step 3 of player 100") << QPointF(1600, 146) << 0 << 100 << 3;
+    QTest::newRow("step 4 is never grabbed") << QPointF(16, 190) << 0 << 0 << 0;
+    QTest::newRow("between two players, the nearer") << QPointF(22, 30) << 1 << 0 << 0;
+    QTest::newRow("between two players, the later on a tie") << QPointF(24, 30) << 2 << 0 << 0;
+  }
+
+  void findsWhatLiesUnderThePointer() {
+    QFETCH(QPointF, at);
+    QFETCH(int, player);
+    QFETCH(int, pathPlayer);
+    QFETCH(int, step);
+    Play play;
+    play.playerCount = maxPlayers;
+    for (int i = 1; i <= maxPlayers; ++i) {
+      play.players[i] = {16 * i, 30, Offence, 0};
+      for (int s = 0; s <= 4; ++s) play.moves[i][s] = {16 * i, 30 + 40 * s, 0, 0};
+    }
+    QCOMPARE(playerAt(play, at).value_or(0), player);
+    const std::optional<PathPoint> point = pathPointAt(play, at);
+    QCOMPARE(point ? point->player : 0, pathPlayer);
+    QCOMPARE(point ? point->step : 0, step);
+    QVERIFY(!playerAt(Play(), at) && !pathPointAt(Play(), at));  // an empty play holds nothing
+  }
+
+  void deletingClosesTheGap_data() {
+    QTest::addColumn<QList<int>>("deleted");
+    QTest::addColumn<QList<int>>("newNumbers");  // of players 1 to 5 and 6 (beyond the play)
+    QTest::newRow("the first") << QList<int>{1} << QList<int>{0, 1, 2, 3, 4, 6};
+    QTest::newRow("the last") << QList<int>{5} << QList<int>{1, 2, 3, 4, 0, 6};
+    QTest::newRow("two in the middle") << QList<int>{2, 4} << QList<int>{1, 0, 2, 0, 3, 6};
+    QTest::newRow("all") << QList<int>{1, 2, 3, 4, 5} << QList<int>{0, 0, 0, 0, 0, 6};
+    QTest::newRow("none") << QList<int>{} << QList<int>{1, 2, 3, 4, 5, 6};
+  }
+
+  // Five players, each with a one-move path of its own number as colour.
+  void deletingClosesTheGap() {
+    QFETCH(QList<int>, deleted);
+    QFETCH(QList<int>, newNumbers);
+    Play play;
+    play.playerCount = 5;
+    for (int i = 1; i <= 5; ++i) {
+      play.players[i] = {10 * i, 10, Offence, std::uint32_t(i)};
+      play.moves[i][0] = {10 * i, 10, 0, 0};
+      play.moves[i][1] = {10 * i, 50, 0, 0};
+    }
+    const Play before = play;
+    Selection chosen;
+    for (const int p : deleted) chosen.set(std::size_t(p));
+    const Renumbering renumbering = removePlayers(play, chosen);
+    QCOMPARE(play.playerCount, std::int16_t(5 - deleted.size()));
+    for (int i = 1; i <= 6; ++i) {
+      QCOMPARE(renumbering(i), newNumbers[i - 1]);
+      if (i <= 5 && newNumbers[i - 1] != 0) {
+        QCOMPARE(play.players[newNumbers[i - 1]], before.players[i]);
+        QCOMPARE(play.moves[newNumbers[i - 1]], before.moves[i]);
+      }
+    }
+    for (int i = play.playerCount + 1; i <= 5; ++i) {  // the freed slots are cleared
+      QCOMPARE(play.players[i], PlayerRecord());
+      QCOMPARE(play.moves[i][1], PlayerRecord());
+    }
+  }
+
+  // Player 100, the last slot, moves like any other.
+  void theLastSlotMoves() {
+    Play play;
+    play.playerCount = maxPlayers;
+    for (int i = 1; i <= maxPlayers; ++i) play.players[i] = {5 * i, 20, Defence, 0};
+    movePlayers(play, Selection().set(maxPlayers), QPoint(0, 7), QSize(1000, 700));
+    QCOMPARE(play.players[maxPlayers], (PlayerRecord{500, 27, Defence, 0}));
+    QCOMPARE(play.players[maxPlayers - 1].y, 20);
+    QCOMPARE(allPlayers(play).count(), std::size_t(maxPlayers));
+    QVERIFY(!allPlayers(play)[0]);
+  }
+
   void mirroringTwiceGivesThePlayBack_data() {
     QTest::addColumn<Play>("play");
     QTest::addColumn<int>("refusedFor");  // 0: the mirror is made
