@@ -36,14 +36,7 @@ start_program
 
 click $(calc "$column + 36 + 2 * $unit_x + 18") $((field_y + 18))  # the circle tool
 field_click 100 200
-menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key "alt+$1"; sleep 0.3; xdotool key "$2"; }
-menu f s
-dialog=$(wait_window '^Save Play\.\.\.\.$' 20) || fail "no save dialog"
-poll 10 has_focus "$dialog" || fail "the save dialog never took the keyboard"
-sleep 0.3
-xdotool key ctrl+a type "$work/plays/route"
-xdotool key Return
-wait_window "^Moxten Open\.\.$work/plays/route\.ply\$" 20 >/dev/null || fail "the play was not saved"
+save_as "$work/plays/route"
 
 menu c p
 settings=$(wait_window '^Customize Settings\.\.$' 20) || fail "no settings dialog"

@@ -111,6 +111,23 @@ find_field() {
   animate_top=$(row_top 12)
 }
 
+# Opens menu $1 of the main window by its access key and takes its item $2.
+menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key "alt+$1"; sleep 0.3; xdotool key "$2"; }
+# File > Save through the real file dialog, as PATH (without .ply: the dialog
+# adds it); fails with the reason given unless the caption then names the file.
+save_as() {
+  menu f s
+  local dialog
+  dialog=$(wait_window '^Save Play\.\.\.\.$' 20) || fail "no save dialog${2:+: $2}"
+  # Type only once the dialog has the keyboard, or the keys reach the main window.
+  poll 10 has_focus "$dialog" || fail "the save dialog never took the keyboard"
+  sleep 0.3
+  xdotool key ctrl+a type "$1"
+  xdotool key Return
+  wait_window "^Moxten Open\.\.$1\.ply\$" 20 >/dev/null ||
+    fail "caption not updated; the plays folder holds: $(ls -A "$work/plays")"
+}
+
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 field_click() { click $((field_x + $1)) $((field_y + $2)); }
 # Clicks the button or the box whose top is at the height, in the tool column.

@@ -33,14 +33,7 @@ poll 10 find_window '^Moxten Open\.\.Untitled$' >/dev/null || fail "no main wind
 sleep 0.5
 for x in 115 165 215 265 315; do circle_at "$x" 115 || fail "player at ($x, 115) not recovered"; done
 
-menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key alt+f; sleep 0.3; xdotool key "$1"; }
-menu s
-dialog=$(wait_window '^Save Play\.\.\.\.$' 20) || fail "no save dialog: the recovered play is not unsaved"
-poll 10 has_focus "$dialog" || fail "the save dialog never took the keyboard"
-sleep 0.3
-xdotool key ctrl+a type "$work/plays/recovered"
-xdotool key Return
-wait_window "^Moxten Open\.\.$work/plays/recovered\.ply\$" 20 >/dev/null || fail "the recovered play was not saved"
+save_as "$work/plays/recovered" "the recovered play is not unsaved"
 expected=5
 # Read back as Open reads a play, each player's path starts where he stands.
 for x in 115 165 215 265 315; do
@@ -50,7 +43,7 @@ done
   fail "recovered play differs: $(cat -A "$work/plays/recovered.ply")"
 has_copy && fail "the recovery copy stayed after Save"
 
-menu q
+menu f q
 poll 20 has_ended || fail "the program did not end"
 app=
 has_copy && fail "a recovery copy stayed after a clean exit"

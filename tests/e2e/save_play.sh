@@ -28,16 +28,7 @@ field_click 215 115
 field_click 315 115
 
 # Save through the file dialog; it adds the extension.
-menu() { xdotool windowfocus "$window"; sleep 0.2; xdotool key alt+f; sleep 0.3; xdotool key "$1"; }
-menu s
-dialog=$(wait_window '^Save Play\.\.\.\.$' 20) || fail "no save dialog"
-# Type only once the dialog has the keyboard, or the keys reach the main window.
-poll 10 has_focus "$dialog" || fail "the save dialog never took the keyboard"
-sleep 0.3
-xdotool key ctrl+a type "$work/plays/route"
-xdotool key Return
-wait_window "^Moxten Open\.\.$work/plays/route\.ply\$" 20 >/dev/null ||
-  fail "caption not updated; the plays folder holds: $(ls -A "$work/plays")"
+save_as "$work/plays/route"
 
 expected=$(printf '2\r\nplayer,1, 1 \r\ncoord,115,215\r\n0,115,215, 255 \r\n1,215,115, 255 \r\n2,315,115, 255 \r\nEND\r\nplayer,2, 3 \r\ncoord,315,165\r\nEND\r\n' | od -An -c)
 actual=$(od -An -c "$work/plays/route.ply")
@@ -46,7 +37,7 @@ expected_list=$(printf 'route.ply,%s\r\n' "$work/plays/route.ply" | od -An -c)
 [ "$(od -An -c "$work/app/data/plays.ini")" = "$expected_list" ] || fail "play list differs: $(cat -A "$work/app/data/plays.ini")"
 
 # Nothing unsaved: Quit ends the program without a question.
-menu q
+menu f q
 poll 20 has_ended || fail "the program did not end"
 wait "$app" || fail "the program ended with an error: $(cat "$work/app.log")"
 app=
