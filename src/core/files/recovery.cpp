@@ -60,7 +60,8 @@ void RecoveryCopies::keep(const QByteArray& bytes) {
   if (path_.isEmpty()) return;
   if (!lock_->isLocked()) {
     QDir().mkpath(folder_);
-    lock_->tryLock(0);
+    // A copy without its lock would look left behind to another program.
+    if (!lock_->tryLock(0)) return;
   }
   writer_.start([path = path_, bytes] {
     QSaveFile file(path);
