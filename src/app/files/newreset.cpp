@@ -22,6 +22,7 @@ void Moxten::new_Click() {
   playFileName = untitledPlay;
   setCaption();
   clearPositions();
+  clearVocabulary();
   commitStep(QStringLiteral("New Play"), before);
 }
 

@@ -4,6 +4,7 @@
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
 #include "core/model/numbers.h"
+#include "core/model/vocabulary.h"
 
 #include <QBuffer>
 
@@ -30,6 +31,15 @@ QByteArray playFileText(const Play& play, const PlayRoles& roles) {
   if (roles.any())
     line(QStringLiteral("roles,") + QString::number(roles.quarterback) + u',' + QString::number(roles.receiver) + u',' +
          QString::number(roles.passing ? flagTrue : flagFalse));
+  for (int i = 1; i <= count; ++i)
+    if (play.labels[i][0] != 0) line(QStringLiteral("label,%1,").arg(i) + labelText(play.labels[i]));
+  for (int i = 1; i <= count; ++i)
+    if (play.routes[i] != RouteStyle())
+      line(QStringLiteral("route,%1,").arg(i) + routeLineWord(play.routes[i].line) + u',' +
+           routeEndWord(play.routes[i].end));
+  if (!play.call.isEmpty()) line(QStringLiteral("call,") + play.call);
+  if (!play.note.isEmpty()) line(QStringLiteral("note,") + play.note);
+  if (play.ballOn != 0) line(QStringLiteral("ball,%1").arg(play.ballOn));
   return text.toLatin1();
 }
 
@@ -47,8 +57,11 @@ class PlayReader {
 
   enum class Outcome { NoCount, Stopped, Complete };
   Outcome readPlay(Play& play);
-  // The roles line that may follow the last block.
-  std::optional<PlayRoles> readRoles();
+  // The lines that may follow the last block, in any order: the roles,
+  // which it answers, and the play's labels, route styles, call, note and
+  // ball-on. A line that is malformed, names no placed player or holds a
+  // value out of range is passed over.
+  std::optional<PlayRoles> readExtraLines(Play& play);
   // Why the reading stopped.
   const ReadFailure& failure() const { return failure_; }
 
@@ -128,6 +141,7 @@ PlayReader::Outcome PlayReader::readPlay(Play& play) {
     return Outcome::NoCount;
   }
   play.clearPositions();
+  play.clearVocabulary();
   play.playerCount = std::int16_t(std::clamp<double>(rounded, 0, maxPlayers));
   for (int i = 1; i <= play.playerCount; ++i)
     if (!readBlock(play, i)) return Outcome::Stopped;
@@ -164,19 +178,67 @@ bool PlayReader::readBlock(Play& play, int i) {
   return true;
 }
 
-std::optional<PlayRoles> PlayReader::readRoles() {
-  if (fields_.textField() != QStringLiteral("roles")) return std::nullopt;
-  int numbers[3];
-  for (int& number : numbers) {
-    const std::optional<QString> text = fields_.textField();
-    const std::optional<double> value = text ? leadingNumber(*text) : std::nullopt;
-    if (!value) return std::nullopt;
-    const double whole = roundHalfEven(*value);
-    if (whole < -1 || whole > maxPlayers) return std::nullopt;
-    number = int(whole);
+namespace {
+
+// The whole number a text starts with, when it lies within the bounds.
+std::optional<int> wholeWithin(const QString& text, int low, int high) {
+  const std::optional<double> value = leadingNumber(text);
+  if (!value) return std::nullopt;
+  const double whole = roundHalfEven(*value);
+  if (whole < low || whole > high) return std::nullopt;
+  return int(whole);
+}
+
+std::optional<PlayRoles> rolesIn(const QStringList& fields) {
+  if (fields.size() < 4) return std::nullopt;
+  const std::optional<int> q = wholeWithin(fields[1], 0, maxPlayers), r = wholeWithin(fields[2], 0, maxPlayers),
+                           flag = wholeWithin(fields[3], flagTrue, flagFalse);
+  if (!q || !r || !flag) return std::nullopt;
+  return PlayRoles{*q, *r, *flag == flagTrue};
+}
+
+// One line after the blocks, taken into the play when it is whole and in range.
+void takeExtraLine(const QStringList& fields, Play& play) {
+  const QString& name = fields[0];
+  const int player = fields.size() >= 2 ? wholeWithin(fields[1], 1, play.placedCount()).value_or(0) : 0;
+  if (name == QStringLiteral("label") && fields.size() == 3 && player != 0 && !fields[2].isEmpty() &&
+      labelRefusal(fields[2]).isEmpty())
+    play.labels[player] = labelFrom(fields[2]);
+  if (name == QStringLiteral("route") && fields.size() == 4 && player != 0) {
+    const std::optional<RouteLine> line = routeLineFrom(fields[2]);
+    const std::optional<RouteEnd> end = routeEndFrom(fields[3]);
+    if (line && end) play.routes[player] = {*line, *end};
   }
-  if (numbers[0] < 0 || numbers[1] < 0 || numbers[2] > 0) return std::nullopt;
-  return PlayRoles{numbers[0], numbers[1], numbers[2] == flagTrue};
+  const auto text = [&fields](int most) {
+    return fields.size() == 2 && playTextRefusal(fields[1], most).isEmpty() ? fields[1] : QString();
+  };
+  if (name == QStringLiteral("call")) play.call = text(maxCallLength);
+  if (name == QStringLiteral("note")) play.note = text(maxNoteLength);
+  if (name == QStringLiteral("ball") && fields.size() == 2)
+    play.ballOn = std::int16_t(wholeWithin(fields[1], 1, 99).value_or(play.ballOn));
+}
+
+}  // namespace
+
+std::optional<PlayRoles> PlayReader::readExtraLines(Play& play) {
+  std::optional<PlayRoles> roles;
+  QStringList fields;
+  int line = 0;
+  const auto take = [&] {
+    if (fields.isEmpty()) return;
+    if (fields[0] == QStringLiteral("roles"))
+      roles = rolesIn(fields);
+    else
+      takeExtraLine(fields, play);
+    fields.clear();
+  };
+  while (const std::optional<QString> text = fields_.textField()) {
+    if (fields_.fieldLine() != line) take();
+    line = fields_.fieldLine();
+    fields << *text;
+  }
+  take();
+  return roles;
 }
 
 }  // namespace
@@ -188,7 +250,9 @@ bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, ReadFailure*
   const bool read = outcome == PlayReader::Outcome::Complete ||
                     (outcome == PlayReader::Outcome::Stopped && policy == ReadPolicy::Lenient);
   if (!read && failure) *failure = reader.failure();
-  if (roles) *roles = outcome == PlayReader::Outcome::Complete ? reader.readRoles() : std::nullopt;
+  const std::optional<PlayRoles> extraRoles =
+      outcome == PlayReader::Outcome::Complete ? reader.readExtraLines(play) : std::nullopt;
+  if (roles) *roles = extraRoles;
   return read;
 }
 

@@ -14,8 +14,11 @@ class QIODevice;
 // Strict stops at the first error and reports failure.
 enum class ReadPolicy { Lenient, Strict };
 
-// The play as the lines of a play file, with a last line "roles,q,r,flag"
-// when any role is set.
+// The play as the lines of a play file. After the last block come, each only
+// when it differs from its default: "roles,Q,R,FLAG" when any role is set,
+// "label,P,TEXT" for each labelled player, "route,P,LINE,END" for each path
+// not solid with an arrow, "call,TEXT", "note,TEXT" and "ball,N". A play
+// without them is written as before they were known.
 QByteArray playFileText(const Play& play, const PlayRoles& roles = {});
 
 // Why a play could not be read, twice: in full, quoting what the file holds
@@ -34,9 +37,11 @@ bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles
 // Reads a play into players, moves and playerCount. kind and color are not
 // cleared, so a player without move lines keeps its old color.
 // A failed read says why, when asked (see ReadFailure), or gives the file
-// system's own reason. The roles, when asked for, are read from a whole
-// roles line after the last block whose numbers lie within 0 to 100 (the
-// flag -1 or 0); any other end of the file leaves them unset.
+// system's own reason. The lines after the last block are read in any order
+// once every block is read; a line that is malformed, names no placed
+// player or holds a value out of range is passed over under both policies.
+// The roles, when asked for, come from a roles line whose numbers lie within
+// 0 to 100 (the flag -1 or 0); without one they are left unset.
 bool readPlayFile(QIODevice& device, ReadPolicy policy, Play& play, ReadFailure* failure = nullptr,
                   std::optional<PlayRoles>* roles = nullptr);
 bool readPlayFile(const QString& path, ReadPolicy policy, Play& play, ReadFailure* failure = nullptr,

@@ -133,10 +133,14 @@ Renumbering removePlayers(Play& play, const Selection& chosen) {
     renumbering.newNumber[i] = kept;
     play.players[kept] = play.players[i];
     play.moves[kept] = play.moves[i];
+    play.labels[kept] = play.labels[i];
+    play.routes[kept] = play.routes[i];
   }
   for (int i = kept + 1; i <= count; ++i) {
     play.players[i] = PlayerRecord{};
     play.moves[i] = {};
+    play.labels[i] = {};
+    play.routes[i] = {};
   }
   play.playerCount = std::int16_t(kept);
   return renumbering;

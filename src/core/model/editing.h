@@ -68,5 +68,6 @@ struct Renumbering {
   int operator()(int number) const { return isPlayerNumber(number) ? newNumber[number] : number; }
 };
 
-// Deletes the chosen players; the later players move down to close the gap.
+// Deletes the chosen players; the later players move down to close the gap
+// with their paths, labels and route styles.
 Renumbering removePlayers(Play& play, const Selection& chosen);

@@ -40,16 +40,51 @@ using MoveArray = std::array<std::array<PlayerRecord, maxStep + 1>, maxPlayers +
 
 inline bool isPlayerNumber(int p) { return p >= 0 && p <= maxPlayers; }
 
+// A player's position label (QB, X, LT, CB...): up to three letters, digits,
+// "-" or "/" as NUL-terminated ASCII; all NULs when the player has none.
+inline constexpr int maxLabelLength = 3;
+using PlayerLabel = std::array<char, maxLabelLength + 1>;
+
+// How a player's path is drawn: its line and its end.
+enum class RouteLine : std::uint8_t { Solid, Dashed };
+enum class RouteEnd : std::uint8_t { Arrow, Block, None };
+struct RouteStyle {
+  RouteLine line = RouteLine::Solid;
+  RouteEnd end = RouteEnd::Arrow;
+
+  bool operator==(const RouteStyle&) const = default;
+};
+
+// The longest call name and note of a play, in characters.
+inline constexpr int maxCallLength = 60;
+inline constexpr int maxNoteLength = 500;
+
 // The part of the play that a play file holds.
 struct Play {
   PlayerArray players{};
   MoveArray moves{};
   std::int16_t playerCount = 0;
+  // Each player's label and route style, by number as players and moves.
+  std::array<PlayerLabel, maxPlayers + 1> labels{};
+  std::array<RouteStyle, maxPlayers + 1> routes{};
+  // The play's call name and note, one line each, and the yard line the ball
+  // is on (1 to 99 from the offence's own goal line; 0 when not stated).
+  QString call;
+  QString note;
+  std::int16_t ballOn = 0;
 
   // playerCount kept within the arrays: the players 1 to this are placed.
   int placedCount() const { return std::clamp<int>(playerCount, 0, maxPlayers); }
   // Clears x and y of every entry of players and moves; kind and color stay.
   void clearPositions();
+  // Clears the labels, route styles, call, note and ball-on.
+  void clearVocabulary() {
+    labels = {};
+    routes = {};
+    call.clear();
+    note.clear();
+    ballOn = 0;
+  }
 
   bool operator==(const Play&) const = default;
 };

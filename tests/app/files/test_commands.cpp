@@ -5,6 +5,7 @@
 #include "core/files/recovery.h"
 #include "core/settings/colors.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -270,6 +271,35 @@ class FileCommandsTest : public QObject {
     QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + empty);
     w->Open_Click();
     QVERIFY(w->football->isVisible());
+  }
+
+  // Labels, route styles, call, note and ball-on travel with the play through
+  // Open, a delete (with their players), undo and Save; New leaves none.
+  void theFootballVocabularyTravelsWithThePlay() {
+    TestWindow w;
+    const QString path = w.file(QStringLiteral("spread.ply")), saved = w.file(QStringLiteral("saved.ply"));
+    const QByteArray vocabulary = "label,1,X\r\nlabel,2,W/S\r\nroute,2,dashed,block\r\ncall,Spread Right\r\nball,35\r\n";
+    writeBytes(path, twoPlayersText + vocabulary);
+    w.platform.fileAnswers << path << saved;
+    w->Open_Click();
+    w->selectTool->trigger();
+    w.click(QPoint(200, 300));
+    w->deletePlayers->trigger();
+    w->save_Click();
+    QCOMPARE(readBytes(saved), "1\r\nplayer,1, 3 \r\ncoord,260,180\r\n0,260,180, 0 \r\nEND\r\nlabel,1,W/S\r\n"
+                               "route,1,dashed,block\r\ncall,Spread Right\r\nball,35\r\n");
+    w->undo->trigger();
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << saved;
+    w->save_Click();
+    QVERIFY(readBytes(saved).endsWith("END\r\n" + vocabulary));
+    w->newItem->trigger();
+    w->obox_Click();
+    w.click(QPoint(100, 100));
+    w.platform.answers << Answer::Yes;
+    w.platform.fileAnswers << saved;
+    w->save_Click();
+    QCOMPARE(readBytes(saved), QByteArray("1\r\nplayer,1, 1 \r\ncoord,115,115\r\nEND\r\n"));
   }
 
   // Roles from the file tick Passing Play and put the ball on the quarterback.

@@ -3,6 +3,7 @@
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
 #include "core/files/regularfile.h"
+#include "core/model/vocabulary.h"
 #include "core/support/bytesdevice.h"
 #include "core/support/files.h"
 
@@ -151,6 +152,101 @@ class PlayFileTest : public QObject {
     }
   }
 
+  // Labels, route styles, call, note and ball-on follow the roles, each only
+  // when set, and read back the same, in any order.
+  void theFootballVocabularyIsWrittenAndReadBack() {
+    Play play;
+    QVERIFY(read(twoPlayersText, ReadPolicy::Strict, play));
+    play.labels[1] = labelFrom(QStringLiteral("X"));
+    play.labels[2] = labelFrom(QStringLiteral("W/S"));
+    play.routes[1] = {RouteLine::Dashed, RouteEnd::Block};
+    play.routes[2] = {RouteLine::Solid, RouteEnd::None};
+    play.call = QStringLiteral("Spread Right 76 Z Post");
+    play.note = QStringLiteral("Z: 12-yard post; read the free safety.");
+    play.ballOn = 35;
+    const QByteArray tail = "roles,1,2,-1\r\nlabel,1,X\r\nlabel,2,W/S\r\nroute,1,dashed,block\r\nroute,2,solid,none\r\n"
+                            "call,Spread Right 76 Z Post\r\nnote,Z: 12-yard post; read the free safety.\r\nball,35\r\n";
+    const QByteArray written = playFileText(play, {1, 2, true});
+    QVERIFY(written.endsWith("END\r\n" + tail));
+    QCOMPARE(playFileText(twoPlayers()), twoPlayersText);  // a play without them, as before
+    Play back;
+    std::optional<PlayRoles> roles;
+    BytesDevice device(twoPlayersText + "ball,35\r\nnote,Z: 12-yard post; read the free safety.\r\nroute,2,solid,none\r\n"
+                                        "label,2,W/S\r\ncall,Spread Right 76 Z Post\r\nroles,1,2,-1\r\nlabel,1,X\r\n"
+                                        "route,1,dashed,block\r\n");
+    QVERIFY(readPlayFile(device, ReadPolicy::Strict, back, nullptr, &roles));
+    QCOMPARE(back, play);
+    QVERIFY(roles && roles->passing);
+    QCOMPARE(playFileText(back, *roles), written);
+    Play other = play;  // reading another play leaves none of them behind
+    QVERIFY(read(twoPlayersText, ReadPolicy::Strict, other));
+    QCOMPARE(labelText(other.labels[2]), QString());
+    QCOMPARE(other.routes[1], RouteStyle());
+    QVERIFY(other.call.isEmpty() && other.note.isEmpty() && other.ballOn == 0);
+  }
+
+  void badVocabularyLinesArePassedOver_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("a label of no placed player") << QByteArray("label,3,QB");
+    QTest::newRow("a label of player 0") << QByteArray("label,0,QB");
+    QTest::newRow("a label of four characters") << QByteArray("label,1,QBQB");
+    QTest::newRow("a label with a blank") << QByteArray("label,1,Q B");
+    QTest::newRow("an empty label") << QByteArray("label,1,");
+    QTest::newRow("a label line with a field more") << QByteArray("label,1,Q,B");
+    QTest::newRow("a line kind not known") << QByteArray("route,1,wavy,arrow");
+    QTest::newRow("an end not known") << QByteArray("route,1,solid,star");
+    QTest::newRow("a route line cut short") << QByteArray("route,1,dashed");
+    QTest::newRow("a note longer than 500") << "note," + QByteArray(501, 'n');
+    QTest::newRow("a call longer than 60") << "call," + QByteArray(61, 'c');
+    QTest::newRow("a call beyond ASCII") << QByteArray("call,caf\xc3\xa9");
+    QTest::newRow("ball on 0") << QByteArray("ball,0");
+    QTest::newRow("ball on 100") << QByteArray("ball,100");
+    QTest::newRow("ball on a word") << QByteArray("ball,midfield");
+    QTest::newRow("a line the program does not know") << QByteArray("speed,1,8");
+  }
+
+  // Each bad line is passed over under both policies; the lines around it count.
+  void badVocabularyLinesArePassedOver() {
+    QFETCH(QByteArray, line);
+    for (const ReadPolicy policy : {ReadPolicy::Strict, ReadPolicy::Lenient}) {
+      Play play;
+      QVERIFY(read(twoPlayersText + "label,2,CB\r\n" + line + "\r\nball,20\r\n", policy, play));
+      Play expected;
+      QVERIFY(read(twoPlayersText, policy, expected));
+      expected.labels[2] = labelFrom(QStringLiteral("CB"));
+      expected.ballOn = 20;
+      QCOMPARE(play, expected);
+    }
+  }
+
+  void textsThePlayFileCannotHoldAreRefused_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("labelRefused");
+    QTest::addColumn<QString>("callRefused");
+    const QString labelCharacters = QStringLiteral("a label holds only letters, digits, \"-\" and \"/\"");
+    QTest::newRow("QB") << QStringLiteral("QB") << QString() << QString();
+    QTest::newRow("no text") << QString() << QString() << QString();
+    QTest::newRow("four characters") << QStringLiteral("QBQB") << QStringLiteral("a label is at most 3 characters")
+                                     << QString();
+    QTest::newRow("a comma") << QStringLiteral("Z,Y") << labelCharacters
+                             << QStringLiteral("it holds a comma or a double quote");
+    QTest::newRow("a quote") << QStringLiteral("\"Z") << labelCharacters
+                             << QStringLiteral("it holds a comma or a double quote");
+    QTest::newRow("a line end") << QStringLiteral("Z\nY") << labelCharacters
+                                << QStringLiteral("it holds a line end or a character beyond plain ASCII");
+    QTest::newRow("a blank first") << QStringLiteral(" Z") << labelCharacters << QStringLiteral("it starts with a blank");
+    QTest::newRow("61 characters") << QString(61, u'c') << QStringLiteral("a label is at most 3 characters")
+                                   << QStringLiteral("it is longer than 60 characters");
+  }
+
+  void textsThePlayFileCannotHoldAreRefused() {
+    QFETCH(QString, text);
+    QFETCH(QString, labelRefused);
+    QFETCH(QString, callRefused);
+    QCOMPARE(labelRefusal(text), labelRefused);
+    QCOMPARE(playTextRefusal(text, maxCallLength), callRefused);
+  }
+
   void playerWithoutMoveLinesGainsStepZeroWhenSavedAgain() {
     Play back;
     QVERIFY(read("1\r\nplayer,1, 3 \r\ncoord,260,180\r\nEND\r\n", ReadPolicy::Strict, back));
@@ -209,7 +305,6 @@ class PlayFileTest : public QObject {
     QVERIFY(!read("none\r\n", ReadPolicy::Strict, play));
   }
 
-  // A failed read says where and why.
   // A failed read says where and why: in full, and plainly without the file's bytes.
   void failedReadsSayWhy() {
     const QList<std::tuple<QByteArray, QString, QString>> cases = {

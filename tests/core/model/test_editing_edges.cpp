@@ -1,4 +1,5 @@
 #include "core/model/editing.h"
+#include "core/model/vocabulary.h"
 
 #include <QTest>
 
@@ -134,6 +135,8 @@ class EditingEdgesTest : public QObject {
       play.players[i] = {10 * i, 10, Offence, std::uint32_t(i)};
       play.moves[i][0] = {10 * i, 10, 0, 0};
       play.moves[i][1] = {10 * i, 50, 0, 0};
+      play.labels[i] = labelFrom(QString::number(i));
+      play.routes[i] = {i % 2 ? RouteLine::Dashed : RouteLine::Solid, RouteEnd(i % 3)};
     }
     const Play before = play;
     Selection chosen;
@@ -145,11 +148,15 @@ class EditingEdgesTest : public QObject {
       if (i <= 5 && newNumbers[i - 1] != 0) {
         QCOMPARE(play.players[newNumbers[i - 1]], before.players[i]);
         QCOMPARE(play.moves[newNumbers[i - 1]], before.moves[i]);
+        QCOMPARE(play.labels[newNumbers[i - 1]], before.labels[i]);
+        QCOMPARE(play.routes[newNumbers[i - 1]], before.routes[i]);
       }
     }
     for (int i = play.playerCount + 1; i <= 5; ++i) {  // the freed slots are cleared
       QCOMPARE(play.players[i], PlayerRecord());
       QCOMPARE(play.moves[i][1], PlayerRecord());
+      QCOMPARE(labelText(play.labels[i]), QString());
+      QCOMPARE(play.routes[i], RouteStyle());
     }
   }
 

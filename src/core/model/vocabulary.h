@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/model/playstate.h"
+
+#include <QString>
+
+#include <optional>
+
+// The play's football vocabulary as texts: labels, route styles and the
+// texts of the play, with the rules for what a play file can hold.
+
+// A label as text, and a text as a label (the caller has checked it with
+// labelRefusal).
+QString labelText(const PlayerLabel& label);
+PlayerLabel labelFrom(const QString& text);
+
+// Why the text cannot be a label ("it is longer than 3 characters"); empty
+// when it can. An empty text removes the label.
+QString labelRefusal(const QString& text);
+
+// Why the text cannot be a call name or note of at most `most` characters that
+// the play file takes back exactly (a comma, a quote, a line end, a blank at
+// its start or a character beyond ASCII); empty when it can.
+QString playTextRefusal(const QString& text, int most);
+
+// The words of the play file for route lines and ends, and back; nothing for
+// a word the program does not know.
+QString routeLineWord(RouteLine line);
+QString routeEndWord(RouteEnd end);
+std::optional<RouteLine> routeLineFrom(const QString& word);
+std::optional<RouteEnd> routeEndFrom(const QString& word);
