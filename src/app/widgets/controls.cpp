@@ -1,6 +1,7 @@
 #include "app/widgets/controls.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -68,10 +69,11 @@ QString captionOf(const QWidget* control) {
   return QString(caption).remove(u'&');
 }
 
-// The parts of a drop-down box (its text, its list) are named by the box.
+// The parts of a drop-down box (its text, its list) or of a spin box are
+// named by the box.
 bool isPartOfABox(const QWidget* control) {
   for (const QWidget* above = control->parentWidget(); above; above = above->parentWidget())
-    if (qobject_cast<const QComboBox*>(above)) return true;
+    if (qobject_cast<const QComboBox*>(above) || qobject_cast<const QAbstractSpinBox*>(above)) return true;
   return false;
 }
 

@@ -98,6 +98,12 @@ void FieldBox::mousePressEvent(QMouseEvent* event) {
   emit mousePressed(buttonBits(event->button()), shiftBits(event->modifiers()), float(at.x()), float(at.y()));
 }
 
+void FieldBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+  const QPointF at = event->position();
+  if (event->button() == Qt::LeftButton) emit mouseDoubleClicked(float(at.x()), float(at.y()));
+}
+
 void FieldBox::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMoved();
   const QPointF at = event->position();

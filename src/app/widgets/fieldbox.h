@@ -35,6 +35,8 @@ class FieldBox : public QWidget {
   // A move with the primary button held, after mouseMoved.
   void mouseDragged(float x, float y);
   void mouseReleased(int button, float x, float y);
+  // A double-click of the primary button, after its second mousePressed.
+  void mouseDoubleClicked(float x, float y);
   // An arrow key: one pixel, ten with Shift.
   void arrowPressed(QPoint offset);
 
@@ -44,6 +46,7 @@ class FieldBox : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

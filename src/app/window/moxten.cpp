@@ -6,6 +6,7 @@
 #include "app/widgets/artwork.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
+#include "app/widgets/properties.h"
 #include "core/drawing/football.h"
 #include "core/drawing/symbols.h"
 #include "core/files/recovery.h"
@@ -139,6 +140,9 @@ void Moxten::buildControls() {
   football->setFixedSize(footballSize, footballSize);
   football->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses on it reach the Field
 
+  playerPropertiesDialog = new PlayerProperties(this);
+  playPropertiesDialog = new PlayProperties(this);
+
   StatusBar1 = named(new QStatusBar(this), "StatusBar1");
   StatusBar1->setAccessibleName(QStringLiteral("Status"));
   setStatusBar(StatusBar1);
@@ -169,6 +173,8 @@ void Moxten::buildMenus() {
   deletePlayers = item(edit, "deletePlayers", "&Delete", {QKeySequence(QKeySequence::Delete)});
   selectAll = item(edit, "selectAll", "Select &All", {QKeySequence(QKeySequence::SelectAll)});
   flipPlay = item(edit, "flipPlay", "&Flip Play");
+  edit->addSeparator();
+  playerProperties = item(edit, "playerProperties", "Player &Properties...");
   mouse = named(bar->addMenu(QStringLiteral("&Mouse")), "mouse");
   xlock = item(mouse, "xlock", "&X-locked", true);
   ylock = item(mouse, "ylock", "&Y-lock", true);
@@ -179,6 +185,7 @@ void Moxten::buildMenus() {
   panel = item(config, "panel", "&Panel");
   play = named(bar->addMenu(QStringLiteral("&Play")), "play");
   showall = item(play, "showall", "&Show All", true);
+  playProperties = item(play, "playProperties", "Play &Properties...");
   abt = named(bar->addMenu(QStringLiteral("A&bout")), "abt");
   about = item(abt, "about", "&About");
   // The button a narrow menu bar shows for the menus it has no room for.
@@ -221,6 +228,12 @@ void Moxten::connectHandlers() {
   connect(deletePlayers, &QAction::triggered, this, &Moxten::deletePlayers_Click);
   connect(selectAll, &QAction::triggered, this, &Moxten::selectAll_Click);
   connect(flipPlay, &QAction::triggered, this, &Moxten::flipPlay_Click);
+  connect(playerProperties, &QAction::triggered, this, &Moxten::playerProperties_Click);
+  connect(playProperties, &QAction::triggered, this, &Moxten::playProperties_Click);
+  connect(playerPropertiesDialog, &PropertiesDialog::applyRequested, this,
+          [this](bool* applied) { *applied = applyPlayerProperties(); });
+  connect(playPropertiesDialog, &PropertiesDialog::applyRequested, this,
+          [this](bool* applied) { *applied = applyPlayProperties(); });
   connect(undoStack, &QUndoStack::indexChanged, this, [this] {
     if (!pushingStep_) isSaved = undoStack->isClean() ? flagTrue : flagFalse;
     if (!recoveryTimer_->isActive()) recoveryTimer_->start();
@@ -235,6 +248,7 @@ void Moxten::connectHandlers() {
   connect(Field, &FieldBox::mouseDragged, this, &Moxten::Field_Drag);
   connect(Field, &FieldBox::mouseReleased, this, &Moxten::Field_MouseUp);
   connect(Field, &FieldBox::arrowPressed, this, &Moxten::Field_Arrow);
+  connect(Field, &FieldBox::mouseDoubleClicked, this, &Moxten::Field_DoubleClick);
 
   const auto userSetsARole = [this] {
     if (!settingRoles_) playHasRoles_ = true;

@@ -24,6 +24,8 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QUndoStack;
+class PlayerProperties;
+class PlayProperties;
 class RecoveryCopies;
 struct RecoveredPlay;
 class ToolPicture;
@@ -100,6 +102,7 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* deletePlayers;
   QAction* selectAll;
   QAction* flipPlay;
+  QAction* playerProperties;
   QMenu* mouse;
   QAction* xlock;
   QAction* ylock;
@@ -110,10 +113,13 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* panel;
   QMenu* play;
   QAction* showall;
+  QAction* playProperties;
   QMenu* abt;
   QAction* about;
 
   Configuration* configuration;
+  PlayerProperties* playerPropertiesDialog;
+  PlayProperties* playPropertiesDialog;
   QPointer<frmAbout> aboutWindow;
 
   // Every change of the play, for undo and redo; clean at the play last saved
@@ -151,6 +157,17 @@ class Moxten : public QMainWindow, public PlayState {
   // The file name comes back only with withFileName: for the steps of the
   // commands that changed the file (Open, Load Play, New).
   void restore(const EditedPlay& state, bool withFileName);
+
+  // Player and Play Properties: editor/properties.cpp. Opening shows the
+  // first selected player's values (the play's); applying sets them on every
+  // selected player (the play) as one undo step, or refuses a text the play
+  // file cannot hold with a message and answers false.
+  void playerProperties_Click();
+  void playProperties_Click();
+  bool applyPlayerProperties();
+  bool applyPlayProperties();
+  // A double-click on a player with the select tool opens Player Properties.
+  void Field_DoubleClick(float x, float y);
 
   // Paths: editor/paths.cpp; passing roles: editor/roles.cpp.
   void motion_Click();

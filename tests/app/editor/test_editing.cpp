@@ -1,10 +1,18 @@
 #include "app/support/window.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/properties.h"
 #include "core/files/playfile.h"
+#include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QUndoStack>
 
 #include <limits>
@@ -296,6 +304,67 @@ class EditingTest : public QObject {
     QCOMPARE(w->playFileName, b2);
     QCOMPARE(w->playerCount, std::int16_t(2));
     QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 2"));
+  }
+
+  // Player Properties sets the label and route style of the selected players,
+  // Play Properties the call, note and ball-on; each Apply is one step, a
+  // text the file cannot keep is refused in a message, Save keeps them.
+  void propertiesAreEditedAsOneStepEach() {
+    TestWindow w;
+    placeThree(w);
+    QCOMPARE(w->edit->actions().last(), w->playerProperties);
+    QVERIFY(w->play->actions().contains(w->playProperties));
+    w->selectTool->trigger();
+    QTest::mouseDClick(w->Field, Qt::LeftButton, {}, QPoint(215, 115));
+    PlayerProperties& player = *w->playerPropertiesDialog;
+    QVERIFY(player.isVisible());
+    QCOMPARE(player.labelEdit->text(), QString());
+    QCOMPARE(player.routeLine->currentText(), QStringLiteral("Solid"));
+    QCOMPARE(player.routeEnd->currentText(), QStringLiteral("Arrow"));
+    player.labelEdit->setText(QStringLiteral("Z"));
+    player.routeLine->setCurrentText(QStringLiteral("Dashed"));
+    player.routeEnd->setCurrentText(QStringLiteral("Block"));
+    player.findChild<QPushButton*>(QStringLiteral("apply"))->click();
+    QCOMPARE(labelText(w->labels[2]), QStringLiteral("Z"));
+    QCOMPARE(w->routes[2], (RouteStyle{RouteLine::Dashed, RouteEnd::Block}));
+    QCOMPARE(labelText(w->labels[1]), QString());
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Player Properties"));
+    QCOMPARE(w->isSaved, flagFalse);
+
+    w->selectAll->trigger();
+    w->playerProperties->trigger();
+    QCOMPARE(player.labelEdit->text(), QString());  // the first selected player's
+    player.labelEdit->setText(QStringLiteral("Q,B"));
+    w.platform.answers << Answer::Ok;
+    player.buttons->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(w.platform.texts(), QStringList{QStringLiteral(
+                                     "The label Q,B cannot be used: a label holds only letters, digits, \"-\" and \"/\".")});
+    QVERIFY(player.isVisible());
+    player.labelEdit->setText(QStringLiteral("CB"));
+    player.buttons->button(QDialogButtonBox::Ok)->click();
+    QVERIFY(!player.isVisible());
+    for (const int p : {1, 2, 3}) QCOMPARE(labelText(w->labels[p]), QStringLiteral("CB"));
+    w->undo->trigger();
+    QCOMPARE(labelText(w->labels[2]), QStringLiteral("Z"));
+    QCOMPARE(labelText(w->labels[3]), QString());
+
+    w->playProperties->trigger();
+    PlayProperties& play = *w->playPropertiesDialog;
+    play.callEdit->setText(QStringLiteral("Spread Right 76 Z Post"));
+    play.noteEdit->setText(QStringLiteral("Z runs the post, read the safety"));
+    play.ballOn->setValue(35);
+    w.platform.answers << Answer::Ok;
+    play.buttons->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(w.platform.texts().last(), QStringLiteral("The play file cannot keep this note: it holds a comma or a double quote."));
+    QVERIFY(w->note.isEmpty());
+    play.noteEdit->setText(QStringLiteral("Z runs the post; read the safety"));
+    play.buttons->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Play Properties"));
+    const QString path = w.file(QStringLiteral("props.ply"));
+    w.platform.fileAnswers << path;
+    w->save_Click();
+    QVERIFY(readBytes(path).endsWith("END\r\nlabel,2,Z\r\nroute,2,dashed,block\r\ncall,Spread Right 76 Z Post\r\n"
+                                     "note,Z runs the post; read the safety\r\nball,35\r\n"));
   }
 
   // Open and Load Play are steps; the roles travel in the file.

@@ -5,6 +5,7 @@
 #include "app/widgets/splash.h"
 #include "core/settings/colors.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -120,10 +121,10 @@ class WindowTest : public QObject {
         {"&File",
          {"&New", "&Open", "&Save", "", "Export &Picture...", "Export &Animation...", "Export Play&book...",
           "P&rint Playbook...", "", "&Quit"}},
-        {"&Edit", {"&Undo", "&Redo", "", "&Select", "&Delete", "Select &All", "&Flip Play"}},
+        {"&Edit", {"&Undo", "&Redo", "", "&Select", "&Delete", "Select &All", "&Flip Play", "", "Player &Properties..."}},
         {"&Mouse", {"&X-locked", "&Y-lock"}},
         {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
-        {"&Play", {"&Show All"}},                       {"A&bout", {"&About"}}};
+        {"&Play", {"&Show All", "Play &Properties..."}}, {"A&bout", {"&About"}}};
     const QList<QAction*> menus = w->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
     for (qsizetype i = 0; i < menus.size(); ++i) {
@@ -132,7 +133,8 @@ class WindowTest : public QObject {
       for (QAction* item : menus[i]->menu()->actions()) {
         items << item->text();
         QCOMPARE(item->shortcut().isEmpty(), menus[i]->text() != QStringLiteral("&Edit") || item->isSeparator() ||
-                                                  item->text() == QStringLiteral("&Flip Play"));
+                                                  item->text() == QStringLiteral("&Flip Play") ||
+                                                  item->text() == QStringLiteral("Player &Properties..."));
       }
       QCOMPARE(items, expected[i].second);
     }
@@ -181,9 +183,9 @@ class WindowTest : public QObject {
     for (QWidget* root : {static_cast<QWidget*>(w.window.get()), static_cast<QWidget*>(w->configuration),
                           static_cast<QWidget*>(w->aboutWindow.data())})
       for (QWidget* widget : root->findChildren<QWidget*>()) {
-        bool inBox = false;  // the parts of a drop-down box are named by the box
+        bool inBox = false;  // the parts of a drop-down box or a spin box are named by the box
         for (QWidget* above = widget->parentWidget(); above; above = above->parentWidget())
-          inBox |= qobject_cast<QComboBox*>(above) != nullptr;
+          inBox |= qobject_cast<QComboBox*>(above) != nullptr || qobject_cast<QAbstractSpinBox*>(above) != nullptr;
         if (qobject_cast<QMenu*>(widget) || inBox) continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         if (!accessible || accessible->text(QAccessible::Name).isEmpty())

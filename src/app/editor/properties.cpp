@@ -1,0 +1,77 @@
+// Moxten: Player Properties and Play Properties.
+#include "app/widgets/fieldbox.h"
+#include "app/widgets/properties.h"
+#include "app/window/moxten.h"
+#include "core/model/vocabulary.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace {
+
+template <typename Dialog>
+void bringUp(Dialog* dialog) {
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
+}  // namespace
+
+void Moxten::playerProperties_Click() {
+  int first = 0;
+  for (int i = placedCount(); i >= 1; --i)
+    if (selection[i]) first = i;
+  if (first == 0) return;
+  playerPropertiesDialog->labelEdit->setText(labelText(labels[first]));
+  playerPropertiesDialog->routeLine->setCurrentIndex(int(routes[first].line));
+  playerPropertiesDialog->routeEnd->setCurrentIndex(int(routes[first].end));
+  bringUp(playerPropertiesDialog);
+}
+
+bool Moxten::applyPlayerProperties() {
+  const QString label = playerPropertiesDialog->labelEdit->text();
+  if (const QString why = labelRefusal(label); !why.isEmpty()) {
+    refuse(QStringLiteral("The label ") + label + QStringLiteral(" cannot be used: ") + why + u'.');
+    return false;
+  }
+  const EditedPlay before = editedPlay();
+  const RouteStyle style{RouteLine(playerPropertiesDialog->routeLine->currentIndex()),
+                         RouteEnd(playerPropertiesDialog->routeEnd->currentIndex())};
+  for (int i = 1; i <= placedCount(); ++i) {
+    if (!selection[i]) continue;
+    labels[i] = labelFrom(label);
+    routes[i] = style;
+  }
+  finishEdit(QStringLiteral("Player Properties"), before);
+  return true;
+}
+
+void Moxten::playProperties_Click() {
+  playPropertiesDialog->callEdit->setText(call);
+  playPropertiesDialog->noteEdit->setText(note);
+  playPropertiesDialog->ballOn->setValue(ballOn);
+  bringUp(playPropertiesDialog);
+}
+
+bool Moxten::applyPlayProperties() {
+  const QString newCall = playPropertiesDialog->callEdit->text(), newNote = playPropertiesDialog->noteEdit->text();
+  for (const auto& [what, text, most] : {std::tuple(QStringLiteral("call name"), newCall, maxCallLength),
+                                         std::tuple(QStringLiteral("note"), newNote, maxNoteLength)})
+    if (const QString why = playTextRefusal(text, most); !why.isEmpty()) {
+      refuse(QStringLiteral("The play file cannot keep this ") + what + QStringLiteral(": ") + why + u'.');
+      return false;
+    }
+  const EditedPlay before = editedPlay();
+  call = newCall;
+  note = newNote;
+  ballOn = std::int16_t(playPropertiesDialog->ballOn->value());
+  finishEdit(QStringLiteral("Play Properties"), before);
+  return true;
+}
+
+void Moxten::Field_DoubleClick(float x, float y) {
+  if (editMode != None || !playerAt(*this, QPointF(x, y))) return;
+  playerProperties_Click();
+}
