@@ -33,6 +33,14 @@ PropertiesDialog::PropertiesDialog(const QString& title, QWidget* parent) : QDia
 
 void PropertiesDialog::addField(const QString& label, QWidget* field) {
   static_cast<QFormLayout*>(layout()->itemAt(0)->layout())->addRow(label, field);
+  if (!fields_.isEmpty()) setTabOrder(fields_.last(), field);
+  setTabOrder(field, buttons);
+  fields_ << field;
+}
+
+void PropertiesDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!fields_.isEmpty()) fields_.first()->setFocus();
 }
 
 namespace {

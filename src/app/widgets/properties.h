@@ -20,8 +20,14 @@ class PropertiesDialog : public QDialog {
   void applyRequested(bool* applied);
 
  protected:
-  // Lays the dialog out: its fields by their labels, the buttons under them.
+  // Lays the dialog out: its fields by their labels, the buttons under them;
+  // Tab goes down the fields, then to the buttons.
   void addField(const QString& label, QWidget* field);
+  // The first field has the keyboard when the dialog shows.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QList<QWidget*> fields_;
 };
 
 // Player Properties: the label and route style of the selected players.

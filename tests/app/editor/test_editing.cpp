@@ -318,6 +318,7 @@ class EditingTest : public QObject {
     QTest::mouseDClick(w->Field, Qt::LeftButton, {}, QPoint(215, 115));
     PlayerProperties& player = *w->playerPropertiesDialog;
     QVERIFY(player.isVisible());
+    QCOMPARE(player.focusWidget(), player.labelEdit);  // typing goes into the first field
     QCOMPARE(player.labelEdit->text(), QString());
     QCOMPARE(player.routeLine->currentText(), QStringLiteral("Solid"));
     QCOMPARE(player.routeEnd->currentText(), QStringLiteral("Arrow"));
