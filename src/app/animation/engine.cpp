@@ -1,12 +1,8 @@
 // Moxten: the animation engine and the football.
 #include "app/settings/configuration.h"
-#include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
 #include "core/animation/run.h"
-#include "core/drawing/football.h"
-#include "core/model/numbers.h"
-#include "core/settings/colors.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>

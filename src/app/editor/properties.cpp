@@ -1,4 +1,5 @@
 // Moxten: Player Properties and Play Properties.
+#include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
 #include "app/widgets/properties.h"
 #include "app/window/moxten.h"
@@ -8,17 +9,6 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-namespace {
-
-template <typename Dialog>
-void bringUp(Dialog* dialog) {
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
-}
-
-}  // namespace
-
 void Moxten::playerProperties_Click() {
   int first = 0;
   for (int i = placedCount(); i >= 1; --i)
@@ -27,7 +17,7 @@ void Moxten::playerProperties_Click() {
   playerPropertiesDialog->labelEdit->setText(labelText(labels[first]));
   playerPropertiesDialog->routeLine->setCurrentIndex(int(routes[first].line));
   playerPropertiesDialog->routeEnd->setCurrentIndex(int(routes[first].end));
-  bringUp(playerPropertiesDialog);
+  bringToFront(playerPropertiesDialog);
 }
 
 bool Moxten::applyPlayerProperties() {
@@ -52,7 +42,7 @@ void Moxten::playProperties_Click() {
   playPropertiesDialog->callEdit->setText(call);
   playPropertiesDialog->noteEdit->setText(note);
   playPropertiesDialog->ballOn->setValue(ballOn);
-  bringUp(playPropertiesDialog);
+  bringToFront(playPropertiesDialog);
 }
 
 bool Moxten::applyPlayProperties() {

@@ -1,13 +1,6 @@
 // Moxten: undo and redo of every change of the play.
-#include "app/widgets/controls.h"
-#include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
-#include "core/drawing/playdrawing.h"
-#include "core/model/numbers.h"
-#include "core/settings/colors.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QUndoStack>
 
 #include <utility>

@@ -1,6 +1,5 @@
 // Moxten: the play as a picture, the animation as a GIF, the playbook as a
 // PDF document and on paper.
-#include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
 #include "core/animation/gif.h"
 #include "core/drawing/playbook.h"

@@ -4,7 +4,6 @@
 #include "app/window/moxten.h"
 #include "core/drawing/playdrawing.h"
 #include "core/files/playfile.h"
-#include "core/model/numbers.h"
 #include "core/settings/colors.h"
 
 #include <QCheckBox>

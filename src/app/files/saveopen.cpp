@@ -3,15 +3,11 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
-#include "core/drawing/playdrawing.h"
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
-#include "core/model/numbers.h"
 #include "core/settings/colors.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLabel>
 #include <QUndoStack>
 
 #include <algorithm>

@@ -79,6 +79,12 @@ bool isPartOfABox(const QWidget* control) {
 
 }  // namespace
 
+void bringToFront(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 void giveAccessibleNames(QWidget* root) {
   for (QWidget* control : root->findChildren<QWidget*>()) {
     if (isPartOfABox(control)) continue;

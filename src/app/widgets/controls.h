@@ -43,3 +43,6 @@ class DropDownBox : public QComboBox {
 // with, the text of the label it is the buddy of, or its tool tip (the
 // pictures); and its tool tip as its description where that says more.
 void giveAccessibleNames(QWidget* root);
+
+// Shows a window of the program in front of the others, with the keyboard.
+void bringToFront(QWidget* window);

@@ -309,16 +309,12 @@ void Moxten::refuse(const QString& text) { ask({text, appTitle, Buttons::Ok, Ico
 
 void Moxten::about_Click() {
   if (!aboutWindow) aboutWindow = new frmAbout(this);
-  aboutWindow->show();
-  aboutWindow->raise();
-  aboutWindow->activateWindow();
+  bringToFront(aboutWindow);
 }
 
 void Moxten::panel_Click() {
   configuration->loadSettings();
-  configuration->show();
-  configuration->raise();
-  configuration->activateWindow();
+  bringToFront(configuration);
 }
 
 void Moxten::quit_Click() {

@@ -50,33 +50,8 @@ QString noNewFileReason(const QString& path) {
   return QStringLiteral("the folder ") + folder.filePath() + QStringLiteral(" cannot take a new file");
 }
 
-Written writeWhole(const QString& path, const QByteArray& bytes, QString* why);
-
-// A name that Qt's file classes cannot reach (its bytes are not UTF-8) is
-// written as a new file of a name they can, in the same folder through the
-// folder's descriptor, and then renamed to its own bytes.
-Written writeBeyondQt(const QString& path, const QByteArray& bytes, QString* why) {
-  const QFileInfo info(path);
-  const int folder = ::open(fileSystemName(info.absolutePath()).constData(), O_DIRECTORY | O_RDONLY | O_CLOEXEC);
-  if (folder < 0) {
-    *why = noNewFileReason(path);
-    return Written::NoNewFile;
-  }
-  const QByteArray temporary = ".moxten-" + QUuid::createUuid().toByteArray(QUuid::Id128);
-  Written written = writeWhole(QStringLiteral("/proc/self/fd/%1/").arg(folder) + QString::fromLatin1(temporary), bytes, why);
-  if (written == Written::NoNewFile) *why = noNewFileReason(path);
-  if (written == Written::Whole &&
-      ::renameat(folder, temporary.constData(), folder, fileSystemName(info.fileName()).constData()) != 0) {
-    *why = systemReason(errno);
-    ::unlinkat(folder, temporary.constData(), 0);
-    written = Written::Failed;
-  }
-  ::close(folder);
-  return written;
-}
-
-Written writeWhole(const QString& path, const QByteArray& bytes, QString* why) {
-  if (!qtReaches(path)) return writeBeyondQt(path, bytes, why);
+// Writes the file with QSaveFile, under a name Qt reaches.
+Written saveWithQt(const QString& path, const QByteArray& bytes, QString* why) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     *why = noNewFileReason(path);
@@ -91,6 +66,33 @@ Written writeWhole(const QString& path, const QByteArray& bytes, QString* why) {
     return Written::Failed;
   }
   return Written::Whole;
+}
+
+// A name that Qt's file classes cannot reach (its bytes are not UTF-8) is
+// written as a new file of a name they can, in the same folder through the
+// folder's descriptor, and then renamed to its own bytes.
+Written writeBeyondQt(const QString& path, const QByteArray& bytes, QString* why) {
+  const QFileInfo info(path);
+  const int folder = ::open(fileSystemName(info.absolutePath()).constData(), O_DIRECTORY | O_RDONLY | O_CLOEXEC);
+  if (folder < 0) {
+    *why = noNewFileReason(path);
+    return Written::NoNewFile;
+  }
+  const QByteArray temporary = ".moxten-" + QUuid::createUuid().toByteArray(QUuid::Id128);
+  Written written = saveWithQt(QStringLiteral("/proc/self/fd/%1/").arg(folder) + QString::fromLatin1(temporary), bytes, why);
+  if (written == Written::NoNewFile) *why = noNewFileReason(path);
+  if (written == Written::Whole &&
+      ::renameat(folder, temporary.constData(), folder, fileSystemName(info.fileName()).constData()) != 0) {
+    *why = systemReason(errno);
+    ::unlinkat(folder, temporary.constData(), 0);
+    written = Written::Failed;
+  }
+  ::close(folder);
+  return written;
+}
+
+Written writeWhole(const QString& path, const QByteArray& bytes, QString* why) {
+  return qtReaches(path) ? saveWithQt(path, bytes, why) : writeBeyondQt(path, bytes, why);
 }
 
 }  // namespace
