@@ -133,7 +133,8 @@ struct ProgressDialog : QProgressDialog {
     setMinimumDuration(300);
     connect(this, &QProgressDialog::canceled, this, [&progress] { progress.cancel(); });
   }
-  void show(const Progress& progress) {
+  // Shows how far the work has come.
+  void follow(const Progress& progress) {
     setMaximum(std::max(1, progress.total()));
     setValue(std::min(progress.done(), maximum()));
   }
@@ -149,7 +150,7 @@ void DesktopPlatform::runLong(QWidget* parent, const QString& label, Progress& p
   QFutureWatcher<void> watcher;
   QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
   QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &dialog, [&] { dialog.show(progress); });
+  QObject::connect(&poll, &QTimer::timeout, &dialog, [&] { dialog.follow(progress); });
   poll.start(50);
   watcher.setFuture(QtConcurrent::run(work));
   loop.exec();
@@ -181,7 +182,7 @@ void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, 
     Progress progress;
     ProgressDialog dialog(&preview, QStringLiteral("Drawing the playbook..."), progress);
     progress.onStep = [&] {
-      dialog.show(progress);
+      dialog.follow(progress);
       QCoreApplication::processEvents();
     };
     paint(*pages, choice->currentIndex(), progress);
