@@ -15,6 +15,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
+  [ -n "$xvfb" ] && ! kill -0 "$xvfb" 2>/dev/null && echo "Xvfb had ended: $(tail -n 5 "$work/xvfb.log")" >&2
   [ -s "$work/app.log" ] && tail -n 30 "$work/app.log" >&2
   import -window root "${TMPDIR:-/tmp}/moxten-e2e-failure.png" 2>/dev/null || true
   exit 1
@@ -51,8 +52,10 @@ wait_window() { poll "$2" find_window "$1"; }
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 has_ended() { ! kill -0 "$app" 2>/dev/null; }
 
-# Xvfb picks a free display itself and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it takes
+# connections. Without -noreset it resets whenever its last client goes (a
+# program killed, say) and refuses the next one for that while.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 has_display() { [ -s "$work/display" ]; }
 poll 10 has_display || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
