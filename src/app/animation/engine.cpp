@@ -18,8 +18,17 @@ void Moxten::animatePlay() {
   const RunRoles roles = runRoles();
   if (const std::optional<QPointF> start = footballStart(*this, roles)) moveFootball(*start);
   football->setVisible(PassingPlay->checkState() != Qt::Unchecked);
+  // The football and paper looks show each frame drawn afresh, the classic
+  // look the canvas the engine draws on.
+  const bool inLook = view_.look != Look::Classic;
+  runFrame_ = 0;
   runAnimation(canvas(), *this, roles, penColor, [&](std::optional<QPointF> ball) {
-    Field->repaintNow(ball ? moveFootball(*ball) : QRegion());
+    const QRegion ballArea = ball ? moveFootball(*ball) : QRegion();
+    if (inLook) {
+      runFrame_ = *runFrame_ + 1;
+      refreshLook();
+    }
+    Field->repaintNow(inLook ? QRegion(Field->rect()) : ballArea);
     platform_.wait(delay);
   });
 

@@ -44,7 +44,8 @@ void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, 
   std::exit(1);
 }
 
-std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
+std::optional<PlayPicture> readPicture(const CommandLine& line, QString* why) {
+  const QString& path = line.play;
   Play play;
   std::optional<PlayRoles> roles;
   ReadFailure failure;
@@ -52,7 +53,7 @@ std::optional<PlayPicture> readPicture(const QString& path, QString* why) {
     *why = QStringLiteral("the play could not be read from ") + path + QStringLiteral(": ") + failure.why;
     return std::nullopt;
   }
-  return PlayPicture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0};
+  return PlayPicture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0, line.look, line.level};
 }
 
 // The speed setting of the settings file, or its usual value.
@@ -92,12 +93,12 @@ std::optional<QByteArray> playbookBytes(const CommandLine& line, Platform& platf
     *why = QStringLiteral("no play of the play list could be read");
     return std::nullopt;
   }
-  return playbookPdf(plays, line.playsPerPage);
+  return playbookPdf(plays, {line.playsPerPage, line.look, line.level});
 }
 
 std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
   if (line.make == CommandLine::Make::Playbook) return playbookBytes(line, platform, why);
-  const std::optional<PlayPicture> picture = readPicture(line.play, why);
+  const std::optional<PlayPicture> picture = readPicture(line, why);
   if (!picture) return std::nullopt;
   if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
   return animationGif(*picture, runRolesOf(picture->play, picture->roles.quarterback, picture->roles.receiver),
@@ -128,6 +129,15 @@ CommandLine readCommandLine(const QStringList& arguments) {
   const QCommandLineOption perPage(QStringLiteral("per-page"), QStringLiteral("Plays a page of the playbook: 1, 2, 4 or 6."),
                                    QStringLiteral("N"), QString::number(usualPlaysPerPage));
   parser.addOption(perPage);
+  const QCommandLineOption style(QStringLiteral("style"),
+                                 QStringLiteral("The look of the file made: classic, football or paper (the usual: "
+                                                "classic for --export and --export-animation, paper for --playbook)."),
+                                 QStringLiteral("LOOK"));
+  parser.addOption(style);
+  const QCommandLineOption level(QStringLiteral("level"),
+                                 QStringLiteral("Where the hash marks stand: high-school (the usual), college or pro."),
+                                 QStringLiteral("LEVEL"), levelWord(Level::HighSchool));
+  parser.addOption(level);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
                                QStringLiteral("[FILE]"));
   if (!parser.parse(arguments)) refuseLine(parser.errorText());
@@ -159,6 +169,14 @@ CommandLine readCommandLine(const QStringList& arguments) {
   line.playsPerPage = parser.value(perPage).toInt(&number);
   if (!number || !playsPerPageChoices.contains(line.playsPerPage))
     refuseLine(QStringLiteral("--per-page must be 1, 2, 4 or 6"));
+  if ((parser.isSet(style) || parser.isSet(level)) && line.make == CommandLine::Make::Window)
+    refuseLine(QStringLiteral("--style and --level belong to --export, --export-animation and --playbook"));
+  const std::optional<Look> look = lookFrom(parser.value(style));
+  if (parser.isSet(style) && !look) refuseLine(QStringLiteral("--style must be classic, football or paper"));
+  line.look = look.value_or(needsPlay ? Look::Classic : Look::Paper);
+  const std::optional<Level> levelRead = levelFrom(parser.value(level));
+  if (!levelRead) refuseLine(QStringLiteral("--level must be high-school, college or pro"));
+  line.level = *levelRead;
   if (line.make == CommandLine::Make::Animation && !hasExtension(line.output, QStringLiteral("gif")))
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
   if (line.make == CommandLine::Make::Playbook && !hasExtension(line.output, QStringLiteral("pdf")))

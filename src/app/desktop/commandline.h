@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "core/drawing/looks.h"
 
+#include <QString>
 #include <QStringList>
 
 class Platform;
@@ -13,6 +14,10 @@ struct CommandLine {
   QString output;  // the file to make
   QString play;    // the play file to open or to make it from
   int playsPerPage = 0;
+  // The look of what is made: classic for a picture or an animation, paper
+  // for a playbook, unless --style says otherwise; the level's hash marks.
+  Look look = Look::Classic;
+  Level level = Level::HighSchool;
 };
 
 // Reads the program's arguments (file names as nameFromFileSystem gives

@@ -62,6 +62,6 @@ bool Moxten::applyPlayProperties() {
 }
 
 void Moxten::Field_DoubleClick(float x, float y) {
-  if (editMode != None || !playerAt(*this, QPointF(x, y))) return;
+  if (editMode != None || !playerAt(*this, QPointF(x, y), playerReachInLook())) return;
   playerProperties_Click();
 }

@@ -41,7 +41,7 @@ void Moxten::pressInSelectTool(QPointF at, bool shift) {
   drag_.from = wholePixels(at);
   drag_.before = editedPlay();
   drag_.shift = shift;
-  if (const std::optional<int> p = playerAt(*this, at)) {
+  if (const std::optional<int> p = playerAt(*this, at, playerReachInLook())) {
     Selection chosen = selection;
     if (shift)
       chosen.flip(std::size_t(*p));

@@ -103,8 +103,9 @@ void Moxten::exportPlaybook_Click() {
   if (path.isEmpty()) return;
   if (const QString why = extensionRefusal(path, QStringLiteral("pdf")); !why.isEmpty())
     return refuse(exportFailure(QStringLiteral("The playbook"), path, why));
-  exportFile(QStringLiteral("The playbook"), path, [plays, perPage](Progress& progress, QString*) {
-    return playbookPdf(plays, perPage, &progress);
+  exportFile(QStringLiteral("The playbook"), path,
+             [plays, layout = PlaybookLayout{perPage, view_.look, view_.level}](Progress& progress, QString*) {
+    return playbookPdf(plays, layout, &progress);
   });
 }
 
@@ -112,7 +113,9 @@ void Moxten::printPlaybook_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
   platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(), usualPlaysPerPageItem,
-                         [&plays](QPagedPaintDevice& pages, int chosen, Progress& progress) {
-                           drawPlaybook(pages, plays, playsPerPageChoices.value(chosen, usualPlaysPerPage), &progress);
+                         [&](QPagedPaintDevice& pages, int chosen, Progress& progress) {
+                           drawPlaybook(pages, plays,
+                                        {playsPerPageChoices.value(chosen, usualPlaysPerPage), view_.look, view_.level},
+                                        &progress);
                          });
 }

@@ -1,5 +1,6 @@
 #include "app/widgets/fieldbox.h"
 
+#include "core/drawing/football.h"
 #include "core/model/numbers.h"
 
 #include <QGuiApplication>
@@ -36,6 +37,10 @@ int shiftBits(Qt::KeyboardModifiers modifiers) {
 constexpr int chosenMarkReach = 15;
 const QColor overlayColor(0, 220, 255);
 
+QRectF ballBox(QPointF centre) {
+  return QRectF(centre - QPointF(footballSize / 2.0, footballSize / 2.0), QSizeF(footballSize, footballSize));
+}
+
 QRect chosenMark(QPoint centre) {
   return QRect(withinDrawingReach(centre) - QPoint(chosenMarkReach, chosenMarkReach), QSize(2 * chosenMarkReach, 2 * chosenMarkReach));
 }
@@ -49,13 +54,25 @@ FieldBox::FieldBox(QWidget* parent) : QWidget(parent), canvas(initialCanvasSize(
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
   canvas.setChangeListener([this] {
+    if (changeQueued_) return;
+    changeQueued_ = true;
     QMetaObject::invokeMethod(this, &FieldBox::showChanges, Qt::QueuedConnection);
   });
 }
 
 void FieldBox::repaintNow(const QRegion& extra) { repaint(canvas.takeDirty() + extra); }
 
-void FieldBox::showChanges() { update(canvas.takeDirty()); }
+void FieldBox::showChanges() {
+  changeQueued_ = false;
+  update(canvas.takeDirty());
+  emit canvasChanged();
+}
+
+void FieldBox::showPicture(const QImage& picture) {
+  if (picture.isNull() && picture_.isNull()) return;
+  picture_ = picture;
+  update();
+}
 
 void FieldBox::setOverlay(const FieldOverlay& overlay) {
   if (overlay == overlay_) return;
@@ -67,15 +84,17 @@ void FieldBox::setOverlay(const FieldOverlay& overlay) {
 QRegion FieldBox::overlayArea() const {
   QRegion area;
   for (const QPoint centre : overlay_.chosen) area += chosenMark(centre).adjusted(-2, -2, 2, 2);
+  if (overlay_.ball) area += ballBox(*overlay_.ball).toAlignedRect();
   if (!overlay_.band.isNull()) area += overlay_.band.normalized().adjusted(-2, -2, 2, 2);
   return area;
 }
 
 void FieldBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const QRect& rect : event->region()) painter.drawImage(rect, canvas.image(), rect);
-  if (overlay_.chosen.isEmpty() && overlay_.band.isNull()) return;
+  const QImage& shown = picture_.isNull() ? canvas.image() : picture_;
+  for (const QRect& rect : event->region()) painter.drawImage(rect, shown, rect);
   painter.setClipRegion(event->region());
+  if (overlay_.ball) drawBall(painter, ballBox(*overlay_.ball));
   painter.setPen(QPen(overlayColor, 2, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
   for (const QPoint centre : overlay_.chosen) painter.drawRect(chosenMark(centre));

@@ -4,11 +4,15 @@
 
 #include <QWidget>
 
+#include <optional>
+
 // What is shown over the Field's picture without entering it: a mark around
-// each chosen player's centre and the rectangle being dragged.
+// each chosen player's centre, the rectangle being dragged and, in the
+// football and paper looks, the football around its centre.
 struct FieldOverlay {
   QList<QPoint> chosen;
   QRect band;
+  std::optional<QPointF> ball;
 
   bool operator==(const FieldOverlay&) const = default;
 };
@@ -28,6 +32,10 @@ class FieldBox : public QWidget {
   const FieldOverlay& overlay() const { return overlay_; }
   void setOverlay(const FieldOverlay& overlay);
 
+  // Shows the picture in place of the canvas, the canvas again when it is null.
+  void showPicture(const QImage& picture);
+  const QImage& shownPicture() const { return picture_; }
+
  signals:
   // button: 1 primary, 2 secondary, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
   void mousePressed(int button, int shift, float x, float y);
@@ -39,6 +47,8 @@ class FieldBox : public QWidget {
   void mouseDoubleClicked(float x, float y);
   // An arrow key: one pixel, ten with Shift.
   void arrowPressed(QPoint offset);
+  // The canvas was drawn on (told once for a run of drawing).
+  void canvasChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -54,4 +64,6 @@ class FieldBox : public QWidget {
   QRegion overlayArea() const;
 
   FieldOverlay overlay_;
+  QImage picture_;
+  bool changeQueued_ = false;
 };

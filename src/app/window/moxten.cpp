@@ -175,6 +175,7 @@ void Moxten::buildMenus() {
   flipPlay = item(edit, "flipPlay", "&Flip Play");
   edit->addSeparator();
   playerProperties = item(edit, "playerProperties", "Player &Properties...");
+  buildViewMenu();
   mouse = named(bar->addMenu(QStringLiteral("&Mouse")), "mouse");
   xlock = item(mouse, "xlock", "&X-locked", true);
   ylock = item(mouse, "ylock", "&Y-lock", true);
@@ -249,6 +250,10 @@ void Moxten::connectHandlers() {
   connect(Field, &FieldBox::mouseReleased, this, &Moxten::Field_MouseUp);
   connect(Field, &FieldBox::arrowPressed, this, &Moxten::Field_Arrow);
   connect(Field, &FieldBox::mouseDoubleClicked, this, &Moxten::Field_DoubleClick);
+  connect(Field, &FieldBox::canvasChanged, this, [this] {
+    if (!animating_) refreshLook();
+  });
+  football->installEventFilter(this);
 
   const auto userSetsARole = [this] {
     if (!settingRoles_) playHasRoles_ = true;
@@ -362,5 +367,10 @@ void Moxten::endProgram() {
 
 bool Moxten::eventFilter(QObject* watched, QEvent* event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize) layoutControls();
+  // The football of the football and paper looks follows the one of the classic look.
+  const QEvent::Type type = event->type();
+  if (watched == football && (type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) &&
+      !animating_)
+    refreshLook();
   return QMainWindow::eventFilter(watched, event);
 }

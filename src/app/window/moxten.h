@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/desktop/platform.h"
+#include "app/settings/preferences.h"
 #include "core/animation/run.h"
 #include "core/drawing/playbook.h"
 #include "core/files/playfile.h"
@@ -103,6 +104,13 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* selectAll;
   QAction* flipPlay;
   QAction* playerProperties;
+  QMenu* view;
+  QAction* classicField;
+  QAction* footballField;
+  QAction* paperField;
+  QAction* highSchool;
+  QAction* college;
+  QAction* pro;
   QMenu* mouse;
   QAction* xlock;
   QAction* ylock;
@@ -169,6 +177,10 @@ class Moxten : public QMainWindow, public PlayState {
   // A double-click on a player with the select tool opens Player Properties.
   void Field_DoubleClick(float x, float y);
 
+  // The look of the Field and the level of its hash marks: window/view.cpp.
+  // Each is kept as the user's preference.
+  void chooseLook(Look look);
+  void chooseLevel(Level level);
   // Paths: editor/paths.cpp; passing roles: editor/roles.cpp.
   void motion_Click();
   void Path_Click();
@@ -228,6 +240,13 @@ class Moxten : public QMainWindow, public PlayState {
  private:
   void buildControls();
   void buildMenus();
+  void buildViewMenu();
+  // Shows the Field in its look: in the classic look the canvas; in another,
+  // the play drawn afresh from its data, or the frame of the run that last
+  // drew on the canvas, with the football beside its player.
+  void refreshLook();
+  // How near a press must come to a player's centre to take him.
+  double playerReachInLook() const;
   void connectHandlers();
   void giveMenusTheirAccessKeys();
   void orderTheKeyboardFocus();
@@ -292,6 +311,9 @@ class Moxten : public QMainWindow, public PlayState {
   Platform& platform_;
   std::unique_ptr<RecoveryCopies> recovery_;
   QTimer* recoveryTimer_;
+  ViewPreferences view_;
+  // The frame of the run that last drew on the canvas, until it is cleared.
+  std::optional<int> runFrame_;
   bool animating_ = false;
   bool closeAfterRun_ = false;
   bool pushingStep_ = false;

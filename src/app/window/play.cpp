@@ -25,6 +25,7 @@ int placedPlayerIn(const DropDownBox* box, int playerCount) {
 }  // namespace
 
 void Moxten::clearField() {
+  runFrame_.reset();
   canvas().clear();
   drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
 }
@@ -124,5 +125,7 @@ RunRoles Moxten::runRoles() const {
 }
 
 PlayPicture Moxten::playPicture() const {
-  return {*this, rolesInBoxes(), Field->size(), penColor};
+  // The football and paper looks always show the field from sideline to sideline.
+  const QSize size = view_.look == Look::Classic ? Field->size() : pictureSizeFor(*this);
+  return {*this, rolesInBoxes(), size, penColor, view_.look, view_.level};
 }

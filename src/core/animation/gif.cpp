@@ -245,32 +245,50 @@ std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles&
     if (why) *why = QStringLiteral("the picture has no size");
     return std::nullopt;
   }
-  FieldCanvas canvas(start.size, fieldGreen);
-  drawResetField(canvas, start.play, start.penColor);
-  const bool ballShown = start.roles.passing;
-  std::optional<QPoint> ball;
-  if (const std::optional<QPointF> corner = footballStart(start.play, roles); corner && ballShown)
-    ball = footballCorner(*corner);
-
   GifWriter gif(start.size, why);
   const int delay = gifDelay(frameWait);
   // Each frame is written once the next one shows what changed since it.
-  QImage pending(canvas.image().size(), canvas.image().format());
+  QImage pending(start.size, QImage::Format_RGB32);
   QImage next(pending.size(), pending.format());
-  showFrame(canvas, ball, pending);
   QRect pendingArea = pending.rect();
-  std::uint32_t penColor = start.penColor;
-  if (progress) progress->start(framesOfARun());
-  runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
-    if (progress) progress->step();
-    if (progress && progress->cancelled()) return;
-    if (corner && ballShown) ball = footballCorner(*corner);
-    showFrame(canvas, ball, next);
-    gif.putFrame(pending, pendingArea, delay);
-    pendingArea = changedArea(pending, next);
-    if (pendingArea.isNull()) pendingArea = QRect(0, 0, 1, 1);
+  bool first = true;
+  const auto frameShown = [&] {
+    if (!first) {
+      gif.putFrame(pending, pendingArea, delay);
+      pendingArea = changedArea(pending, next);
+      if (pendingArea.isNull()) pendingArea = QRect(0, 0, 1, 1);
+    }
+    first = false;
     std::swap(pending, next);
-  });
+  };
+  const bool ballShown = start.roles.passing;
+  if (progress) progress->start(framesOfARun());
+  if (start.look == Look::Classic) {
+    FieldCanvas canvas(start.size, fieldGreen);
+    drawResetField(canvas, start.play, start.penColor);
+    std::optional<QPoint> ball;
+    if (const std::optional<QPointF> corner = footballStart(start.play, roles); corner && ballShown)
+      ball = footballCorner(*corner);
+    showFrame(canvas, ball, next);
+    frameShown();
+    std::uint32_t penColor = start.penColor;
+    runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
+      if (progress) progress->step();
+      if (progress && progress->cancelled()) return;
+      if (corner && ballShown) ball = footballCorner(*corner);
+      showFrame(canvas, ball, next);
+      frameShown();
+    });
+  } else {
+    for (int f = 0; f <= framesOfARun() && !(progress && progress->cancelled()); ++f) {
+      const LookFrame frame = lookFrame(start.play, roles, ballShown, f);
+      QPainter painter(&next);
+      drawPlayPictureAt(painter, start, frame.standing, frame.ball);
+      painter.end();
+      frameShown();
+      if (progress && f > 0) progress->step();
+    }
+  }
   if (progress && progress->cancelled()) {
     if (why) *why = QLatin1String(cancelledReason);
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include "core/animation/frames.h"
 #include "core/drawing/canvas.h"
 #include "core/drawing/football.h"
+#include "core/drawing/looks.h"
 #include "core/drawing/playdrawing.h"
 #include "core/model/numbers.h"
 #include "core/settings/colors.h"
@@ -64,4 +65,28 @@ void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, 
   const bool ballFlies = roles.quarterback && roles.receiver;
   for (int k = 1; k <= framesPerStep; ++k) frameDone(ballFlies ? std::optional<QPointF>(flight.at(k)) : std::nullopt);
   canvas.foreColor = navy;
+}
+
+LookFrame lookFrame(const Play& play, const RunRoles& roles, bool ballShown, int frame) {
+  const int count = play.placedCount();
+  LookFrame shown;
+  shown.standing.resize(count + 1);
+  const int stepsDone = std::clamp(frame, 0, 3 * framesPerStep) / framesPerStep;
+  const int k = std::clamp(frame, 0, 3 * framesPerStep) % framesPerStep;
+  for (int p = 1; p <= count; ++p) {
+    QPointF at(play.players[p].x, play.players[p].y);
+    for (int t = 1; t <= std::min(3, stepsDone + 1); ++t) {
+      const StepSegment step = StepSegment::between(play.moves[p][t - 1].x, play.moves[p][t - 1].y,
+                                                    play.moves[p][t].x, play.moves[p][t].y);
+      if (step.played()) at = step.at(t <= stepsDone ? framesPerStep : k);
+    }
+    shown.standing[p] = at;
+  }
+  if (!ballShown || !roles.quarterback) return shown;
+  const QPointF passer = ballBeside(shown.standing[*roles.quarterback]);
+  shown.ball = passer;
+  if (frame > 3 * framesPerStep && roles.receiver)
+    shown.ball = passer + (ballBeside(shown.standing[*roles.receiver]) - passer) *
+                              (std::min(frame - 3 * framesPerStep, framesPerStep) / double(framesPerStep));
+  return shown;
 }

@@ -2,6 +2,7 @@
 
 #include "core/model/playstate.h"
 
+#include <QList>
 #include <QPointF>
 #include <QString>
 
@@ -41,3 +42,17 @@ int framesOfARun();
 // not move. penColor is the engine's colour register.
 void runAnimation(FieldCanvas& canvas, const Play& play, const RunRoles& roles, std::uint32_t& penColor,
                   const std::function<void(std::optional<QPointF> ballCorner)>& frameDone);
+
+// A frame of the run as the football and paper looks draw it: where each
+// player stands (one point for each player number) and the ball's centre,
+// when it shows.
+struct LookFrame {
+  QList<QPointF> standing;
+  std::optional<QPointF> ball;
+};
+
+// Frame f of the run (0 the start, framesOfARun() the end): the players on
+// their steps as the engine moves them, the ball beside the quarterback and
+// then in flight from beside his last point to beside the receiver's, on a
+// passing play (ballShown).
+LookFrame lookFrame(const Play& play, const RunRoles& roles, bool ballShown, int frame);

@@ -56,17 +56,51 @@ void drawResetField(FieldCanvas& canvas, const Play& play, std::uint32_t penColo
   drawPlay(canvas, play, penColor);
 }
 
+namespace {
+
+// The passer of a passing play that names a placed quarterback.
+std::optional<int> passer(const PlayPicture& picture) {
+  const int q = picture.roles.quarterback;
+  if (picture.roles.passing && q >= 1 && q <= picture.play.placedCount()) return q;
+  return std::nullopt;
+}
+
+void drawLookPicture(QPainter& painter, const PlayPicture& picture, const QList<QPointF>* standing,
+                     std::optional<QPointF> ball) {
+  painter.save();
+  painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+  drawFieldInLook(painter, picture.size, picture.play, picture.look, picture.level);
+  drawPlayInLook(painter, picture.size, picture.play, picture.look, standing);
+  if (ball && QRectF(QPointF(0, 0), picture.size).adjusted(-footballSize, -footballSize, footballSize, footballSize).contains(*ball)) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawBall(painter, QRectF(*ball - QPointF(footballSize / 2.0, footballSize / 2.0), QSizeF(footballSize, footballSize)));
+  }
+  painter.restore();
+}
+
+}  // namespace
+
+void drawPlayPictureAt(QPainter& painter, const PlayPicture& picture, const QList<QPointF>& standing,
+                       std::optional<QPointF> ball) {
+  drawLookPicture(painter, picture, &standing, ball);
+}
+
 void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
+  const std::optional<int> q = passer(picture);
+  if (picture.look != Look::Classic) {
+    const PlayerRecord* thrower = q ? &picture.play.players[*q] : nullptr;
+    return drawLookPicture(painter, picture, nullptr,
+                           thrower ? std::optional(ballBeside(QPointF(thrower->x, thrower->y))) : std::nullopt);
+  }
   painter.save();
   painter.setClipRect(QRect(QPoint(0, 0), picture.size));
   FieldCanvas canvas(painter, picture.size, fieldGreen);
   drawResetField(canvas, picture.play, picture.penColor);
   painter.restore();
   // Unclipped, the ball is drawn to the same pixels as the window's football.
-  const int q = picture.roles.quarterback;
-  if (picture.roles.passing && q >= 1 && q <= picture.play.placedCount())
+  if (q)
     drawFootball(painter,
-                 footballCorner(cornerOfBallAround(QPointF(picture.play.players[q].x, picture.play.players[q].y))));
+                 footballCorner(cornerOfBallAround(QPointF(picture.play.players[*q].x, picture.play.players[*q].y))));
 }
 
 QImage playImage(const PlayPicture& picture) {

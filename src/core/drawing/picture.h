@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/drawing/looks.h"
 #include "core/model/playstate.h"
 #include "core/model/roles.h"
 
@@ -16,12 +17,14 @@ class QPainter;
 
 // A play as Reset shows it, drawn afresh from its data: the Field's green and
 // marks, the players, their numbers and paths, and the football on the
-// quarterback when it is a passing play.
+// quarterback when it is a passing play; or the same in another look.
 struct PlayPicture {
   Play play;
   PlayRoles roles;
   QSize size;
   std::uint32_t penColor = 0;
+  Look look = Look::Classic;
+  Level level = Level::HighSchool;
 };
 
 // The Field of a window maximised on a 1920 x 1200 screen.
@@ -38,8 +41,13 @@ QSize pictureSizeFor(const Play& play);
 // The Field cleared to its marks with the play drawn on it as Reset draws it.
 void drawResetField(FieldCanvas& canvas, const Play& play, std::uint32_t penColor);
 
-// Draws the picture through the painter, in Field pixels from (0, 0).
+// Draws the picture through the painter, in Field pixels from (0, 0). Where
+// given, the players stand at these points (one for each player number) and
+// the ball's centre is at ball, instead of where the play puts them (the
+// football and paper looks only).
 void drawPlayPicture(QPainter& painter, const PlayPicture& picture);
+void drawPlayPictureAt(QPainter& painter, const PlayPicture& picture, const QList<QPointF>& standing,
+                       std::optional<QPointF> ball);
 
 // The picture as a picture of its own.
 QImage playImage(const PlayPicture& picture);

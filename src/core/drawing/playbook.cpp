@@ -19,13 +19,21 @@ constexpr double pageMargin = 48;
 constexpr double footHeight = 32;
 constexpr double titleHeight = 26;
 constexpr double cellGap = 16;
+constexpr double callHeight = 22;
+constexpr double noteHeight = 40;
+
+bool diagrams(const PlaybookLayout& layout) { return layout.look != Look::Classic; }
+
+bool landscape(const PlaybookLayout& layout) {
+  return diagrams(layout) && (layout.perPage == 2 || layout.perPage == 6);
+}
 
 // Columns and rows of the grid for a number of plays a page.
-QSize gridFor(int perPage) {
+QSize gridFor(int perPage, bool wide) {
   switch (perPage) {
     case 1: return {1, 1};
-    case 2: return {1, 2};
-    case 6: return {2, 3};
+    case 2: return wide ? QSize(2, 1) : QSize(1, 2);
+    case 6: return wide ? QSize(3, 2) : QSize(2, 3);
     default: return {2, 2};
   }
 }
@@ -37,16 +45,33 @@ QFont pageFont(double pixels, bool bold = false) {
   return fontAwayFromWindow(font);
 }
 
-// The play's picture at the top of its cell, scaled to the cell, with its
-// title under it; a play that could not be read is a box of the same shape.
-void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play) {
-  const QSize pictureSize = play.picture ? play.picture->size : usualPictureSize;
-  const QSizeF size = QSizeF(pictureSize).scaled(cell.size() - QSizeF(0, titleHeight), Qt::KeepAspectRatio);
-  const QRectF area(QPointF(cell.left() + (cell.width() - size.width()) / 2, cell.top()), size);
+// The play's picture (its diagram in the football and paper looks) at the
+// top of its cell, scaled to the cell, with its title under it; with the call
+// name above and the note under the title in those looks. A play that could
+// not be read is a box of the same shape.
+void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, const PlaybookLayout& layout) {
+  std::optional<PlayPicture> picture = play.picture;
+  if (picture) {
+    picture->look = layout.look;
+    picture->level = layout.level;
+  }
+  const QRect shown = picture && diagrams(layout) ? diagramArea(picture->play, picture->size, layout.level)
+                                                  : QRect(QPoint(0, 0), picture ? picture->size : usualPictureSize);
+  const bool captioned = picture && diagrams(layout);
+  const double above = captioned ? callHeight : 0, below = titleHeight + (captioned ? noteHeight : 0);
+  const QSizeF size = QSizeF(shown.size()).scaled(cell.size() - QSizeF(0, above + below), Qt::KeepAspectRatio);
+  const QRectF area(QPointF(cell.left() + (cell.width() - size.width()) / 2, cell.top() + above), size);
   painter.setFont(pageFont(15, true));
   painter.setPen(Qt::black);
   painter.drawText(QRectF(cell.left(), area.bottom(), cell.width(), titleHeight), Qt::AlignCenter, play.title);
-  if (!play.picture) {
+  if (captioned) {
+    painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), callHeight), Qt::AlignCenter,
+                     picture->play.call);
+    painter.setFont(pageFont(12));
+    painter.drawText(QRectF(cell.left(), area.bottom() + titleHeight, cell.width(), noteHeight),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, picture->play.note);
+  }
+  if (!picture) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
@@ -56,10 +81,17 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play) {
     return;
   }
   painter.save();
+  painter.setClipRect(area);
   painter.translate(area.topLeft());
-  painter.scale(size.width() / pictureSize.width(), size.height() / pictureSize.height());
-  drawPlayPicture(painter, *play.picture);
+  painter.scale(size.width() / shown.width(), size.height() / shown.height());
+  painter.translate(-shown.topLeft());
+  drawPlayPicture(painter, *picture);
   painter.restore();
+  if (captioned) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+  }
 }
 
 }  // namespace
@@ -91,13 +123,17 @@ QStringList unreadPlays(const QList<PlaybookPlay>& plays) {
   return lines;
 }
 
-void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage, Progress* progress) {
-  if (!playsPerPageChoices.contains(perPage)) perPage = usualPlaysPerPage;
+void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, const PlaybookLayout& asked,
+                  Progress* progress) {
+  PlaybookLayout layout = asked;
+  if (!playsPerPageChoices.contains(layout.perPage)) layout.perPage = usualPlaysPerPage;
+  const int perPage = layout.perPage;
+  device.setPageOrientation(landscape(layout) ? QPageLayout::Landscape : QPageLayout::Portrait);
   QPainter painter(&device);
   const double unit = device.logicalDpiX() / 96.0;
   painter.scale(unit, unit);
   const QSizeF page(device.width() / unit, device.height() / unit);
-  const QSize grid = gridFor(perPage);
+  const QSize grid = gridFor(perPage, landscape(layout));
   const QRectF body(pageMargin, pageMargin, page.width() - 2 * pageMargin,
                     page.height() - 2 * pageMargin - footHeight);
   const QSizeF cell((body.width() - (grid.width() - 1) * cellGap) / grid.width(),
@@ -112,7 +148,7 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, i
       if (progress && progress->cancelled()) return;
       const QPointF corner(body.left() + (i % grid.width()) * (cell.width() + cellGap),
                            body.top() + (i / grid.width()) * (cell.height() + cellGap));
-      drawCell(painter, QRectF(corner, cell), plays[n]);
+      drawCell(painter, QRectF(corner, cell), plays[n], layout);
       if (progress) progress->step();
     }
     painter.setFont(pageFont(12));
@@ -122,7 +158,8 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, i
   }
 }
 
-std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, int perPage, Progress* progress) {
+std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
+                                      Progress* progress) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -130,7 +167,7 @@ std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, int perP
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF());
   pdf.setTitle(QStringLiteral("Moxten playbook"));
-  drawPlaybook(pdf, plays, perPage, progress);
+  drawPlaybook(pdf, plays, layout, progress);
   if (progress && progress->cancelled()) return std::nullopt;
   return bytes;
 }

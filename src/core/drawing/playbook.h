@@ -35,13 +35,23 @@ QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why);
 // why, plainly.
 QStringList unreadPlays(const QList<PlaybookPlay>& plays);
 
+// How the playbook lays out its pages and draws its plays.
+struct PlaybookLayout {
+  int perPage = usualPlaysPerPage;  // one of playsPerPageChoices
+  Look look = Look::Classic;
+  Level level = Level::HighSchool;
+};
+
 // Draws the playbook on the pages of the device, the plays in a grid of
-// perPage (one of playsPerPageChoices) with their titles under them, the
-// page numbers at the foot; a play that could not be read is a box saying so.
+// perPage with their titles under them, the page numbers at the foot; a play
+// that could not be read is a box saying so. In the football and paper looks
+// each play is cropped to its diagram (diagramArea), its call name above it
+// and its note under its title, and pages of 2 and 6 plays lie landscape.
 // With progress, each play is a step, and the drawing stops where it finds
 // itself cancelled.
-void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, int perPage,
+void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
                   Progress* progress = nullptr);
 
 // The playbook as a PDF document; nothing when the progress was cancelled.
-std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, int perPage, Progress* progress = nullptr);
+std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
+                                      Progress* progress = nullptr);

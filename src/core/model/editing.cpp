@@ -38,9 +38,9 @@ bool hasPath(const Play& play, int player) {
   return isPlayerNumber(player) && !(play.moves[player][1].x == 0 && play.moves[player][1].y == 0);
 }
 
-std::optional<int> playerAt(const Play& play, QPointF point) {
+std::optional<int> playerAt(const Play& play, QPointF point, double reach) {
   std::optional<int> nearest;
-  double nearestDistance = playerReach;
+  double nearestDistance = reach;
   for (int i = 1; i <= play.placedCount(); ++i) {
     const double d = distance(positionOf(play.players[i]), point);
     if (d <= nearestDistance) {

@@ -31,8 +31,9 @@ QPoint offsetWithinField(const QList<QPoint>& points, QPoint offset, QSize field
 // Whether the player's path has a first move.
 bool hasPath(const Play& play, int player);
 
-// The placed player nearest the point within playerReach, the later one on a tie.
-std::optional<int> playerAt(const Play& play, QPointF point);
+// The placed player nearest the point within reach (playerReach for the
+// classic symbols), the later one on a tie.
+std::optional<int> playerAt(const Play& play, QPointF point, double reach = playerReach);
 
 struct PathPoint {
   int player;

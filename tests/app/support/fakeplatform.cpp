@@ -12,6 +12,8 @@
 FakePlatform::FakePlatform() {
   // A copy without data/ beside it keeps its files in the user's data folder: one of the test's own.
   qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("user")).toLocal8Bit());
+  // The preferences of the view are the test's own too.
+  qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
   QDir(folder.path()).mkdir(QStringLiteral("data"));
   for (const char* name : {"x.cur", "circle.cur", "square.cur"})
     QFile::copy(QStringLiteral(MOXTEN_DATA_DIR "/") + QLatin1String(name), dataFile(QLatin1String(name)));

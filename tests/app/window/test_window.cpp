@@ -122,6 +122,7 @@ class WindowTest : public QObject {
          {"&New", "&Open", "&Save", "", "Export &Picture...", "Export &Animation...", "Export Play&book...",
           "P&rint Playbook...", "", "&Quit"}},
         {"&Edit", {"&Undo", "&Redo", "", "&Select", "&Delete", "Select &All", "&Flip Play", "", "Player &Properties..."}},
+        {"&View", {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro"}},
         {"&Mouse", {"&X-locked", "&Y-lock"}},
         {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
         {"&Play", {"&Show All", "Play &Properties..."}}, {"A&bout", {"&About"}}};
@@ -141,11 +142,12 @@ class WindowTest : public QObject {
     QCOMPARE(w->redo->shortcuts(),
              QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
     QCOMPARE(w->selectTool->shortcut(), QKeySequence(Qt::Key_Escape));
-    const QStringList names = {"File", "edit", "mouse", "Animatation", "config", "play", "abt"};
+    const QStringList names = {"File", "edit", "view", "mouse", "Animatation", "config", "play", "abt"};
     for (const QString& name : names) QVERIFY2(w->findChild<QMenu*>(name), qPrintable(name));
     for (const char* name : {"new", "Open", "save", "exportPicture", "exportAnimation", "exportPlaybook",
                              "printPlaybook", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
-                             "showall", "about"})
+                             "showall", "about", "classicField", "footballField", "paperField", "highSchool",
+                             "college", "pro"})
       QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());
   }

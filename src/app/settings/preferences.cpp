@@ -1,0 +1,32 @@
+#include "app/settings/preferences.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString lookKey = QStringLiteral("view/look");
+const QString levelKey = QStringLiteral("view/level");
+
+// Read afresh each time, so that XDG_CONFIG_HOME counts as it is now.
+QString preferencesFile() {
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+      .filePath(QStringLiteral("preferences.ini"));
+}
+
+}  // namespace
+
+ViewPreferences readViewPreferences() {
+  const QSettings settings(preferencesFile(), QSettings::IniFormat);
+  ViewPreferences preferences;
+  preferences.look = lookFrom(settings.value(lookKey).toString()).value_or(preferences.look);
+  preferences.level = levelFrom(settings.value(levelKey).toString()).value_or(preferences.level);
+  return preferences;
+}
+
+void keepViewPreferences(const ViewPreferences& preferences) {
+  QSettings settings(preferencesFile(), QSettings::IniFormat);
+  settings.setValue(lookKey, lookWord(preferences.look));
+  settings.setValue(levelKey, levelWord(preferences.level));
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/drawing/looks.h"
+
+// The user's preferences for the view, kept between runs with QSettings in
+// the user's configuration folder (never in the settings file).
+struct ViewPreferences {
+  Look look = Look::Classic;
+  Level level = Level::HighSchool;
+};
+
+// The preferences kept; the usual ones for anything missing or unknown.
+ViewPreferences readViewPreferences();
+void keepViewPreferences(const ViewPreferences& preferences);

@@ -1,0 +1,98 @@
+// Moxten: the View menu, the Field's look and the level of its hash marks.
+#include "app/widgets/artwork.h"
+#include "app/widgets/fieldbox.h"
+#include "app/window/moxten.h"
+#include "core/animation/run.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace {
+
+QAction* choice(QMenu* menu, QActionGroup* group, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromLatin1(caption));
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(true);
+  group->addAction(action);
+  return action;
+}
+
+}  // namespace
+
+void Moxten::buildViewMenu() {
+  view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("view"));
+  auto* looks = new QActionGroup(view);
+  classicField = choice(view, looks, "classicField", "&Classic Field");
+  footballField = choice(view, looks, "footballField", "&Football Field");
+  paperField = choice(view, looks, "paperField", "&Paper");
+  view->addSeparator();
+  auto* levels = new QActionGroup(view);
+  highSchool = choice(view, levels, "highSchool", "&High School");
+  college = choice(view, levels, "college", "C&ollege");
+  pro = choice(view, levels, "pro", "&Pro");
+
+  view_ = readViewPreferences();
+  const std::pair<QAction*, Look> lookItems[] = {
+      {classicField, Look::Classic}, {footballField, Look::Football}, {paperField, Look::Paper}};
+  for (const auto& [action, look] : lookItems) {
+    action->setChecked(view_.look == look);
+    connect(action, &QAction::triggered, this, [this, look] { chooseLook(look); });
+  }
+  const std::pair<QAction*, Level> levelItems[] = {
+      {highSchool, Level::HighSchool}, {college, Level::College}, {pro, Level::Pro}};
+  for (const auto& [action, level] : levelItems) {
+    action->setChecked(view_.level == level);
+    connect(action, &QAction::triggered, this, [this, level] { chooseLevel(level); });
+  }
+}
+
+void Moxten::chooseLook(Look look) {
+  view_.look = look;
+  (look == Look::Football ? footballField : look == Look::Paper ? paperField : classicField)->setChecked(true);
+  keepViewPreferences(view_);
+  refreshLook();
+}
+
+void Moxten::chooseLevel(Level level) {
+  view_.level = level;
+  (level == Level::Pro ? pro : level == Level::College ? college : highSchool)->setChecked(true);
+  keepViewPreferences(view_);
+  refreshLook();
+}
+
+double Moxten::playerReachInLook() const {
+  return view_.look == Look::Classic ? playerReach : lookSymbolReach;
+}
+
+void Moxten::refreshLook() {
+  const bool classic = view_.look == Look::Classic;
+  // In the other looks the widget draws the ball beside its player; the
+  // classic football keeps its place and state, unseen.
+  football->setPixmap(classic ? footballImage() : QPixmap());
+  football->setAutoFillBackground(classic);
+  FieldOverlay overlay = Field->overlay();
+  overlay.ball.reset();
+  if (classic) {
+    Field->showPicture(QImage());
+    Field->setOverlay(overlay);
+    return;
+  }
+  PlayPicture picture = playPicture();
+  picture.size = Field->size();
+  picture.roles.passing = false;
+  QImage shown(picture.size, QImage::Format_RGB32);
+  QPainter painter(&shown);
+  if (runFrame_) {
+    const LookFrame frame = lookFrame(*this, runRoles(), !football->isHidden(), *runFrame_);
+    drawPlayPictureAt(painter, picture, frame.standing, frame.ball);
+  } else {
+    drawPlayPicture(painter, picture);
+    if (!football->isHidden()) overlay.ball = ballBeside(QRectF(football->geometry()).center());
+  }
+  painter.end();
+  Field->showPicture(shown);
+  Field->setOverlay(overlay);
+}

@@ -1,0 +1,347 @@
+#include "core/drawing/looks.h"
+
+#include "core/drawing/canvas.h"
+#include "core/drawing/football.h"
+#include "core/model/vocabulary.h"
+#include "core/settings/colors.h"
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr double fiveYards = 5.0 * pixelsPerYard;
+// A hash mark or sideline tick is 2 feet long; sideline ticks stand 4 inches in.
+constexpr double tickLength = 20;
+constexpr double sidelineTickInset = 4;
+// Yard-line numbers: 2 yards tall, centred 10 yards from each sideline.
+constexpr double numberHeight = 2.0 * pixelsPerYard;
+constexpr double numberFromSideline = 10.0 * pixelsPerYard;
+
+// The colours of a look's field.
+struct FieldColors {
+  QColor ground, outOfBounds, endZone, lines, ticks, numbers, scrimmage;
+};
+
+FieldColors fieldColors(Look look) {
+  if (look == Look::Paper)
+    return {Qt::white, QColor(246, 246, 246), QColor(232, 232, 232), QColor(165, 165, 165), QColor(185, 185, 185),
+            QColor(150, 150, 150), QColor(20, 90, 230)};
+  return {QColor(38, 112, 48), QColor(28, 84, 36), QColor(30, 92, 62), Qt::white, QColor(235, 245, 235),
+          Qt::white, QColor(40, 120, 255)};
+}
+
+// Symbols: a white fill inside a dark outline, the label dark.
+const QColor symbolInk(20, 20, 20);
+constexpr double symbolLine = 2.5;
+constexpr double routeWidth = 3;
+constexpr double arrowLength = 14;
+constexpr double arrowHalfWidth = 6.5;
+constexpr double blockHalfLength = 10;
+constexpr double labelPixels = 14;
+// The widest a label is drawn inside its symbol; a wider one is narrowed.
+constexpr double labelRoom = 2.0 * lookSymbolReach - 7;
+
+bool ballIsOn(const Play& play) { return play.ballOn >= 1 && play.ballOn <= 99; }
+
+// The first and last whole k with origin + k * step within 0 to height.
+std::pair<double, double> stepsWithin(double origin, double step, int height) {
+  return {std::ceil(-origin / step), std::floor((height - origin) / step)};
+}
+
+// The y of the offence's own goal line, where the play states where the ball is.
+std::optional<double> ownGoalLine(const Play& play) {
+  const std::optional<int> scrimmage = lineOfScrimmage(play);
+  if (!scrimmage || !ballIsOn(play)) return std::nullopt;
+  return *scrimmage + double(play.ballOn) * pixelsPerYard;
+}
+
+// The part of the segment within the rectangle (Liang-Barsky); none outside.
+std::optional<QLineF> clipped(const QLineF& line, const QRectF& area) {
+  double t0 = 0, t1 = 1;
+  const double dx = line.dx(), dy = line.dy();
+  const std::array<std::pair<double, double>, 4> edges = {
+      std::pair{-dx, line.x1() - area.left()}, {dx, area.right() - line.x1()},
+      {-dy, line.y1() - area.top()}, {dy, area.bottom() - line.y1()}};
+  for (const auto& [p, q] : edges) {
+    if (p == 0) {
+      if (q < 0) return std::nullopt;
+      continue;
+    }
+    const double t = q / p;
+    if (p < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return std::nullopt;
+  }
+  return QLineF(line.pointAt(t0), line.pointAt(t1));
+}
+
+void drawTicks(QPainter& painter, double y, Level level) {
+  const double hash = hashFromSideline(level);
+  for (const double x : {sidelineTickInset, hash - tickLength / 2, fieldWidth - hash - tickLength / 2,
+                         fieldWidth - sidelineTickInset - tickLength})
+    painter.drawLine(QLineF(x, y, x + tickLength, y));
+}
+
+void drawYardNumber(QPainter& painter, double y, int number) {
+  for (const double x : {numberFromSideline, fieldWidth - numberFromSideline})
+    painter.drawText(QRectF(x - 2 * numberHeight, y - numberHeight / 2, 4 * numberHeight, numberHeight),
+                     Qt::AlignCenter, QString::number(number));
+}
+
+QColor pathColor(std::uint32_t color, Look look) {
+  // White disappears on paper; it is drawn dark instead.
+  if (look == Look::Paper && color == vbWhite) return QColor(70, 70, 70);
+  return toQColor(color);
+}
+
+// The point a path's end mark is drawn to, and the mark.
+void drawRouteEnd(QPainter& painter, const QLineF& last, RouteEnd end, const QColor& color) {
+  const QPointF tip = last.p2();
+  const QPointF along = QPointF(last.dx(), last.dy()) / last.length();
+  const QPointF across(-along.y(), along.x());
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(color);
+  if (end == RouteEnd::Arrow) {
+    const QPointF base = tip - along * arrowLength;
+    painter.drawPolygon(QPolygonF({tip, base + across * arrowHalfWidth, base - across * arrowHalfWidth}));
+  } else if (end == RouteEnd::Block) {
+    painter.setPen(QPen(color, routeWidth + 0.5, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(tip + across * blockHalfLength, tip - across * blockHalfLength));
+  }
+}
+
+void drawPath(QPainter& painter, const QRectF& area, const Play& play, int player, Look look) {
+  QList<QLineF> steps;
+  for (int s = 1; s <= 3; ++s) {
+    const PlayerRecord& from = play.moves[player][s - 1];
+    const PlayerRecord& to = play.moves[player][s];
+    if (to.x != 0 && to.y != 0) steps << QLineF(from.x, from.y, to.x, to.y);
+  }
+  // The path starts at the symbol's edge, never across its label.
+  constexpr double edge = lookSymbolReach + 2;
+  if (!steps.isEmpty() && play.moves[player][1].x != 0 && play.moves[player][1].y != 0) {
+    if (steps.front().length() <= edge) steps.removeFirst();
+    else steps.front().setP1(steps.front().pointAt(edge / steps.front().length()));
+  }
+  if (steps.isEmpty()) return;
+  const RouteStyle style = play.routes[player];
+  const QColor color = pathColor(play.players[player].color, look);
+  const bool marked = style.end != RouteEnd::None && steps.back().length() > arrowLength;
+  const QLineF last = steps.back();
+  // The line stops short of the arrowhead's tip so that its end does not
+  // show past the point.
+  if (marked && style.end == RouteEnd::Arrow) steps.back().setLength(last.length() - arrowLength + 2);
+  QPen pen(color, routeWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+  if (style.line == RouteLine::Dashed) pen.setDashPattern({3, 2});
+  painter.setPen(pen);
+  for (const QLineF& step : steps)
+    if (const std::optional<QLineF> seen = clipped(step, area)) painter.drawLine(*seen);
+  if (marked && area.contains(last.p2())) drawRouteEnd(painter, last, style.end, color);
+}
+
+QFont labelFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(int(labelPixels));
+  font.setBold(true);
+  return fontAwayFromWindow(font);
+}
+
+// The label's ink centred on the point, narrowed to the symbol's room.
+void drawLabel(QPainter& painter, const QString& text, QPointF centre) {
+  const QFont font = labelFont();
+  const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+  const double narrowing = std::min(1.0, labelRoom / std::max(1.0, ink.width()));
+  painter.save();
+  painter.setFont(font);
+  painter.setPen(symbolInk);
+  painter.translate(centre);
+  painter.scale(narrowing, 1);
+  painter.drawText(-ink.center(), text);
+  painter.restore();
+}
+
+void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at, const QString& label) {
+  const double r = lookSymbolReach - symbolLine / 2;
+  painter.setPen(QPen(symbolInk, symbolLine));
+  painter.setBrush(Qt::white);
+  switch (kind) {
+    case Offence: painter.drawEllipse(at, r, r); break;
+    case Centre: painter.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)); break;
+    case Defence: {
+      // The cross's arms reach the corners; the label stands on a plate at its middle.
+      painter.setPen(QPen(symbolInk, symbolLine + 0.5, Qt::SolidLine, Qt::RoundCap));
+      painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+      painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+      painter.setPen(Qt::NoPen);
+      painter.drawRoundedRect(QRectF(at.x() - r + 3, at.y() - 8, 2 * r - 6, 16), 3, 3);
+      break;
+    }
+    default: return;
+  }
+  drawLabel(painter, label, at);
+}
+
+}  // namespace
+
+QString lookWord(Look look) {
+  switch (look) {
+    case Look::Football: return QStringLiteral("football");
+    case Look::Paper: return QStringLiteral("paper");
+    default: return QStringLiteral("classic");
+  }
+}
+
+std::optional<Look> lookFrom(const QString& word) {
+  for (const Look look : {Look::Classic, Look::Football, Look::Paper})
+    if (word == lookWord(look)) return look;
+  return std::nullopt;
+}
+
+QString levelWord(Level level) {
+  switch (level) {
+    case Level::College: return QStringLiteral("college");
+    case Level::Pro: return QStringLiteral("pro");
+    default: return QStringLiteral("high-school");
+  }
+}
+
+std::optional<Level> levelFrom(const QString& word) {
+  for (const Level level : {Level::HighSchool, Level::College, Level::Pro})
+    if (word == levelWord(level)) return level;
+  return std::nullopt;
+}
+
+double hashFromSideline(Level level) {
+  // In inches: 53 ft 4 in, 60 ft, 70 ft 9 in; a yard is 36 inches.
+  const double inches = level == Level::Pro ? 70 * 12 + 9 : level == Level::College ? 60 * 12 : 53 * 12 + 4;
+  return inches / 36 * pixelsPerYard;
+}
+
+std::optional<int> lineOfScrimmage(const Play& play) {
+  for (int i = 1; i <= play.placedCount(); ++i)
+    if (play.players[i].kind == Centre) return play.players[i].y;
+  return std::nullopt;
+}
+
+QList<YardLine> yardLines(const Play& play, int height) {
+  QList<YardLine> lines;
+  if (const std::optional<double> ownGoal = ownGoalLine(play)) {
+    for (int yards = 0; yards <= 100; yards += 5) {
+      const double y = *ownGoal - yards * double(pixelsPerYard);
+      if (y < 0 || y > height) continue;
+      const bool goal = yards == 0 || yards == 100;
+      lines << YardLine{y, !goal && yards % 10 == 0 ? std::min(yards, 100 - yards) : 0, goal};
+    }
+    return lines;
+  }
+  const double origin = lineOfScrimmage(play).value_or(0);
+  const auto [first, last] = stepsWithin(origin, fiveYards, height);
+  for (double k = first; k <= last; ++k) lines << YardLine{origin + k * fiveYards, 0, false};
+  return lines;
+}
+
+QList<QRectF> endZones(const Play& play, int height) {
+  QList<QRectF> zones;
+  const std::optional<double> ownGoal = ownGoalLine(play);
+  if (!ownGoal) return zones;
+  const QRectF within(0, 0, fieldWidth, height);
+  const double tenYards = 10.0 * pixelsPerYard;
+  for (const double top : {*ownGoal, *ownGoal - 100 * double(pixelsPerYard) - tenYards}) {
+    const QRectF zone = QRectF(0, top, fieldWidth, tenYards).intersected(within);
+    if (!zone.isEmpty()) zones << zone;
+  }
+  return zones;
+}
+
+void drawFieldInLook(QPainter& painter, QSize size, const Play& play, Look look, Level level) {
+  const FieldColors colors = fieldColors(look);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(QRect(QPoint(0, 0), size), colors.ground);
+  if (size.width() > fieldWidth)
+    painter.fillRect(QRect(fieldWidth, 0, size.width() - fieldWidth, size.height()), colors.outOfBounds);
+  for (const QRectF& zone : endZones(play, size.height())) painter.fillRect(zone, colors.endZone);
+
+  // One-yard ticks, between the goal lines where the field has them.
+  const std::optional<double> ownGoal = ownGoalLine(play);
+  const double origin = ownGoal.value_or(lineOfScrimmage(play).value_or(0));
+  painter.setPen(QPen(colors.ticks, 2, Qt::SolidLine, Qt::FlatCap));
+  const auto [first, last] = stepsWithin(origin, pixelsPerYard, size.height());
+  for (double k = first; k <= last; ++k) {
+    const double y = origin + k * pixelsPerYard;
+    if (std::fmod(k, 5) != 0 && (!ownGoal || (k < 0 && k > -100))) drawTicks(painter, y, level);
+  }
+
+  QFont numbers(QStringLiteral("DejaVu Sans"));
+  numbers.setPixelSize(int(numberHeight * 0.8));
+  numbers.setBold(true);
+  painter.setFont(fontAwayFromWindow(numbers));
+  for (const YardLine& line : yardLines(play, size.height())) {
+    painter.setPen(QPen(colors.lines, line.goal ? 5 : 2, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(0, line.y, fieldWidth, line.y));
+    if (line.number > 0) {
+      painter.setPen(colors.numbers);
+      drawYardNumber(painter, line.y, line.number);
+    }
+  }
+  painter.setPen(QPen(colors.lines, 4));
+  painter.drawLine(QLineF(0, 0, 0, size.height()));
+  painter.drawLine(QLineF(fieldWidth, 0, fieldWidth, size.height()));
+  if (const std::optional<int> scrimmage = lineOfScrimmage(play); scrimmage && *scrimmage <= size.height()) {
+    painter.setPen(QPen(colors.scrimmage, 3, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(0, *scrimmage, std::min(size.width(), fieldWidth), *scrimmage));
+  }
+  painter.restore();
+}
+
+void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, const QList<QPointF>* standing) {
+  const QRectF area = QRectF(QPointF(0, 0), size).adjusted(-40, -40, 40, 40);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  const int count = play.placedCount();
+  for (int i = 1; i <= count; ++i) drawPath(painter, area, play, i, look);
+  for (int i = 1; i <= count; ++i) {
+    const PlayerRecord& player = play.players[i];
+    const QPointF at = standing && i < standing->size() ? standing->at(i) : QPointF(player.x, player.y);
+    if (!area.contains(at)) continue;
+    const QString label = labelText(play.labels[i]);
+    drawSymbolInLook(painter, player.kind, at, label.isEmpty() ? QString::number(i) : label);
+  }
+  painter.restore();
+}
+
+QPointF ballBeside(QPointF player) { return player + QPointF(lookSymbolReach + 2 + footballSize / 2.0, 0); }
+
+QRect diagramArea(const Play& play, QSize size, Level level) {
+  const QRectF picture(QPointF(0, 0), size);
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool any = false;
+  const auto take = [&](double x, double y) {
+    left = any ? std::min(left, x) : x;
+    right = any ? std::max(right, x) : x;
+    top = any ? std::min(top, y) : y;
+    bottom = any ? std::max(bottom, y) : y;
+    any = true;
+  };
+  for (int i = 1; i <= play.placedCount(); ++i)
+    for (int s = 0; s <= 3; ++s) {
+      const PlayerRecord& point = s == 0 ? play.players[i] : play.moves[i][s];
+      if (point.x != 0 && point.y != 0) take(point.x, point.y);
+    }
+  if (!any) return picture.toAlignedRect();
+  // Both rows of hash marks, on the line of scrimmage where there is one.
+  const double hash = hashFromSideline(level), y = lineOfScrimmage(play).value_or(top);
+  take(hash - tickLength, y);
+  take(fieldWidth - hash + tickLength, y);
+  const double margin = 3.0 * pixelsPerYard;
+  return QRectF(QPointF(left - margin, top - margin), QPointF(right + margin, bottom + margin))
+      .intersected(picture)
+      .toAlignedRect();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/model/playstate.h"
+
+#include <QList>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+// How a play is drawn: the classic Field, a football field of turf and
+// yard lines, or paper for a black-and-white printer.
+enum class Look { Classic, Football, Paper };
+
+// Where the hash marks stand: by the rules of the level of play.
+enum class Level { HighSchool, College, Pro };
+
+// The words of the command line and the preferences, and back; nothing for
+// a word the program does not know.
+QString lookWord(Look look);
+std::optional<Look> lookFrom(const QString& word);
+QString levelWord(Level level);
+std::optional<Level> levelFrom(const QString& word);
+
+// The one scale of the field: Field pixels a yard, the sidelines at x = 0
+// and x = fieldWidth, the offence going up.
+inline constexpr int pixelsPerYard = 30;
+inline constexpr int fieldWidth = 1600;
+
+// The distance of each row of hash marks from its sideline, in pixels.
+double hashFromSideline(Level level);
+
+// The line of scrimmage: the y of the centre (the first square player); none
+// for a play without a centre.
+std::optional<int> lineOfScrimmage(const Play& play);
+
+// A line across the field: a yard line, with its number (10 to 50) when the
+// play states where the ball is, or a goal line.
+struct YardLine {
+  double y = 0;
+  int number = 0;
+  bool goal = false;
+};
+
+// The yard lines from y = 0 to height: every 5 yards from the line of
+// scrimmage (from the top without one); where the play states the yard line
+// the ball is on, the field's own lines from goal line to goal line instead.
+QList<YardLine> yardLines(const Play& play, int height);
+
+// The end zones (10 yards beyond each goal line) within the height, where
+// the play states the yard line the ball is on.
+QList<QRectF> endZones(const Play& play, int height);
+
+// Symbols of the football and paper looks reach this far from the player's
+// centre; a press within it takes the player.
+inline constexpr int lookSymbolReach = 13;
+
+// Draws the field of the look (not Classic) over the whole size.
+void drawFieldInLook(QPainter& painter, QSize size, const Play& play, Look look, Level level);
+
+// Draws the play's paths and players in the look (not Classic): each path
+// from its player's edge in its line and with its end, each player as a
+// filled symbol with its label (or number) centred in it. Where given, the
+// players stand at these points (one for each player number) instead.
+void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look,
+                    const QList<QPointF>* standing = nullptr);
+
+// The football's centre beside a player standing at the point: it never
+// covers the symbol or its label.
+QPointF ballBeside(QPointF player);
+
+// The part of the picture a diagram of the play needs: its players and paths
+// with 3 yards around them, the line of scrimmage and both rows of hash marks
+// in view, within the picture.
+QRect diagramArea(const Play& play, QSize size, Level level);
