@@ -68,7 +68,7 @@ std::optional<int> passer(const PlayPicture& picture) {
 void drawLookPicture(QPainter& painter, const PlayPicture& picture, const QList<QPointF>* standing,
                      std::optional<QPointF> ball) {
   painter.save();
-  painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+  painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);
   drawFieldInLook(painter, picture.size, picture.play, picture.look, picture.level);
   drawPlayInLook(painter, picture.size, picture.play, picture.look, standing);
   if (ball && QRectF(QPointF(0, 0), picture.size).adjusted(-footballSize, -footballSize, footballSize, footballSize).contains(*ball)) {
@@ -93,7 +93,7 @@ void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
                            thrower ? std::optional(ballBeside(QPointF(thrower->x, thrower->y))) : std::nullopt);
   }
   painter.save();
-  painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+  painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);
   FieldCanvas canvas(painter, picture.size, fieldGreen);
   drawResetField(canvas, picture.play, picture.penColor);
   painter.restore();

@@ -1,0 +1,247 @@
+#include "core/animation/run.h"
+#include "core/drawing/canvas.h"
+#include "core/drawing/looks.h"
+#include "core/drawing/picture.h"
+#include "core/model/vocabulary.h"
+#include "core/settings/colors.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QSize fieldSize(1600, 980);
+const QColor turf(38, 112, 48);
+
+// A player of the kind at the point, with a path of the given points.
+void place(Play& play, std::int16_t kind, QPoint at, const QList<QPoint>& path = {}, std::uint32_t color = vbRed,
+           const QString& label = QString()) {
+  const int p = ++play.playerCount;
+  play.players[p] = {at.x(), at.y(), kind, color};
+  play.moves[p][0] = {at.x(), at.y(), 0, color};
+  for (int s = 1; s <= path.size(); ++s) play.moves[p][s] = {path[s - 1].x(), path[s - 1].y(), 0, color};
+  play.labels[p] = labelFrom(label);
+}
+
+QImage drawn(const Play& play, Look look, Level level = Level::HighSchool, PlayRoles roles = {}) {
+  return playImage({play, roles, fieldSize, 0, look, level});
+}
+
+bool isRed(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
+bool isDark(QRgb pixel) { return qRed(pixel) < 110 && qGreen(pixel) < 110 && qBlue(pixel) < 110; }
+
+// The lines as "y" for a yard line, "y:N" for a numbered one, "y:goal".
+QString linesText(const QList<YardLine>& lines) {
+  QStringList words;
+  for (const YardLine& line : lines)
+    words << QString::number(line.y) + (line.goal ? QStringLiteral(":goal")
+                                        : line.number ? QStringLiteral(":%1").arg(line.number) : QString());
+  return words.join(u' ');
+}
+
+}  // namespace
+
+class LooksTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void yardLinesFollowTheScrimmageOrTheBall_data() {
+    QTest::addColumn<int>("centreY");  // 0: no centre
+    QTest::addColumn<int>("ballOn");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("endZones");
+    QTest::newRow("no centre: from the top") << 0 << 0 << "0 150 300 450 600 750 900" << "";
+    QTest::newRow("no centre: the ball is not placed") << 0 << 35 << "0 150 300 450 600 750 900" << "";
+    QTest::newRow("every 5 yards from the centre") << 680 << 0 << "80 230 380 530 680 830 980" << "";
+    QTest::newRow("a centre beyond the picture") << 2000 << 0 << "50 200 350 500 650 800 950" << "";
+    QTest::newRow("ball on the 35: the field's own lines")
+        << 680 << 35 << "980 830:30 680 530:40 380 230:50 80" << "";
+    QTest::newRow("ball on the 95: the goal line and end zone")
+        << 680 << 95 << "980 830:10 680 530:goal" << "230-530";
+    QTest::newRow("ball on the 3: the own end zone") << 680 << 3 << "770:goal 620 470:10 320 170:20 20" << "770-980";
+    QTest::newRow("ball on the 52: numbers count down past midfield")
+        << 500 << 52 << "860:40 710 560:50 410 260:40 110" << "";
+  }
+
+  void yardLinesFollowTheScrimmageOrTheBall() {
+    QFETCH(int, centreY);
+    QFETCH(int, ballOn);
+    QFETCH(QString, lines);
+    QFETCH(QString, endZones);
+    Play play;
+    place(play, Offence, {700, 400});
+    if (centreY) place(play, Centre, {800, centreY});
+    play.ballOn = std::int16_t(ballOn);
+    QCOMPARE(lineOfScrimmage(play), centreY ? std::optional(centreY) : std::nullopt);
+    QCOMPARE(linesText(yardLines(play, fieldSize.height())), lines);
+    QStringList zones;
+    for (const QRectF& zone : ::endZones(play, fieldSize.height()))
+      zones << QStringLiteral("%1-%2").arg(zone.top()).arg(zone.bottom());
+    QCOMPARE(zones.join(u' '), endZones);
+  }
+
+  void theFootballFieldDrawsItsLinesAndHashesToScale_data() {
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<double>("hash");
+    QTest::newRow("high school: 53 ft 4 in") << Level::HighSchool << 1600.0 / 3;
+    QTest::newRow("college: 60 ft") << Level::College << 600.0;
+    QTest::newRow("pro: 70 ft 9 in") << Level::Pro << 707.5;
+  }
+
+  // The yard lines every 150 pixels from the centre's y, the line of
+  // scrimmage blue on it, the one-yard hash ticks at the level's distance
+  // from both sidelines.
+  void theFootballFieldDrawsItsLinesAndHashesToScale() {
+    QFETCH(Level, level);
+    QFETCH(double, hash);
+    QCOMPARE(hashFromSideline(level), hash);
+    Play play;
+    place(play, Centre, {800, 680});
+    const QImage image = drawn(play, Look::Football, level);
+    QCOMPARE(image.pixelColor(100, 680), QColor(40, 120, 255));
+    for (int y = 80; y < fieldSize.height(); y += 150) {
+      if (y != 680) QCOMPARE(image.pixelColor(100, y), QColor(Qt::white));
+      QCOMPARE(image.pixelColor(100, y + 75), turf);
+    }
+    const int tick = 680 + 30;
+    for (const double x : {hash, fieldWidth - hash}) {
+      QVERIFY2(image.pixelColor(int(x), tick) != turf, qPrintable(QString::number(x)));
+      QCOMPARE(image.pixelColor(int(x) + 14, tick), turf);
+      QCOMPARE(image.pixelColor(int(x) - 14, tick), turf);
+      QCOMPARE(image.pixelColor(int(x), tick + 15), turf);
+    }
+  }
+
+  // Paper: white but for dark lines and symbols, red and blue kept, a white
+  // path drawn dark; never the classic green, even with a player far off.
+  void paperIsForABlackAndWhitePrinter() {
+    Play play;
+    place(play, Centre, {800, 600}, {{800, 630}}, vbBlack, QStringLiteral("C"));
+    place(play, Offence, {500, 600}, {{500, 300}}, vbRed, QStringLiteral("X"));
+    place(play, Offence, {1100, 600}, {{1100, 300}}, vbBlue, QStringLiteral("Z"));
+    place(play, Defence, {800, 400}, {{600, 400}}, vbWhite, QStringLiteral("M"));
+    const int far = std::numeric_limits<std::int32_t>::max();
+    place(play, Defence, {far, far}, {{far - 5, 10}});
+    play.ballOn = 20;
+    const QImage image = drawn(play, Look::Paper, Level::HighSchool, {1, 4, true});
+    qsizetype white = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        white += pixel == qRgb(255, 255, 255);
+        QVERIFY(pixel != toQColor(fieldGreen).rgb());
+      }
+    QVERIFY2(white > image.width() * image.height() * 9 / 10, qPrintable(QString::number(white)));
+    QVERIFY(isRed(image.pixel(500, 400)));
+    QCOMPARE(image.pixelColor(1100, 400), QColor(Qt::blue));
+    QVERIFY(isDark(image.pixel(700, 400)));
+  }
+
+  void aLabelIsCentredInItsSymbol_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("a circle labelled QB") << int(Offence) << "QB";
+    QTest::newRow("a square labelled C") << int(Centre) << "C";
+    QTest::newRow("a cross labelled MLB") << int(Defence) << "MLB";
+    QTest::newRow("a circle without a label shows its number") << int(Offence) << "";
+  }
+
+  // The label's ink lies centred on the player, inside the symbol; the
+  // player's path and the ball beside him leave it as it is.
+  void aLabelIsCentredInItsSymbol() {
+    QFETCH(int, kind);
+    QFETCH(QString, label);
+    const QPoint at(400, 300);
+    Play alone;
+    place(alone, std::int16_t(kind), at, {}, vbBlack, label);
+    Play running = alone;
+    running.moves[1][1] = {400, 100, 0, vbBlack};
+    const QImage image = drawn(alone, Look::Paper);
+    const QImage withPathAndBall = drawn(running, Look::Paper, Level::HighSchool, {1, 1, true});
+    QRect ink;
+    for (int y = at.y() - 7; y <= at.y() + 7; ++y)
+      for (int x = at.x() - 10; x <= at.x() + 10; ++x) {
+        if (std::hypot(x + 0.5 - at.x(), y + 0.5 - at.y()) > 10) continue;  // pixel centres
+        QCOMPARE(withPathAndBall.pixel(x, y), image.pixel(x, y));
+        if (isDark(image.pixel(x, y))) ink |= QRect(x, y, 1, 1);
+      }
+    QVERIFY(ink.height() >= 9 && ink.width() >= 4);
+    // The middle of the pixels inked, from the left edge of the first to the right edge of the last.
+    const QPointF middle((ink.left() + ink.right() + 1) / 2.0, (ink.top() + ink.bottom() + 1) / 2.0);
+    QVERIFY2(std::abs(middle.x() - at.x()) <= 1 && std::abs(middle.y() - at.y()) <= 1,
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+    QVERIFY(withPathAndBall != image);
+  }
+
+  void aRouteShowsItsLineAndEnd_data() {
+    QTest::addColumn<RouteLine>("line");
+    QTest::addColumn<RouteEnd>("end");
+    QTest::newRow("solid to an arrowhead") << RouteLine::Solid << RouteEnd::Arrow;
+    QTest::newRow("dashed to an arrowhead") << RouteLine::Dashed << RouteEnd::Arrow;
+    QTest::newRow("solid to a block") << RouteLine::Solid << RouteEnd::Block;
+    QTest::newRow("dashed to nothing") << RouteLine::Dashed << RouteEnd::None;
+  }
+
+  // A red route right from (400, 300) to (600, 300): it starts at the
+  // symbol's edge, is whole or dashed, and ends as its style says.
+  void aRouteShowsItsLineAndEnd() {
+    QFETCH(RouteLine, line);
+    QFETCH(RouteEnd, end);
+    Play play;
+    place(play, Offence, {400, 300}, {{600, 300}});
+    play.routes[1] = {line, end};
+    const QImage image = drawn(play, Look::Paper);
+    QVERIFY(!isRed(image.pixel(412, 300)));
+    QVERIFY(isRed(image.pixel(418, 300)));
+    int gaps = 0;
+    for (int x = 420; x <= 570; ++x) gaps += !isRed(image.pixel(x, 300));
+    QCOMPARE(gaps > 20, line == RouteLine::Dashed);
+    QCOMPARE(isRed(image.pixel(590, 303)), end == RouteEnd::Arrow);
+    QCOMPARE(isRed(image.pixel(600, 308)) && isRed(image.pixel(600, 292)), end == RouteEnd::Block);
+    QVERIFY(!isRed(image.pixel(606, 300)));
+  }
+
+  void aDiagramHoldsThePlayAndTheHashes_data() {
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<bool>("centre");
+    QTest::addColumn<QRect>("area");
+    QTest::newRow("no players: the whole picture") << QList<QPoint>() << false << QRect(0, 0, 1600, 980);
+    QTest::newRow("one player: 3 yards round him and both hashes")
+        << QList<QPoint>{{800, 500}} << false << QRect(423, 410, 754, 180);
+    QTest::newRow("a route beyond the hashes, the centre's row")
+        << QList<QPoint>{{800, 500}, {1400, 200}} << true << QRect(423, 110, 1067, 480);
+    QTest::newRow("a player off the picture: cut at its edges")
+        << QList<QPoint>{{800, 500}, {5000, 5000}} << true << QRect(423, 410, 1177, 570);
+  }
+
+  void aDiagramHoldsThePlayAndTheHashes() {
+    QFETCH(QList<QPoint>, points);
+    QFETCH(bool, centre);
+    QFETCH(QRect, area);
+    Play play;
+    if (!points.isEmpty()) place(play, centre ? Centre : Offence, points.front(), points.mid(1));
+    QCOMPARE(diagramArea(play, fieldSize, Level::HighSchool), area);
+  }
+
+  // A run's frames in the looks: the players from their start to their path's
+  // end, the ball beside the quarterback and then flown to beside the receiver.
+  void aRunMovesThePlayersAndFliesTheBall() {
+    Play play;
+    place(play, Offence, {800, 800}, {{800, 830}});
+    place(play, Offence, {1200, 700}, {{1200, 400}, {1000, 200}});
+    place(play, Defence, {900, 500});
+    const RunRoles roles = runRolesOf(play, 1, 2);
+    const LookFrame start = lookFrame(play, roles, true, 0);
+    QCOMPARE(start.standing.mid(1), QList<QPointF>({{800, 800}, {1200, 700}, {900, 500}}));
+    QCOMPARE(start.ball, std::optional(ballBeside({800, 800})));
+    QCOMPARE(lookFrame(play, roles, true, 30).standing[2], QPointF(1100, 300));
+    const LookFrame end = lookFrame(play, roles, true, framesOfARun());
+    QCOMPARE(end.standing.mid(1), QList<QPointF>({{800, 830}, {1000, 200}, {900, 500}}));
+    QCOMPARE(end.ball, std::optional(ballBeside({1000, 200})));
+    QCOMPARE(lookFrame(play, roles, false, framesOfARun()).ball, std::nullopt);
+  }
+};
+
+QTEST_MAIN(LooksTest)
+#include "test_looks.moc"
