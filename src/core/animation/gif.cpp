@@ -68,37 +68,51 @@ GifByteType nearestColor(const std::vector<GifColorType>& colors, QRgb color) {
   return nearest;
 }
 
-// The colours of the area in order of first use: exact for the first 256,
-// the nearest of those for any further colour. The pictures have few flat
-// colours in long runs, so a pixel of the colour before it costs one compare.
+// Calls take(color, run) for each run of pixels of one colour in the area.
+template <typename Take>
+void forEachRun(const QImage& frame, const QRect& area, Take take) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+    for (int x = area.left(); x <= area.right();) {
+      const QRgb color = line[x];
+      int end = x + 1;
+      while (end <= area.right() && line[end] == color) ++end;
+      take(color | 0xFF000000u, end - x);
+      x = end;
+    }
+  }
+}
+
+// The colour table of the area: its colours in order of first use when it
+// has at most 256; else the 256 it uses most, each further colour taking the
+// nearest of those. The pictures have few flat colours in long runs, so each
+// run costs one look-up.
 void indexArea(const QImage& frame, const QRect& area, IndexedArea& indexed) {
   indexed.colors.clear();
   indexed.index.clear();
+  QList<QRgb> colors;
+  QHash<QRgb, qsizetype> uses;
+  forEachRun(frame, area, [&](QRgb color, int run) {
+    qsizetype& used = uses[color];
+    if (used == 0) colors << color;
+    used += run;
+  });
+  if (colors.size() > 256) {
+    std::stable_sort(colors.begin(), colors.end(), [&uses](QRgb a, QRgb b) { return uses[a] > uses[b]; });
+    colors.resize(256);
+  }
+  for (const QRgb color : colors) {
+    indexed.index.insert(color, GifByteType(indexed.colors.size()));
+    indexed.colors.push_back({GifByteType(qRed(color)), GifByteType(qGreen(color)), GifByteType(qBlue(color))});
+  }
   indexed.pixels.resize(std::size_t(area.width()) * area.height());
   GifByteType* pixel = indexed.pixels.data();
-  QRgb last = 0;
-  GifByteType lastIndex = 0;
-  bool any = false;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const QRgb color = line[x] | 0xFF000000u;
-      if (!any || color != last) {
-        auto found = indexed.index.constFind(color);
-        if (found == indexed.index.constEnd()) {
-          const bool room = indexed.colors.size() < 256;
-          found = indexed.index.insert(color, room ? GifByteType(indexed.colors.size())
-                                                   : nearestColor(indexed.colors, color));
-          if (room)
-            indexed.colors.push_back({GifByteType(qRed(color)), GifByteType(qGreen(color)), GifByteType(qBlue(color))});
-        }
-        last = color;
-        lastIndex = *found;
-        any = true;
-      }
-      *pixel++ = lastIndex;
-    }
-  }
+  forEachRun(frame, area, [&](QRgb color, int run) {
+    auto found = indexed.index.constFind(color);
+    if (found == indexed.index.constEnd())
+      found = indexed.index.insert(color, nearestColor(indexed.colors, color));
+    pixel = std::fill_n(pixel, run, *found);
+  });
 }
 
 // A GIF that giflib writes into memory.

@@ -81,6 +81,14 @@ QImage menuPicture(QMenu* menu) {
   return shot;
 }
 
+// The words of a PDF document as poppler-utils' pdftotext reads them.
+QByteArray pdfWords(const QString& path) {
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  if (!text.waitForFinished(20000)) QTest::qFail("pdftotext (poppler-utils) reads the PDF's words", __FILE__, __LINE__);
+  return text.readAllStandardOutput();
+}
+
 QList<QImage> gifFrames(const QString& path, QList<int>* delays) {
   QImageReader reader(path);
   QList<QImage> frames;
@@ -229,6 +237,83 @@ class ExportsTest : public QObject {
                                               QStringLiteral("The play list holds no plays: save a play first.")}));
   }
 
+  // The look and level are the user's preference, kept for the next window.
+  // The Field shows the play drawn afresh in the look while its canvas stays
+  // classic, and a press takes a player within the larger symbol. The
+  // picture, the animation and the playbook draw in the look; in Paper the
+  // playbook of 2 a page lies landscape with each play's call and note, as it
+  // does from the command line, where --style chooses the look.
+  void theLookIsKeptAndTheExportsDrawInIt() {
+    PassWindow w;
+    const QImage classic = w.shown();
+    w->footballField->trigger();
+    w->college->trigger();
+    const QImage football = w.shown();
+    const QColor scrimmage(40, 120, 255);
+    QCOMPARE(football.pixelColor(700, 315), scrimmage);
+    QCOMPARE(football.pixelColor(700, 465), QColor(Qt::white));
+    QVERIFY(football.pixelColor(600, 345) != football.pixelColor(600, 360));  // a college hash mark
+    QCOMPARE(w.pixel(700, 315), fieldGreen);
+    w->selectTool->trigger();
+    w.click(QPoint(427, 215));
+    QVERIFY(w->selection[3]);
+    w.click(QPoint(700, 600));
+    w->classicField->trigger();
+    QCOMPARE(w.shown(), classic);
+    w.click(QPoint(427, 215));
+    QVERIFY(w->selection.none());
+
+    w->paperField->trigger();
+    w.open();
+    QVERIFY(w->paperField->isChecked() && w->college->isChecked() && !w->classicField->isChecked());
+    w->openPlay(w.path);
+    w.platform.fileAnswers << w.file(QStringLiteral("paper.png")) << w.file(QStringLiteral("paper.gif"));
+    w->exportPicture->trigger();
+    w->exportAnimation->trigger();
+    const QImage picture = QImage(w.file(QStringLiteral("paper.png"))).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), QSize(1600, 980));
+    QCOMPARE(picture.pixelColor(1000, 315), QColor(20, 90, 230));
+    QCOMPARE(picture.pixelColor(1000, 200), QColor(Qt::white));
+    QList<int> delays;
+    const QList<QImage> frames = gifFrames(w.file(QStringLiteral("paper.gif")), &delays);
+    QCOMPARE(frames.size(), 81);
+    // The GIF's colours are the picture's, but for the nearest of 256 where it has more.
+    for (const QPoint at : {QPoint(1000, 315), QPoint(1000, 200)})
+      QCOMPARE(frames.first().pixel(at), picture.pixel(at));
+    QVERIFY(frames.last() != frames.first());
+
+    const QString called = w.file(QStringLiteral("called.ply"));
+    writeBytes(called, readBytes(w.path) + "call,Pass Right 2\r\nnote,Read the safety\r\n");
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")), "called.ply," + called.toLocal8Bit() + "\r\n");
+    const QString book = w.file(QStringLiteral("book.pdf"));
+    w.platform.fileAnswers << book;
+    w.platform.fileChoices << 1;
+    w->exportPlaybook->trigger();
+    const QByteArray landscape = "/MediaBox [0 0 842.000000 595.000000]";
+    QVERIFY(readBytes(book).contains(landscape));
+    const QByteArray words = pdfWords(book);
+    QVERIFY2(words.contains("Pass Right 2") && words.contains("Read the safety"), words.constData());
+    QVERIFY(w.platform.messages.isEmpty());
+
+    CommandRun moxten(w.platform);
+    const QString cli = w.file(QStringLiteral("cli.png"));
+    QCOMPARE(moxten.run({QStringLiteral("--export"), cli, QStringLiteral("--style"), QStringLiteral("football"),
+                         QStringLiteral("--level"), QStringLiteral("pro"), w.path}),
+             0);
+    const QImage pro = QImage(cli).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(pro.pixelColor(1000, 315), scrimmage);
+    QVERIFY(pro.pixelColor(707, 345) != pro.pixelColor(707, 360));  // a professional hash mark
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book, QStringLiteral("--per-page"), QStringLiteral("2")}), 0);
+    QVERIFY(readBytes(book).contains(landscape));
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book, QStringLiteral("--per-page"), QStringLiteral("2"),
+                         QStringLiteral("--style"), QStringLiteral("classic")}),
+             0);
+    QVERIFY(!readBytes(book).contains(landscape));
+    QCOMPARE(moxten.run({QStringLiteral("--export"), cli, QStringLiteral("--style"), QStringLiteral("chalk"), w.path}),
+             1);
+    QCOMPARE(moxten.readAllStandardError(), QByteArray("moxten: --style must be classic, football or paper\n"));
+  }
+
   // The command line makes the same files with no display, and fails in one line.
   void commandLineMakesFilesWithoutADisplay() {
     PassWindow w;
@@ -346,10 +431,7 @@ class ExportsTest : public QObject {
     writeBytes(list, readBytes(list) + "pass.ply," + w.path.toLocal8Bit() + "\r\n");
     QCOMPARE(moxten.run({QStringLiteral("--playbook"), book}), 0);
     QCOMPARE(moxten.readAllStandardError(), unread);
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {book, QStringLiteral("-")});
-    QVERIFY2(text.waitForFinished(20000), "pdftotext (poppler-utils) reads the playbook's words");
-    const QByteArray words = text.readAllStandardOutput();
+    const QByteArray words = pdfWords(book);
     QVERIFY2(words.contains("could not be read: line 1,") && !words.contains("hunter2"), words.constData());
     QCOMPARE(moxten.run({QStringLiteral("--playbook"), w.path + QStringLiteral(".pdf")}), 0);
     writeBytes(list, QByteArray(17 * 1024 * 1024, 'x'));
