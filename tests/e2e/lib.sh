@@ -21,6 +21,9 @@ fail() {
   exit 1
 }
 
+# The view's preferences are a fresh user's: the classic Field.
+export XDG_CONFIG_HOME=$work/config
+
 # The program keeps its play list beside itself: give it a folder of its own,
 # unless the test runs an installed copy where it lies (installed=yes).
 mkdir -p "$work/plays"

@@ -71,8 +71,10 @@ void Moxten::refreshLook() {
   const bool classic = view_.look == Look::Classic;
   // In the other looks the widget draws the ball beside its player; the
   // classic football keeps its place and state, unseen.
-  football->setPixmap(classic ? footballImage() : QPixmap());
-  football->setAutoFillBackground(classic);
+  if (football->pixmap().isNull() == classic) {
+    football->setPixmap(classic ? footballImage() : QPixmap());
+    football->setAutoFillBackground(classic);
+  }
   FieldOverlay overlay = Field->overlay();
   overlay.ball.reset();
   if (classic) {
