@@ -2,6 +2,7 @@
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 install(TARGETS moxten RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${MOXTEN_CURSORS} DESTINATION ${CMAKE_INSTALL_DATADIR}/moxten)
+install(FILES ${MOXTEN_FORMATIONS} DESTINATION ${CMAKE_INSTALL_DATADIR}/moxten/formations)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

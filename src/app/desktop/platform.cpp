@@ -2,7 +2,10 @@
 
 #include "core/model/progress.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
@@ -94,6 +97,30 @@ QString DesktopPlatform::saveFileName(QWidget* parent, const FileRequest& reques
 
 QString DesktopPlatform::openFileName(QWidget* parent, const FileRequest& request) {
   return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> DesktopPlatform::askText(QWidget* parent, const TextRequest& request) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(request.title);
+  auto* layout = new QGridLayout(&dialog);
+  auto* label = new QLabel(request.label, &dialog);
+  auto* text = new QLineEdit(request.text, &dialog);
+  label->setBuddy(text);
+  layout->addWidget(label, 0, 0);
+  layout->addWidget(text, 0, 1);
+  QCheckBox* option = nullptr;
+  if (request.option) {
+    option = new QCheckBox(request.optionLabel, &dialog);
+    option->setChecked(*request.option);
+    layout->addWidget(option, 1, 1);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons, 2, 0, 1, 2);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (option) *request.option = option->isChecked();
+  return text->text();
 }
 
 QPoint DesktopPlatform::pointerPos() { return QCursor::pos(); }
@@ -224,7 +251,7 @@ bool makeDataFolderOf(const QString& dataFile) {
   return !dataFile.isEmpty() && QDir().mkpath(QFileInfo(dataFile).absolutePath());
 }
 
-QString cursorFilePath(Platform& platform, const QString& fileName) {
+QString sharedDataPath(Platform& platform, const QString& fileName) {
   if (const std::optional<QDir> beside = dataBesideProgram(platform)) return beside->filePath(fileName);
   return QDir(QDir(platform.programFolder()).filePath(QStringLiteral(MOXTEN_INSTALLED_DATA))).filePath(fileName);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Progress;
 class QPagedPaintDevice;
@@ -40,6 +41,16 @@ struct FileRequest {
   int* chosen = nullptr;
 };
 
+// A line of text asked for, with a check box beside it when optionLabel is
+// set (its state kept where option points, which comes in holding the first).
+struct TextRequest {
+  QString title{};
+  QString label{};
+  QString text{};
+  QString optionLabel{};
+  bool* option = nullptr;
+};
+
 using PagePainter = std::function<void(QPagedPaintDevice& pages, int chosen, Progress& progress)>;
 
 class Platform {
@@ -49,6 +60,8 @@ class Platform {
   // The chosen full path, or an empty text when the dialog was cancelled.
   virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
   virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
+  // The text given, or nothing when the dialog was cancelled.
+  virtual std::optional<QString> askText(QWidget* parent, const TextRequest& request) = 0;
   virtual QPoint pointerPos() = 0;
   virtual void setPointerPos(QPoint screenPos) = 0;
   // Blocks for the given time; the caller has made its frame visible first.
@@ -73,6 +86,7 @@ class DesktopPlatform : public Platform {
   Answer ask(QWidget* parent, const Message& message) override;
   QString saveFileName(QWidget* parent, const FileRequest& request) override;
   QString openFileName(QWidget* parent, const FileRequest& request) override;
+  std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
   QPoint pointerPos() override;
   void setPointerPos(QPoint screenPos) override;
   void wait(int milliseconds) override;
@@ -91,7 +105,7 @@ class DesktopPlatform : public Platform {
 // usable home (HOME unset or not an absolute path) there is no data folder
 // and dataFilePath answers an empty text.
 QString dataFilePath(Platform& platform, const QString& fileName);
-QString cursorFilePath(Platform& platform, const QString& fileName);
+QString sharedDataPath(Platform& platform, const QString& fileName);
 
 // Makes the folder of a data file before it is written, when it is missing;
 // whether it is there. Reading makes no folder.

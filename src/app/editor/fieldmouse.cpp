@@ -7,6 +7,8 @@
 #include "core/model/numbers.h"
 #include "core/settings/colors.h"
 
+#include <QMenu>
+
 #include <utility>
 
 // Placed symbols sit this far right of and below the pointer's hot spot.
@@ -18,6 +20,7 @@ void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
   if (button == 2) {
     lockAnchor = platform_.pointerPos();
     mouseLockOn = mouseLockOn == flagTrue ? flagFalse : flagTrue;
+    if (editMode == None) rightPressInFreeTool(pointer);
   }
   if (editMode < PathEntry) {
     x += placingOffset;
@@ -29,11 +32,30 @@ void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
   switch (editMode) {
     case PlaceDefence:
     case PlaceOffence:
-    case PlaceCentre: placePlayer(x, y); break;
-    case PathEntry: addPathPoint(x, y); break;
-    case None: pressInSelectTool(pointer, shift & 1); break;
+    case PlaceCentre:
+    case PathEntry: {
+      const QPointF at = landing(QPointF(x, y));
+      editMode == PathEntry ? addPathPoint(float(at.x()), float(at.y())) : placePlayer(float(at.x()), float(at.y()));
+      break;
+    }
+    case None:
+      switch (freeTool_) {
+        case FreeTool::Select: pressInSelectTool(pointer, shift & 1); break;
+        case FreeTool::Route: pressInRouteTool(pointer); break;
+        case FreeTool::Formation: placeFormationAt(pointer); break;
+      }
+      break;
     default: break;
   }
+}
+
+// A right-click ends a route; with the select tool, on a chosen player, it
+// offers the routes.
+void Moxten::rightPressInFreeTool(QPointF at) {
+  if (route_) return endRoute();
+  if (freeTool_ != FreeTool::Select) return;
+  if (const std::optional<int> p = playerAt(*this, at, playerReachInLook()); p && selection[*p])
+    routesMenu->popup(Field->mapToGlobal(at.toPoint()));
 }
 
 void Moxten::placePlayer(float x, float y) {

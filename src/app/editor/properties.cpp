@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 
 void Moxten::playerProperties_Click() {
@@ -62,6 +63,8 @@ bool Moxten::applyPlayProperties() {
 }
 
 void Moxten::Field_DoubleClick(float x, float y) {
-  if (editMode != None || !playerAt(*this, QPointF(x, y), playerReachInLook())) return;
+  if (editMode != None) return;
+  if (freeTool_ == FreeTool::Route) return endRoute();
+  if (freeTool_ != FreeTool::Select || !playerAt(*this, QPointF(x, y), playerReachInLook())) return;
   playerProperties_Click();
 }

@@ -4,6 +4,7 @@
 #include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
 #include "core/model/numbers.h"
+#include "core/model/yards.h"
 
 #include <QCheckBox>
 
@@ -13,10 +14,15 @@ QPoint wholePixels(QPointF at) { return {roundToInt32(at.x()), roundToInt32(at.y
 
 }  // namespace
 
+// Esc takes an unfinished route back first, and then chooses the select tool.
 void Moxten::selectTool_Click() {
+  if (route_) return cancelRoute();
   unsetCursor();
   editMode = None;
+  freeTool_ = FreeTool::Select;
+  formationToPlace_.reset();
   Field->setFocus();
+  showReadout();
 }
 
 void Moxten::choose(const Selection& chosen) {
@@ -60,6 +66,13 @@ void Moxten::pressInSelectTool(QPointF at, bool shift) {
 }
 
 void Moxten::Field_Drag(float x, float y) {
+  if (route_ && route_->dragging) {
+    // The first move of a route follows the pointer until the release.
+    const QPoint at = withinField(landing(QPointF(x, y)), Field->size());
+    moves[route_->player][1] = {at.x(), at.y(), 0, 0};
+    redrawPlay();
+    return;
+  }
   if (drag_.kind == Drag::Nothing) return;
   const QPoint to = wholePixels(QPointF(x, y));
   if (!drag_.moved && to == drag_.from) return;
@@ -67,12 +80,13 @@ void Moxten::Field_Drag(float x, float y) {
   switch (drag_.kind) {
     case Drag::Players:
       static_cast<Play&>(*this) = drag_.before.play;
-      movePlayers(*this, selection, to - drag_.from, Field->size());
+      movePlayers(*this, selection, snappedOffset(to - drag_.from), Field->size());
       break;
     case Drag::Point: {
       const auto [p, s] = drag_.point;
       const PlayerRecord& from = drag_.before.play.moves[p][s];
-      const QPoint offset = offsetWithinField({QPoint(from.x, from.y)}, to - drag_.from, Field->size());
+      const QPoint snapped = (landing(QPointF(from.x, from.y) + (to - drag_.from)) - QPointF(from.x, from.y)).toPoint();
+      const QPoint offset = offsetWithinField({QPoint(from.x, from.y)}, snapped, Field->size());
       moves[p][s].x = from.x + offset.x();
       moves[p][s].y = from.y + offset.y();
       break;
@@ -89,7 +103,15 @@ void Moxten::Field_Drag(float x, float y) {
   choose(selection);
 }
 
-void Moxten::Field_MouseUp(int button, float, float) {
+void Moxten::Field_MouseUp(int button, float x, float y) {
+  if (button == 1 && route_ && route_->dragging) {
+    route_->dragging = false;
+    moves[route_->player][1] = {};
+    // A release away from the player ends the first move there.
+    if (!playerAt(*this, QPointF(x, y), playerReachInLook())) pressInRouteTool(QPointF(x, y));
+    redrawPlay();
+    return;
+  }
   if (button != 1 || drag_.kind == Drag::Nothing) return;
   const Drag done = drag_;
   drag_ = Drag();
@@ -108,11 +130,17 @@ void Moxten::Field_MouseUp(int button, float, float) {
 void Moxten::Field_Arrow(QPoint offset) {
   if (selection.none() || drag_.kind != Drag::Nothing) return;
   const EditedPlay before = editedPlay();
+  // Snapping, a press moves half a yard across or a yard down the Field.
+  if (view_.snapToYards)
+    offset = snappedOffset(QPoint(offset.x() == 0 ? 0 : offset.x() > 0 ? pixelsPerYard / 2 : -pixelsPerYard / 2,
+                                  offset.y() == 0 ? 0 : offset.y() > 0 ? pixelsPerYard : -pixelsPerYard));
   movePlayers(*this, selection, offset, Field->size());
   finishEdit(QStringLiteral("Move Players"), before, selection);
 }
 
-void Moxten::deletePlayers_Click() {
+void Moxten::deletePlayers_Click() { deleteChosen(QStringLiteral("Delete Players")); }
+
+void Moxten::deleteChosen(const QString& text) {
   if (selection.none()) return;
   const EditedPlay before = editedPlay();
   const int count = placedCount();
@@ -126,7 +154,7 @@ void Moxten::deletePlayers_Click() {
                   PassingPlay->isChecked());
   drag_ = Drag();
   clearSelection();
-  finishEdit(QStringLiteral("Delete Players"), before);
+  finishEdit(text, before);
 }
 
 void Moxten::flipPlay_Click() {

@@ -8,7 +8,7 @@
 // The tool's cursor becomes the window's pointer; a cursor file that cannot
 // be read gives the standard arrow, never the symbol of another tool.
 void Moxten::useCursor(const QString& fileName) {
-  const std::optional<CursorFile> cursor = readCursorFile(cursorFilePath(platform_, fileName));
+  const std::optional<CursorFile> cursor = readCursorFile(sharedDataPath(platform_, fileName));
   if (!cursor) {
     unsetCursor();
     return;
@@ -17,16 +17,19 @@ void Moxten::useCursor(const QString& fileName) {
 }
 
 void Moxten::XBox_MouseUp() {
+  cancelRoute();
   useCursor(QStringLiteral("x.cur"));
   editMode = PlaceDefence;
 }
 
 void Moxten::obox_Click() {
+  cancelRoute();
   useCursor(QStringLiteral("circle.cur"));
   editMode = PlaceOffence;
 }
 
 void Moxten::sbox_Click() {
+  cancelRoute();
   useCursor(QStringLiteral("square.cur"));
   editMode = PlaceCentre;
 }
@@ -38,6 +41,7 @@ void Moxten::sbox_Click() {
 // a move of the pointer comes back as a mouse move.
 void Moxten::Field_MouseMove() {
   cursorPos = platform_.pointerPos();
+  showReadout();
   if (mouseLockOn == flagTrue) {
     QPoint pinned = cursorPos;
     if (xlock->isChecked()) pinned = QPoint(lockAnchor.x(), cursorPos.y());

@@ -10,6 +10,7 @@
 #include <QLabel>
 
 void Moxten::new_Click() {
+  cancelRoute();
   const EditedPlay before = editedPlay();
   football->hide();
   setRoleControls(Quarterback->currentText(), intended->currentText(), false);

@@ -37,19 +37,40 @@ void Moxten::save_Click() {
     return;
   }
   loadPlayList();
-  bool listed = false;
-  for (int k = 1; k <= playListCount && !listed; ++k)
-    listed = playListNames[k].compare(title, Qt::CaseInsensitive) == 0;
+  const bool listed = listedInMembers(title);
   // A file that exists is replaced only after the same question, listed or not.
   if ((listed || QFileInfo::exists(chosen)) &&
       ask({QStringLiteral("Overwrite File?"), QStringLiteral("File"), Buttons::YesNo}) == Answer::No) {
     isSaved = flagFalse;
     return;
   }
+  writePlayTo(chosen, listed || listedBeyondMembers(title));
+}
+
+void Moxten::saveAgain_Click() {
+  if (playFileName == untitledPlay) return save_Click();
+  loadPlayList();
+  const QString title = playTitle(playFileName);
+  writePlayTo(playFileName, listedInMembers(title) || listedBeyondMembers(title));
+}
+
+bool Moxten::listedInMembers(const QString& title) const {
+  for (int k = 1; k <= playListCount; ++k)
+    if (playListNames[k].compare(title, Qt::CaseInsensitive) == 0) return true;
+  return false;
+}
+
+// The members hold the first entries only: a title further down is listed too.
+bool Moxten::listedBeyondMembers(const QString& title) const {
+  return playListCount == maxPlayListEntries &&
+         holdsTitle(readPlayList(dataPath(playListFileName), std::numeric_limits<qsizetype>::max())
+                        .value_or(QList<PlayListEntry>()),
+                    title);
+}
+
+void Moxten::writePlayTo(const QString& chosen, bool listed) {
   const QString listPath = dataPath(playListFileName);
-  // The members hold the first entries only: a title further down is listed too.
-  if (!listed && playListCount == maxPlayListEntries)
-    listed = holdsTitle(readPlayList(listPath, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>()), title);
+  const QString title = playTitle(chosen);
   if (configuration->syncValue() == 1) synchronizePaths(*this);
   if (!writePlayFile(chosen, *this, rolesOfPlay())) {
     refuse(QStringLiteral("The play could not be written to ") + chosen + u'.');

@@ -8,6 +8,7 @@ namespace {
 
 const QString lookKey = QStringLiteral("view/look");
 const QString levelKey = QStringLiteral("view/level");
+const QString snapKey = QStringLiteral("view/snapToYards");
 
 // Read afresh each time, so that XDG_CONFIG_HOME counts as it is now.
 QString preferencesFile() {
@@ -22,6 +23,7 @@ ViewPreferences readViewPreferences() {
   ViewPreferences preferences;
   preferences.look = lookFrom(settings.value(lookKey).toString()).value_or(preferences.look);
   preferences.level = levelFrom(settings.value(levelKey).toString()).value_or(preferences.level);
+  preferences.snapToYards = settings.value(snapKey, false).toBool();
   return preferences;
 }
 
@@ -29,4 +31,5 @@ void keepViewPreferences(const ViewPreferences& preferences) {
   QSettings settings(preferencesFile(), QSettings::IniFormat);
   settings.setValue(lookKey, lookWord(preferences.look));
   settings.setValue(levelKey, levelWord(preferences.level));
+  settings.setValue(snapKey, preferences.snapToYards);
 }

@@ -7,6 +7,7 @@
 struct ViewPreferences {
   Look look = Look::Classic;
   Level level = Level::HighSchool;
+  bool snapToYards = false;
 };
 
 // The preferences kept; the usual ones for anything missing or unknown.

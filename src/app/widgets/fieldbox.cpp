@@ -141,6 +141,8 @@ void FieldBox::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right: emit arrowPressed({distance, 0}); break;
     case Qt::Key_Up: emit arrowPressed({0, -distance}); break;
     case Qt::Key_Down: emit arrowPressed({0, distance}); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit enterPressed(); break;
     default: QWidget::keyPressEvent(event);
   }
 }

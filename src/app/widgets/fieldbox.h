@@ -47,6 +47,8 @@ class FieldBox : public QWidget {
   void mouseDoubleClicked(float x, float y);
   // An arrow key: one pixel, ten with Shift.
   void arrowPressed(QPoint offset);
+  // Enter or Return.
+  void enterPressed();
   // The canvas was drawn on (told once for a run of drawing).
   void canvasChanged();
 

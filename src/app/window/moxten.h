@@ -6,6 +6,8 @@
 #include "core/drawing/playbook.h"
 #include "core/files/playfile.h"
 #include "core/model/editing.h"
+#include "core/model/formation.h"
+#include "core/model/routes.h"
 #include "core/model/playstate.h"
 
 #include <QMainWindow>
@@ -91,6 +93,7 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* newItem;  // "new"
   QAction* Open;
   QAction* save;
+  QAction* saveAgain;
   QAction* exportPicture;
   QAction* exportAnimation;
   QAction* exportPlaybook;
@@ -100,6 +103,10 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* undo;
   QAction* redo;
   QAction* selectTool;
+  QAction* routeTool;
+  QAction* copyPlayers;
+  QAction* cutPlayers;
+  QAction* pastePlayers;
   QAction* deletePlayers;
   QAction* selectAll;
   QAction* flipPlay;
@@ -111,6 +118,10 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* highSchool;
   QAction* college;
   QAction* pro;
+  QAction* snapToYards;
+  QMenu* formations;
+  QAction* saveFormation;
+  QMenu* routesMenu;  // "routes"
   QMenu* mouse;
   QAction* xlock;
   QAction* ylock;
@@ -181,6 +192,20 @@ class Moxten : public QMainWindow, public PlayState {
   // Each is kept as the user's preference.
   void chooseLook(Look look);
   void chooseLevel(Level level);
+  // The route tool and the route tree: editor/routetool.cpp. A press on a
+  // player starts his route, each press adds a point up to three moves; a
+  // double-click, Enter or a right-click ends it, Esc takes it back.
+  void routeTool_Click();
+  void giveRoutes(RouteName name);
+  void Field_Enter();
+  // Formations: editor/formations.cpp. Choosing one arms the Field: the next
+  // press places it with its ball on the whole yard pressed.
+  void chooseFormation(const QString& path);
+  void saveFormation_Click();
+  // Copy, cut and paste through the clipboard's text: editor/clipboard.cpp.
+  void copyPlayers_Click();
+  void cutPlayers_Click();
+  void pastePlayers_Click();
   // Paths: editor/paths.cpp; passing roles: editor/roles.cpp.
   void motion_Click();
   void Path_Click();
@@ -189,6 +214,9 @@ class Moxten : public QMainWindow, public PlayState {
 
   // Save, Open and the play list: files/saveopen.cpp; New, Reset and Load Play: files/newreset.cpp.
   void save_Click();
+  // Writes the play to its own file as Save writes it, with no dialog and no
+  // question; Save for a play that has no file yet.
+  void saveAgain_Click();
   void Open_Click();
   void loadPlayList();
   void plays_DropDown();
@@ -241,6 +269,30 @@ class Moxten : public QMainWindow, public PlayState {
   void buildControls();
   void buildMenus();
   void buildViewMenu();
+  void buildFormationsMenu();
+  void buildRoutesMenu();
+  // The status bar's read-out: where the pointer is in yards from the ball
+  // and what the tool expects next.
+  void showReadout();
+  QString toolHint() const;
+  // A point where a press, a route point or a drag lands: on the yards'
+  // grid while Snap to Yards is on.
+  QPointF landing(QPointF point) const;
+  QPoint snappedOffset(QPoint offset) const;
+  void pressInRouteTool(QPointF at);
+  void rightPressInFreeTool(QPointF at);
+  void endRoute();
+  void cancelRoute();
+  void placeFormationAt(QPointF at);
+  void listFormations();
+  // Deletes the chosen players as one undo step of this name.
+  void deleteChosen(const QString& text);
+  // Adds the group at the anchor as one undo step and chooses its players;
+  // a group that would pass maxPlayers is refused with a message.
+  bool addGroup(const PlayerGroup& group, QPointF anchor, const QString& text);
+  bool listedInMembers(const QString& title) const;
+  bool listedBeyondMembers(const QString& title) const;
+  void writePlayTo(const QString& chosen, bool listed);
   // Shows the Field in its look: in the classic look the canvas; in another,
   // the play drawn afresh from its data, or the frame of the run that last
   // drew on the canvas, with the football beside its player.
@@ -312,6 +364,18 @@ class Moxten : public QMainWindow, public PlayState {
   std::unique_ptr<RecoveryCopies> recovery_;
   QTimer* recoveryTimer_;
   ViewPreferences view_;
+  // What a press in editMode None does.
+  enum class FreeTool { Select, Route, Formation };
+  FreeTool freeTool_ = FreeTool::Select;
+  // The route being drawn: its player, its points and the play before it.
+  struct RouteDraft {
+    int player = 0;
+    QList<QPoint> points;
+    EditedPlay before;
+    bool dragging = false;
+  };
+  std::optional<RouteDraft> route_;
+  std::optional<PlayerGroup> formationToPlace_;
   // The frame of the run that last drew on the canvas, until it is cleared.
   std::optional<int> runFrame_;
   bool animating_ = false;

@@ -39,6 +39,7 @@ EditedPlay Moxten::editedPlay() const {
 // After an undo or a redo the play is saved exactly when it is back at the
 // state last saved or read.
 void Moxten::restore(const EditedPlay& state, bool withFileName) {
+  route_.reset();
   static_cast<Play&>(*this) = state.play;
   setRoleControls(state.quarterback, state.receiver, state.passing);
   playHasRoles_ = state.hasRoles;
@@ -88,6 +89,7 @@ void Moxten::setRoleControls(const QString& quarterback, const QString& receiver
 }
 
 void Moxten::takeReadPlay(const Play& read, const std::optional<PlayRoles>& roles, const QString& fileName) {
+  route_.reset();
   static_cast<Play&>(*this) = read;
   if (roles)
     showRoles(*roles);

@@ -3,11 +3,14 @@
 #include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
 #include "core/animation/run.h"
+#include "core/model/vocabulary.h"
+#include "core/model/yards.h"
 
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 
 namespace {
 
@@ -33,6 +36,10 @@ void Moxten::buildViewMenu() {
   highSchool = choice(view, levels, "highSchool", "&High School");
   college = choice(view, levels, "college", "C&ollege");
   pro = choice(view, levels, "pro", "&Pro");
+  view->addSeparator();
+  snapToYards = view->addAction(QStringLiteral("&Snap to Yards"));
+  snapToYards->setObjectName(QStringLiteral("snapToYards"));
+  snapToYards->setCheckable(true);
 
   view_ = readViewPreferences();
   const std::pair<QAction*, Look> lookItems[] = {
@@ -47,6 +54,11 @@ void Moxten::buildViewMenu() {
     action->setChecked(view_.level == level);
     connect(action, &QAction::triggered, this, [this, level] { chooseLevel(level); });
   }
+  snapToYards->setChecked(view_.snapToYards);
+  connect(snapToYards, &QAction::toggled, this, [this](bool on) {
+    view_.snapToYards = on;
+    keepViewPreferences(view_);
+  });
 }
 
 void Moxten::chooseLook(Look look) {
@@ -97,4 +109,45 @@ void Moxten::refreshLook() {
   painter.end();
   Field->showPicture(shown);
   Field->setOverlay(overlay);
+}
+
+QPointF Moxten::landing(QPointF point) const {
+  return view_.snapToYards ? snappedToYards(point, lineOfScrimmage(*this)) : point;
+}
+
+QPoint Moxten::snappedOffset(QPoint offset) const {
+  if (!view_.snapToYards) return offset;
+  for (int p = 1; p <= placedCount(); ++p)
+    if (selection[p]) {
+      const QPointF from(players[p].x, players[p].y);
+      return (landing(from + offset) - from).toPoint();
+    }
+  return offset;
+}
+
+QString Moxten::toolHint() const {
+  if (editMode != None) return {};
+  switch (freeTool_) {
+    case FreeTool::Route: {
+      if (!route_) return QStringLiteral("Route: press a player to start his route");
+      const QString label = labelText(labels[route_->player]);
+      return QStringLiteral("Route for %1: press up to %2 points, double-click to end")
+          .arg(label.isEmpty() ? QString::number(route_->player) : label)
+          .arg(3 - route_->points.size());
+    }
+    case FreeTool::Formation:
+      return QStringLiteral("Press where the ball goes for ") + (formationToPlace_ ? formationToPlace_->name : QString());
+    default: return {};
+  }
+}
+
+void Moxten::showReadout() {
+  const QPoint at = Field->mapFromGlobal(platform_.pointerPos());
+  QStringList parts;
+  if (Field->rect().contains(at)) parts << placeInYards(at, ballSpot(*this));
+  if (const QString hint = toolHint(); !hint.isEmpty()) parts << hint;
+  if (parts.isEmpty())
+    StatusBar1->clearMessage();
+  else
+    StatusBar1->showMessage(parts.join(QStringLiteral(" - ")));
 }

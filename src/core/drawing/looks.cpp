@@ -224,12 +224,6 @@ double hashFromSideline(Level level) {
   return inches / 36 * pixelsPerYard;
 }
 
-std::optional<int> lineOfScrimmage(const Play& play) {
-  for (int i = 1; i <= play.placedCount(); ++i)
-    if (play.players[i].kind == Centre) return play.players[i].y;
-  return std::nullopt;
-}
-
 QList<YardLine> yardLines(const Play& play, int height) {
   QList<YardLine> lines;
   if (const std::optional<double> ownGoal = ownGoalLine(play)) {

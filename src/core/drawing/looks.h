@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/playstate.h"
+#include "core/model/yards.h"
 
 #include <QList>
 #include <QPointF>
@@ -26,17 +27,8 @@ std::optional<Look> lookFrom(const QString& word);
 QString levelWord(Level level);
 std::optional<Level> levelFrom(const QString& word);
 
-// The one scale of the field: Field pixels a yard, the sidelines at x = 0
-// and x = fieldWidth, the offence going up.
-inline constexpr int pixelsPerYard = 30;
-inline constexpr int fieldWidth = 1600;
-
 // The distance of each row of hash marks from its sideline, in pixels.
 double hashFromSideline(Level level);
-
-// The line of scrimmage: the y of the centre (the first square player); none
-// for a play without a centre.
-std::optional<int> lineOfScrimmage(const Play& play);
 
 // A line across the field: a yard line, with its number (10 to 50) when the
 // play states where the ball is, or a goal line.

@@ -17,6 +17,11 @@ FakePlatform::FakePlatform() {
   QDir(folder.path()).mkdir(QStringLiteral("data"));
   for (const char* name : {"x.cur", "circle.cur", "square.cur"})
     QFile::copy(QStringLiteral(MOXTEN_DATA_DIR "/") + QLatin1String(name), dataFile(QLatin1String(name)));
+  // And the built-in formations.
+  QDir(folder.path()).mkdir(QStringLiteral("data/formations"));
+  const QDir formations(QStringLiteral(MOXTEN_DATA_DIR "/formations"));
+  for (const QString& name : formations.entryList(QDir::Files))
+    QFile::copy(formations.filePath(name), dataFile(QStringLiteral("formations/") + name));
 }
 
 QString FakePlatform::dataFile(const QString& name) const { return folder.filePath(QStringLiteral("data/") + name); }
@@ -83,3 +88,13 @@ QStringList FakePlatform::texts() const {
   return result;
 }
 
+
+std::optional<QString> FakePlatform::askText(QWidget*, const TextRequest& request) {
+  textRequests << request;
+  if (textAnswers.isEmpty()) {
+    QTest::qFail(qPrintable(QStringLiteral("unexpected text dialog: ") + request.title), __FILE__, __LINE__);
+    return std::nullopt;
+  }
+  if (request.option && !optionAnswers.isEmpty()) *request.option = optionAnswers.takeFirst();
+  return textAnswers.takeFirst();
+}

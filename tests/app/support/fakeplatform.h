@@ -32,6 +32,11 @@ class FakePlatform : public Platform {
   Answer ask(QWidget* parent, const Message& message) override;
   QString saveFileName(QWidget* parent, const FileRequest& request) override;
   QString openFileName(QWidget* parent, const FileRequest& request) override;
+  // The next of textAnswers (nothing cancels), the option from optionAnswers when one is left.
+  std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
+  QList<std::optional<QString>> textAnswers;
+  QList<bool> optionAnswers;
+  QList<TextRequest> textRequests;
   QPoint pointerPos() override { return pointer; }
   void setPointerPos(QPoint screenPos) override;
   void wait(int milliseconds) override;

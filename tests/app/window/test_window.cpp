@@ -3,6 +3,7 @@
 #include "app/widgets/about.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/splash.h"
+#include "core/model/routes.h"
 #include "core/settings/colors.h"
 
 #include <QAbstractSpinBox>
@@ -114,18 +115,35 @@ class WindowTest : public QObject {
     QCOMPARE(w->findChild<QWidget*>(QStringLiteral("Field")), w->Field);
   }
 
-  // Only the Edit menu's items have shortcut keys.
+  // The menus in order with their items; shortcut keys only where the desktop's
+  // standard keys or the tools' keys belong.
   void menusHaveTheirAccessKeysAndNoShortcuts() {
     TestWindow w;
+    QStringList routes;
+    for (const RouteChoice& choice : routeChoices()) {
+      if (choice.name == RouteName::Wheel || choice.name == RouteName::PassSet || choice.name == RouteName::DeepThird)
+        routes << QString();
+      routes << QString::fromLatin1(choice.caption);
+    }
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
-         {"&New", "&Open", "&Save", "", "Export &Picture...", "Export &Animation...", "Export Play&book...",
-          "P&rint Playbook...", "", "&Quit"}},
-        {"&Edit", {"&Undo", "&Redo", "", "&Select", "&Delete", "Select &All", "&Flip Play", "", "Player &Properties..."}},
-        {"&View", {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro"}},
+         {"&New", "&Open", "&Save", "Save &Again", "", "Export &Picture...", "Export &Animation...",
+          "Export Play&book...", "P&rint Playbook...", "", "&Quit"}},
+        {"&Edit",
+         {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "", "Cu&t", "&Copy",
+          "&Paste", "", "Player &Properties..."}},
+        {"&View",
+         {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro", "",
+          "&Snap to Yards"}},
+        {"F&ormations",
+         {"Pro I", "Shotgun Spread 2x2", "Trips Right", "Empty 3x2", "Pistol", "Singleback Ace", "I Twins", "Wing T",
+          "", "4-3 Over", "3-4", "Nickel 4-2-5", "Dime", "46", "5-2 youth", "", "&Save Formation..."}},
+        {"Ro&utes", routes},
         {"&Mouse", {"&X-locked", "&Y-lock"}},
         {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
         {"&Play", {"&Show All", "Play &Properties..."}}, {"A&bout", {"&About"}}};
+    const QStringList withKeys = {"&New",  "&Open", "Save &Again", "&Quit",       "&Undo", "&Redo",
+                                  "&Select", "&Route", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste"};
     const QList<QAction*> menus = w->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
     for (qsizetype i = 0; i < menus.size(); ++i) {
@@ -133,21 +151,24 @@ class WindowTest : public QObject {
       QStringList items;
       for (QAction* item : menus[i]->menu()->actions()) {
         items << item->text();
-        QCOMPARE(item->shortcut().isEmpty(), menus[i]->text() != QStringLiteral("&Edit") || item->isSeparator() ||
-                                                  item->text() == QStringLiteral("&Flip Play") ||
-                                                  item->text() == QStringLiteral("Player &Properties..."));
+        QVERIFY2(item->shortcut().isEmpty() != withKeys.contains(item->text()) || item->isSeparator(),
+                 qPrintable(item->text()));
       }
       QCOMPARE(items, expected[i].second);
     }
+    QCOMPARE(w->saveAgain->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(w->routeTool->shortcut(), QKeySequence(Qt::Key_R));
     QCOMPARE(w->redo->shortcuts(),
              QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
     QCOMPARE(w->selectTool->shortcut(), QKeySequence(Qt::Key_Escape));
-    const QStringList names = {"File", "edit", "view", "mouse", "Animatation", "config", "play", "abt"};
+    const QStringList names = {"File", "edit", "view", "formations", "routes", "mouse", "Animatation", "config", "play", "abt"};
     for (const QString& name : names) QVERIFY2(w->findChild<QMenu*>(name), qPrintable(name));
     for (const char* name : {"new", "Open", "save", "exportPicture", "exportAnimation", "exportPlaybook",
                              "printPlaybook", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
                              "showall", "about", "classicField", "footballField", "paperField", "highSchool",
-                             "college", "pro"})
+                             "college", "pro", "snapToYards", "saveAgain", "routeTool", "copyPlayers", "cutPlayers",
+                             "pastePlayers", "saveFormation", "routeSlant", "routeBlitz", "formationProI",
+                             "formation43Over"})
       QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());
   }

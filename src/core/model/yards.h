@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/model/playstate.h"
+
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// The one scale of the program: Field pixels a yard, the sidelines at x = 0
+// and x = fieldWidth, the offence going up (y grows toward its backfield).
+inline constexpr int pixelsPerYard = 30;
+inline constexpr int fieldWidth = 1600;
+
+// Where the ball is: the centre (the first square player); none for a play
+// without one. Its y is the line of scrimmage.
+std::optional<QPoint> ballSpot(const Play& play);
+std::optional<int> lineOfScrimmage(const Play& play);
+
+// The point on the nearest whole yard down the Field and half yard across
+// it, counted from the line of scrimmage (the top without one) and the left
+// sideline.
+QPointF snappedToYards(QPointF point, std::optional<int> scrimmage);
+
+// The point on the nearest whole yard both ways, counted as snappedToYards counts.
+QPoint onWholeYard(QPointF point, std::optional<int> scrimmage);
+
+// A point kept within the Field's room (1 to width - 1, 1 to height - 1).
+QPoint withinField(QPointF point, QSize field);
+
+// Where the point is, in half yards, from the ball ("3 yd left, 7 yd deep";
+// "on the ball", "on the line"), or from the Field's left edge and top
+// without one ("3 yd from the left, 7 yd from the top").
+QString placeInYards(QPointF point, std::optional<QPoint> ball);
