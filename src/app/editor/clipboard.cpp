@@ -31,10 +31,10 @@ void Moxten::pastePlayers_Click() {
       formationFromText(QApplication::clipboard()->text().toLatin1(), &why, &origin);
   if (!group || !origin || editMode != None) return;
   const QPoint pointer = platform_.pointerPos();
+  const QPoint onField = Field->mapFromGlobal(pointer);
   const QWidget* under = QApplication::widgetAt(pointer);
-  const QPointF anchor = under == Field || Field->isAncestorOf(under)
-                             ? landing(Field->mapFromGlobal(pointer))
-                             : QPointF(*origin + QPoint(pixelsPerYard, pixelsPerYard));
+  const bool atPointer = Field->rect().contains(onField) && (under == Field || Field->isAncestorOf(under));
+  const QPointF anchor = atPointer ? landing(onField) : QPointF(*origin + QPoint(pixelsPerYard, pixelsPerYard));
   cancelRoute();
   freeTool_ = FreeTool::Select;
   addGroup(*group, anchor, QStringLiteral("Paste Players"));

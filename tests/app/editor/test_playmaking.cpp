@@ -1,0 +1,207 @@
+#include "app/support/window.h"
+#include "app/settings/configuration.h"
+#include "app/widgets/controls.h"
+#include "core/files/playfile.h"
+#include "core/model/vocabulary.h"
+#include "core/settings/colors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QStatusBar>
+#include <QUndoStack>
+
+namespace {
+
+// A window whose Field is as wide as the football field.
+const QSize wide(1940, 1100);
+
+QPoint at(const Moxten* w, int p) { return {w->players[p].x, w->players[p].y}; }
+QPoint step(const Moxten* w, int p, int s) { return {w->moves[p][s].x, w->moves[p][s].y}; }
+
+QAction* item(const TestWindow& w, const char* name) { return w->findChild<QAction*>(QLatin1String(name)); }
+
+// The formation chosen from the menu placed with a press at the point.
+void placeFormation(TestWindow& w, const char* name, QPoint press) {
+  item(w, name)->trigger();
+  w.click(press);
+}
+
+QString labelsOf(const Moxten* w, int from, int to) {
+  QStringList labels;
+  for (int p = from; p <= to; ++p) labels << labelText(w->labels[p]);
+  return labels.join(u' ');
+}
+
+}  // namespace
+
+class PlaymakingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Formations placed at a press, their ball on the whole yard pressed; the
+  // route tree's slants break inward on both sides; Save Again writes the
+  // play with no dialog; each command is one undo step.
+  void aPlayFromFormationsAndTheRouteTree() {
+    TestWindow w(wide);
+    placeFormation(w, "formationShotgunSpread2x2", QPoint(795, 610));
+    QCOMPARE(w->playerCount, std::int16_t(11));
+    QCOMPARE(w->players[3].kind, std::int16_t(Centre));
+    QCOMPARE(at(w.window.get(), 3), QPoint(810, 600));  // the nearest whole yard
+    QCOMPARE(labelsOf(w.window.get(), 1, 11), QStringLiteral("LT LG C RG RT X H Y Z QB RB"));
+    QCOMPARE(at(w.window.get(), 6), QPoint(810 - 450, 600));    // X on the numbers
+    QCOMPARE(at(w.window.get(), 10), QPoint(810, 600 + 150));   // the quarterback 5 yards deep
+    QCOMPARE(w->selection.count(), 11u);
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Place Formation"));
+
+    // The defence aligns on the ball: the press snaps to the line of scrimmage's yards.
+    placeFormation(w, "formation43Over", QPoint(812, 604));
+    QCOMPARE(w->playerCount, std::int16_t(22));
+    QCOMPARE(at(w.window.get(), 13), QPoint(810 - 30, 570));  // N shaded a yard, a yard off the ball
+    QCOMPARE(labelsOf(w.window.get(), 12, 22), QStringLiteral("E N T E W M S CB CB FS SS"));
+
+    // A slant for X (left) and Z (right): both break toward the ball.
+    w->selectTool->trigger();
+    w->selection.reset();
+    w->selection.set(6).set(9);
+    item(w, "routeSlant")->trigger();
+    QCOMPARE(step(w.window.get(), 6, 1), at(w.window.get(), 6) + QPoint(0, -30));
+    QCOMPARE(step(w.window.get(), 6, 2), at(w.window.get(), 6) + QPoint(120, -150));
+    QCOMPARE(step(w.window.get(), 9, 2), at(w.window.get(), 9) + QPoint(-120, -150));
+    QCOMPARE(w->moves[6][3].x, 0);
+    QCOMPARE(w->players[6].color, colorFromName(w->configuration->lineColor->currentText()));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Routes"));
+    w->selection.reset();
+    w->selection.set(1);
+    item(w, "routePassSet")->trigger();
+    QCOMPARE(w->routes[1].end, RouteEnd::Block);
+
+    // A formation that would pass 100 players is refused whole.
+    for (int i = 0; i < 6; ++i) placeFormation(w, "formationProI", QPoint(800, 300));
+    QCOMPARE(w->playerCount, std::int16_t(88));
+    w.platform.answers << Answer::Ok;
+    placeFormation(w, "formationPistol", QPoint(800, 300));
+    placeFormation(w, "formationPistol", QPoint(800, 300));
+    QCOMPARE(w->playerCount, std::int16_t(99));
+    QCOMPARE(w.platform.texts().last(),
+             QStringLiteral("A play holds at most 100 players: 11 more do not fit beside its 99."));
+    for (int i = 0; i < 10; ++i) w->undo->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(11));
+    QCOMPARE(w->moves[6][1].x, 0);
+
+    // Save Again: the dialog the first time, then none.
+    const QString path = w.file(QStringLiteral("spread.ply"));
+    w.platform.fileAnswers << path;
+    w->saveAgain->trigger();
+    QCOMPARE(w->playFileName, path);
+    w->selection.reset();
+    w->selection.set(7);
+    item(w, "routeGo")->trigger();
+    w->saveAgain->trigger();
+    QCOMPARE(w->isSaved, flagTrue);
+    Play read;
+    QVERIFY(readPlayFile(path, ReadPolicy::Strict, read));
+    QCOMPARE(QPoint(read.moves[7][1].x, read.moves[7][1].y), at(w.window.get(), 7) + QPoint(0, -600));
+    QCOMPARE(w.platform.fileRequests.size(), 1);
+  }
+
+  // The route tool: a 3-move route from a press on a player, a 1-move route
+  // ended by a double-click, a drag for the first move; Esc takes an
+  // unfinished route back; each route is one step; the status bar says
+  // where the pointer is and what the tool expects.
+  void theRouteToolDrawsFromThePlayer() {
+    TestWindow w(wide);
+    placeFormation(w, "formationShotgunSpread2x2", QPoint(800, 600));
+    const EditedPlay formation = w->editedPlay();
+    w->routeTool->trigger();
+    const QPoint z = at(w.window.get(), 9);
+    w.click(z + QPoint(8, 3));  // within the classic symbol's reach
+    w.platform.pointer = w->Field->mapToGlobal(z + QPoint(0, -90));
+    w->Field_MouseMove();
+    QCOMPARE(w->StatusBar1->currentMessage(),
+             QStringLiteral("15 yd right, 3 yd deep - Route for Z: press up to 3 points, double-click to end"));
+    w.clickAll({z + QPoint(0, -360), z + QPoint(-150, -510), z + QPoint(-200, -560)});
+    QCOMPARE(step(w.window.get(), 9, 1), z + QPoint(0, -360));
+    QCOMPARE(step(w.window.get(), 9, 3), z + QPoint(-200, -560));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Route"));
+
+    const QPoint x = at(w.window.get(), 6);
+    w.click(x);
+    QTest::mouseClick(w->Field, Qt::LeftButton, {}, x + QPoint(0, -300));
+    QTest::mouseDClick(w->Field, Qt::LeftButton, {}, x + QPoint(0, -300));
+    QCOMPARE(step(w.window.get(), 6, 1), x + QPoint(0, -300));
+    QCOMPARE(w->moves[6][2].x, 0);
+
+    const QPoint h = at(w.window.get(), 7);
+    QTest::mousePress(w->Field, Qt::LeftButton, {}, h);
+    QTest::mouseMove(w->Field, h + QPoint(0, -100));
+    QTest::mouseRelease(w->Field, Qt::LeftButton, {}, h + QPoint(0, -200));
+    QTest::keyClick(w->Field, Qt::Key_Return);
+    QCOMPARE(step(w.window.get(), 7, 1), h + QPoint(0, -200));
+
+    // Esc takes back an unfinished route and the old path comes back.
+    w.clickAll({z, z + QPoint(50, -50)});
+    QCOMPARE(step(w.window.get(), 9, 1), z + QPoint(50, -50));
+    w->selectTool->trigger();
+    QCOMPARE(step(w.window.get(), 9, 3), z + QPoint(-200, -560));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Route"));
+    for (int i = 0; i < 3; ++i) w->undo->trigger();
+    QCOMPARE(w->editedPlay(), formation);
+  }
+
+  // A formation saved from the chosen players comes back in the menu of the
+  // next window; a bad name and a bad file are refused with their reasons.
+  void savedFormationsAndCopiedPlayersTravel() {
+    TestWindow w(wide);
+    placeFormation(w, "formationPistol", QPoint(800, 600));
+    w->selection.reset();
+    w->selection.set(10);
+    item(w, "routeFlat")->trigger();
+    w->selectAll->trigger();
+    w.platform.textAnswers << QStringLiteral("Bad,Name") << QStringLiteral("Pistol Flat");
+    w.platform.optionAnswers << true << true;
+    w.platform.answers << Answer::Ok;
+    w->saveFormation->trigger();
+    w->saveFormation->trigger();
+    QCOMPARE(w.platform.texts(), QStringList{QStringLiteral(
+                                     "The formation cannot be named Bad,Name: it holds a comma or a double quote.")});
+    const QString saved = w.platform.dataFile(QStringLiteral("formations/Pistol Flat.formation"));
+    QVERIFY(readBytes(saved).startsWith("formation,Pistol Flat\nplayer,offence,-3,0\nlabel,LT\n"));
+    const QString broken = w.platform.dataFile(QStringLiteral("formations/broken.formation"));
+    writeBytes(broken, "player,offence,one,2\n");
+
+    const QString copied = [&] {
+      w->copyPlayers->trigger();
+      return QApplication::clipboard()->text();
+    }();
+    w.open(wide);  // the next window
+    QAction* again = item(w, "formationPistolFlat");
+    QVERIFY(again && w->formations->actions().contains(again));
+    placeFormation(w, "formationPistolFlat", QPoint(400, 300));
+    QCOMPARE(w->playerCount, std::int16_t(11));
+    QCOMPARE(w->moves[10][2].y != 0, true);  // the flat came with its player
+    w.platform.answers << Answer::Ok;
+    item(w, "formationbroken")->trigger();
+    QCOMPARE(w.platform.texts().last(), QStringLiteral("The formation could not be read from ") + broken +
+                                            QStringLiteral(": line 1: a player is not a kind and two numbers of yards."));
+
+    // Players copied in the first window paste into this one, a yard down and right.
+    QCOMPARE(QApplication::clipboard()->text(), copied);
+    w.platform.pointer = w->Field->mapToGlobal(QPoint(-50, -50));  // off the Field
+    w->pastePlayers->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(22));
+    QCOMPARE(at(w.window.get(), 12), QPoint(720 + 30, 600 + 30));  // LT was copied at (720, 600)
+    QCOMPARE(labelsOf(w.window.get(), 12, 22), labelsOf(w.window.get(), 1, 11));
+    QCOMPARE(w->selection.count(), 11u);
+    w->cutPlayers->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(11));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Cut Players"));
+    QApplication::clipboard()->setText(QStringLiteral("not players"));
+    w->pastePlayers->trigger();
+    QCOMPARE(w->playerCount, std::int16_t(11));
+  }
+};
+
+QTEST_MAIN(PlaymakingTest)
+#include "test_playmaking.moc"

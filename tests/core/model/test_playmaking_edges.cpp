@@ -1,0 +1,169 @@
+#include "core/files/formationfile.h"
+#include "core/model/formation.h"
+#include "core/model/routes.h"
+#include "core/model/vocabulary.h"
+#include "core/model/yards.h"
+
+#include <QTest>
+
+namespace {
+
+const QSize field(1600, 980);
+
+// A centre at (800, 600) and one player of the kind at the point.
+Play withPlayer(std::int16_t kind, QPoint at) {
+  Play play;
+  play.playerCount = 2;
+  play.players[1] = {800, 600, Centre, 0};
+  play.players[2] = {at.x(), at.y(), kind, 0};
+  return play;
+}
+
+QList<QPoint> pathOf(const Play& play, int p) {
+  QList<QPoint> points;
+  for (int s = 1; s <= 3 && play.moves[p][s].x != 0; ++s) points << QPoint(play.moves[p][s].x, play.moves[p][s].y);
+  return points;
+}
+
+GroupPlayer member(std::int16_t kind, QPointF at, QList<QPointF> path = {}) {
+  return GroupPlayer{kind, at, labelFrom(QStringLiteral("X")), {}, path.isEmpty() ? 0u : 255u, path};
+}
+
+}  // namespace
+
+class PlaymakingEdgesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void routesAreInYardsFromThePlayer_data() {
+    QTest::addColumn<RouteName>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<QPoint>>("path");  // for a player at (1100, 600), right of the ball
+    QTest::newRow("5-yard slant in") << RouteName::Slant << int(Offence) << QList<QPoint>{{1100, 570}, {980, 450}};
+    QTest::newRow("10-yard out") << RouteName::Out << int(Offence) << QList<QPoint>{{1100, 300}, {1250, 300}};
+    QTest::newRow("12-yard dig") << RouteName::Dig << int(Offence) << QList<QPoint>{{1100, 240}, {800, 240}};
+    QTest::newRow("post at 45 degrees") << RouteName::Post << int(Offence) << QList<QPoint>{{1100, 240}, {860, 0 + 1}};
+    QTest::newRow("corner at 45 degrees") << RouteName::Corner << int(Offence) << QList<QPoint>{{1100, 240}, {1340, 1}};
+    QTest::newRow("a go of 20 yards, kept on the Field") << RouteName::Go << int(Offence) << QList<QPoint>{{1100, 1}};
+    QTest::newRow("a wheel of three moves")
+        << RouteName::Wheel << int(Offence) << QList<QPoint>{{1190, 570}, {1280, 450}, {1280, 1}};
+    QTest::newRow("a pass set") << RouteName::PassSet << int(Offence) << QList<QPoint>{{1100, 645}};
+    QTest::newRow("a deep third: his third's middle") << RouteName::DeepThird << int(Defence) << QList<QPoint>{{1333, 150}};
+    QTest::newRow("a deep half") << RouteName::DeepHalf << int(Defence) << QList<QPoint>{{1200, 150}};
+    QTest::newRow("a blitz at the quarterback")
+        << RouteName::Blitz << int(Defence) << QList<QPoint>{{1100, 630}, {800, 780}};
+  }
+
+  // Each route from a player right of the ball, and its mirror from the
+  // left: the same path mirrored about the ball.
+  void routesAreInYardsFromThePlayer() {
+    QFETCH(RouteName, name);
+    QFETCH(int, kind);
+    QFETCH(QList<QPoint>, path);
+    const int y = kind == Defence ? 450 : 600;
+    Play right = withPlayer(std::int16_t(kind), {1100, y});
+    right.routes[2].line = RouteLine::Dashed;
+    giveRoute(right, 2, name, 255, field);
+    QCOMPARE(pathOf(right, 2), path);
+    QCOMPARE(right.players[2].color, 255u);
+    QCOMPARE(right.routes[2], (RouteStyle{RouteLine::Dashed, name == RouteName::PassSet ? RouteEnd::Block : RouteEnd::Arrow}));
+    Play left = withPlayer(std::int16_t(kind), {500, y});
+    giveRoute(left, 2, name, 255, field);
+    QList<QPoint> mirrored;
+    for (const QPoint point : path) mirrored << QPoint(1600 - point.x(), point.y());
+    QCOMPARE(pathOf(left, 2), mirrored);
+  }
+
+  void formationFilesAreReadWhole_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a kind not known") << QByteArray("player,tackle,0,0\n") << "line 1: a player is not a kind and two numbers of yards";
+    QTest::newRow("yards that are not a number") << QByteArray("player,offence,0,deep\n") << "line 1: a player is not a kind and two numbers of yards";
+    QTest::newRow("yards beyond any field") << QByteArray("player,offence,0,1e9\n") << "line 1: a player is not a kind and two numbers of yards";
+    QTest::newRow("a label before any player") << QByteArray("formation,A\nlabel,X\n") << "line 2: it is not a formation line";
+    QTest::newRow("a label of four characters") << QByteArray("player,offence,0,0\nlabel,ABCD\n") << "line 2: it is not a formation line";
+    QTest::newRow("a path colour not in the table") << QByteArray("player,offence,0,0\npath,7,1,1\n") << "line 2: a path's colour is not one of the four colours";
+    QTest::newRow("a path of four points") << QByteArray("player,offence,0,0\npath,0,1,1,2,2,3,3,4,4\n") << "line 2: it is not a formation line";
+    QTest::newRow("no players") << QByteArray("formation,Empty\n") << "it holds no players";
+    QByteArray many;
+    for (int i = 0; i <= maxPlayers; ++i) many += "player,defence,0,0\n";
+    QTest::newRow("101 players") << many << "line 101: it holds more than 100 players";
+    QTest::newRow("over 64 KiB") << QByteArray(64 * 1024 + 1, '\n') << "it is larger than 64 KiB";
+  }
+
+  void formationFilesAreReadWhole() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, why);
+    QString reason;
+    QVERIFY(!formationFromText(text, &reason));
+    QCOMPARE(reason, why);
+  }
+
+  // A group written and read back is the same group, its origin kept.
+  void formationTextReadsBackTheSame() {
+    PlayerGroup group{QStringLiteral("Trips"), {member(Centre, {0, 0}), member(Offence, {-1.5, 0.2333333}),
+                                                member(Defence, {7, -12}, {{7, -20}, {3.5, -25}})}};
+    group.players[1].route = {RouteLine::Dashed, RouteEnd::None};
+    QString why;
+    std::optional<QPoint> origin;
+    QCOMPARE(formationFromText(formationText(group, QPoint(810, 600)), &why, &origin), std::optional(group));
+    QCOMPARE(origin, std::optional(QPoint(810, 600)));
+    QVERIFY(formationNameRefusal(QStringLiteral("I Twins")).isEmpty());
+    for (const char* bad : {"", "a/b", ".hidden", "Shot,gun", "caf\xc3\xa9"})
+      QVERIFY2(!formationNameRefusal(QString::fromUtf8(bad)).isEmpty(), bad);
+  }
+
+  void aGroupIsPlacedWithinTheField_data() {
+    QTest::addColumn<QPoint>("anchor");
+    QTest::addColumn<QPoint>("first");  // where the player at (-15, 0) yards lands
+    QTest::newRow("in the middle") << QPoint(800, 700) << QPoint(350, 700);
+    QTest::newRow("moved right as a group at the left edge") << QPoint(100, 700) << QPoint(1, 700);
+    QTest::newRow("moved left at the right edge") << QPoint(1590, 700) << QPoint(1600 - 1 - 900, 700);
+    QTest::newRow("moved up at the bottom, the path inside") << QPoint(800, 975) << QPoint(350, 979 - 150);
+    QTest::newRow("moved down at the top, the path inside") << QPoint(800, 10) << QPoint(350, 1 + 600);
+  }
+
+  void aGroupIsPlacedWithinTheField() {
+    QFETCH(QPoint, anchor);
+    QFETCH(QPoint, first);
+    const PlayerGroup group{QString(), {member(Offence, {-15, 0}, {{-15, -20}}), member(Offence, {15, 5})}};
+    Play play;
+    play.playerCount = 1;
+    QString why;
+    const std::optional<Selection> placed = placeGroup(play, group, anchor, field, &why);
+    QVERIFY(placed);
+    QCOMPARE(placed->to_ulong(), 0b1100ul);  // players 2 and 3
+    QCOMPARE(QPoint(play.players[2].x, play.players[2].y), first);
+    QCOMPARE(QPoint(play.moves[2][1].x, play.moves[2][1].y), first + QPoint(0, -600));
+    QCOMPARE(QPoint(play.players[3].x, play.players[3].y), first + QPoint(900, 150));
+    QCOMPARE(labelText(play.labels[3]), QStringLiteral("X"));
+    play.playerCount = 99;
+    QVERIFY(!placeGroup(play, group, anchor, field, &why));
+    QCOMPARE(play.playerCount, std::int16_t(99));
+  }
+
+  void yardsAreCountedFromTheBall_data() {
+    QTest::addColumn<QPointF>("point");
+    QTest::addColumn<bool>("ball");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QPointF>("snapped");
+    QTest::newRow("right and deep") << QPointF(890, 390) << true << "3 yd right, 7 yd deep" << QPointF(885, 390);
+    QTest::newRow("left and behind, in half yards")
+        << QPointF(755, 640) << true << "1.5 yd left, 1.5 yd behind" << QPointF(750, 630);
+    QTest::newRow("on the ball") << QPointF(803, 600) << true << "on the ball, on the line" << QPointF(810, 600);
+    QTest::newRow("without a centre: the edges") << QPointF(90, 45) << false << "3 yd from the left, 1.5 yd from the top"
+                                                 << QPointF(90, 60);
+  }
+
+  void yardsAreCountedFromTheBall() {
+    QFETCH(QPointF, point);
+    QFETCH(bool, ball);
+    QFETCH(QString, place);
+    QFETCH(QPointF, snapped);
+    const std::optional<QPoint> spot = ball ? std::optional(QPoint(800, 600)) : std::nullopt;
+    QCOMPARE(placeInYards(point, spot), place);
+    QCOMPARE(snappedToYards(point, spot ? std::optional(spot->y()) : std::nullopt), snapped);
+  }
+};
+
+QTEST_MAIN(PlaymakingEdgesTest)
+#include "test_playmaking_edges.moc"
