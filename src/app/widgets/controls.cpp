@@ -1,13 +1,18 @@
 #include "app/widgets/controls.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSizeGrip>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <utility>
 
 ToolPicture::ToolPicture(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
 
@@ -43,6 +48,27 @@ DropDownBox::DropDownBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
+  lineEdit()->installEventFilter(this);
+  view()->installEventFilter(this);
+}
+
+bool DropDownBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lineEdit()) {
+    if (event->type() == QEvent::MouseButtonRelease && std::exchange(openOnRelease_, false)) showPopup();
+  } else if (watched == view() && event->type() == QEvent::KeyPress) {
+    // A character typed while the list is open starts the text afresh, as
+    // typing into a selected text would; the rest follows in the text.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool character = !key->text().isEmpty() && key->text().front().isPrint() &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (character || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
+      hidePopup();
+      setEditText(character ? key->text() : QString());
+      lineEdit()->setFocus();
+      return true;
+    }
+  }
+  return QComboBox::eventFilter(watched, event);
 }
 
 void DropDownBox::replaceItems(const QStringList& items) {
@@ -53,7 +79,13 @@ void DropDownBox::replaceItems(const QStringList& items) {
   setEditText(text);
 }
 
+void DropDownBox::focusInEvent(QFocusEvent* event) {
+  openOnRelease_ = event->reason() == Qt::MouseFocusReason;
+  QComboBox::focusInEvent(event);
+}
+
 void DropDownBox::showPopup() {
+  openOnRelease_ = false;
   emit dropDown();
   QComboBox::showPopup();
 }

@@ -36,6 +36,16 @@ class DropDownBox : public QComboBox {
 
  signals:
   void dropDown();
+
+ protected:
+  // A click that brings the keyboard into the text opens the list too; a
+  // character typed while the list is open closes it and starts the text
+  // afresh, so the box can still be typed into.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  bool openOnRelease_ = false;
 };
 
 // Gives every control under the root that has none an accessible name: its

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -200,6 +202,27 @@ class PlaymakingTest : public QObject {
     QApplication::clipboard()->setText(QStringLiteral("not players"));
     w->pastePlayers->trigger();
     QCOMPARE(w->playerCount, std::int16_t(11));
+  }
+
+  // A click that brings the keyboard into a box's text opens its list; a
+  // character typed then closes it and starts the text, the rest follows.
+  void aClickInABoxTextOpensItsList() {
+    TestWindow w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    w->obox_Click();
+    w.clickAll({QPoint(100, 100), QPoint(200, 100)});
+    QLineEdit* text = w->Quarterback->lineEdit();
+    w->Field->setFocus();
+    QTest::mouseClick(text, Qt::LeftButton);
+    QVERIFY(w->Quarterback->view()->isVisible());
+    QCOMPARE(w->Quarterback->count(), 2);  // the list was filled as it opened
+    QTest::keyClick(w->Quarterback->view(), Qt::Key_1);
+    QVERIFY(!w->Quarterback->view()->isVisible());
+    QTest::keyClicks(text, QStringLiteral("2"));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("12"));
+    QTest::mouseClick(text, Qt::LeftButton);  // a second click only places the cursor
+    QVERIFY(!w->Quarterback->view()->isVisible());
   }
 };
 
