@@ -2,7 +2,8 @@
 // and the Field repainted) with no wait, and a whole run at speed 20 with the
 // real wait, for plays of 11, 22 and 100 players on a 1600 x 980 Field. Then
 // the editing of 100 players: one step of a drag (the move, the play drawn
-// afresh, the repaint) and one undo of a flip with its repaint. Last the
+// afresh, the repaint) and one undo of a flip with its repaint; placing a
+// formation and giving 22 players a route of the route tree. Then the
 // exports of a passing play of 22 players: its PNG picture (median of 21)
 // and its animated GIF. Then the recovery copy of a play of 100 players. Last
 // the whole play drawn afresh in the Football Field look, 22 and 100 players
@@ -90,6 +91,19 @@ void benchEditing(Moxten& window) {
   for (int i = 0; i < 200; ++i) window.flipPlay_Click();
   const double undo = medianOf200(window, [&](int) { window.undo->trigger(); });
   std::printf("drag 100 players: step median %.2f ms\nundo 100 players: step median %.2f ms\n", drag, undo);
+
+  // A formation read from its file, placed at a press and the play drawn
+  // afresh; a route of the route tree given to 22 chosen players and drawn.
+  const QString formation = QStringLiteral(MOXTEN_FORMATIONS_DIR "/02-shotgun-spread-2x2.formation");
+  const double place = medianOf200(window, [&](int) {
+    window.playerCount = 0;
+    window.chooseFormation(formation);
+    window.Field_MouseDown(1, 0, 800, 600);
+  });
+  setUpPlay(window, 22);
+  window.selectAll_Click();
+  const double route = medianOf200(window, [&](int i) { window.giveRoutes(i % 2 ? RouteName::Slant : RouteName::Post); });
+  std::printf("place formation 11 players: median %.2f ms\nroute 22 players: median %.2f ms\n", place, route);
 }
 
 void benchExports(Moxten& window) {

@@ -153,21 +153,19 @@ QFont labelFont() {
   return fontAwayFromWindow(font);
 }
 
-// The label's ink centred on the point, narrowed to the symbol's room.
-void drawLabel(QPainter& painter, const QString& text, QPointF centre) {
-  const QFont font = labelFont();
-  const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+// The label's ink centred on the point, narrowed to the symbol's room. The
+// painter has the label's font and ink.
+void drawLabel(QPainter& painter, const QFontMetricsF& metrics, const QString& text, QPointF centre) {
+  const QRectF ink = metrics.tightBoundingRect(text);
   const double narrowing = std::min(1.0, labelRoom / std::max(1.0, ink.width()));
-  painter.save();
-  painter.setFont(font);
-  painter.setPen(symbolInk);
-  painter.translate(centre);
-  painter.scale(narrowing, 1);
+  const QTransform field = painter.transform();
+  painter.setTransform(QTransform(narrowing, 0, 0, 1, centre.x(), centre.y()) * field);
   painter.drawText(-ink.center(), text);
-  painter.restore();
+  painter.setTransform(field);
 }
 
-void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at, const QString& label) {
+// The symbol's shape; the label goes on it afterwards.
+void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at) {
   const double r = lookSymbolReach - symbolLine / 2;
   painter.setPen(QPen(symbolInk, symbolLine));
   painter.setBrush(Qt::white);
@@ -183,9 +181,8 @@ void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at, const QS
       painter.drawRoundedRect(QRectF(at.x() - r + 3, at.y() - 8, 2 * r - 6, 16), 3, 3);
       break;
     }
-    default: return;
+    default: break;
   }
-  drawLabel(painter, label, at);
 }
 
 }  // namespace
@@ -301,12 +298,17 @@ void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, 
   painter.setRenderHint(QPainter::Antialiasing);
   const int count = play.placedCount();
   for (int i = 1; i <= count; ++i) drawPath(painter, area, play, i, look);
+  const QFont font = labelFont();
+  const QFontMetricsF metrics(font);
+  painter.setFont(font);
   for (int i = 1; i <= count; ++i) {
     const PlayerRecord& player = play.players[i];
     const QPointF at = standing && i < standing->size() ? standing->at(i) : QPointF(player.x, player.y);
-    if (!area.contains(at)) continue;
+    if (!area.contains(at) || player.kind < Offence || player.kind > Defence) continue;
+    drawSymbolInLook(painter, player.kind, at);
     const QString label = labelText(play.labels[i]);
-    drawSymbolInLook(painter, player.kind, at, label.isEmpty() ? QString::number(i) : label);
+    painter.setPen(symbolInk);
+    drawLabel(painter, metrics, label.isEmpty() ? QString::number(i) : label, at);
   }
   painter.restore();
 }
