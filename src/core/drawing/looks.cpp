@@ -8,7 +8,6 @@
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -101,7 +100,7 @@ QColor pathColor(std::uint32_t color, Look look) {
   return toQColor(color);
 }
 
-// The point a path's end mark is drawn to, and the mark.
+// The mark at the end of a path's last step: an arrowhead or a block bar.
 void drawRouteEnd(QPainter& painter, const QLineF& last, RouteEnd end, const QColor& color) {
   const QPointF tip = last.p2();
   const QPointF along = QPointF(last.dx(), last.dy()) / last.length();
