@@ -2,6 +2,7 @@
 #include "app/window/moxten.h"
 
 void Moxten::Animate_Click() {
+  closePreview();
   const auto question = [this](const QString& text) { return ask({text, appTitle, Buttons::OkCancel}); };
   if (isSaved == flagFalse) {
     if (question(saveChangesFirstText) != Answer::Ok) {

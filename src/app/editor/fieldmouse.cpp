@@ -16,6 +16,7 @@ constexpr float placingOffset = 15;
 
 // shift: 1 when Shift is held; only the select tool looks at it.
 void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
+  closePreview();
   const QPointF pointer(x, y);
   if (button == 2) {
     lockAnchor = platform_.pointerPos();

@@ -6,6 +6,7 @@
 #include "core/model/vocabulary.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
@@ -18,6 +19,7 @@ void Moxten::playerProperties_Click() {
   playerPropertiesDialog->labelEdit->setText(labelText(labels[first]));
   playerPropertiesDialog->routeLine->setCurrentIndex(int(routes[first].line));
   playerPropertiesDialog->routeEnd->setCurrentIndex(int(routes[first].end));
+  playerPropertiesDialog->speedBox->setValue(speeds[first]);
   bringToFront(playerPropertiesDialog);
 }
 
@@ -34,6 +36,7 @@ bool Moxten::applyPlayerProperties() {
     if (!selection[i]) continue;
     labels[i] = labelFrom(label);
     routes[i] = style;
+    speeds[i] = timingOf(playerPropertiesDialog->speedBox, slowestPlayer, fastestPlayer);
   }
   finishEdit(QStringLiteral("Player Properties"), before);
   return true;
@@ -43,6 +46,8 @@ void Moxten::playProperties_Click() {
   playPropertiesDialog->callEdit->setText(call);
   playPropertiesDialog->noteEdit->setText(note);
   playPropertiesDialog->ballOn->setValue(ballOn);
+  playPropertiesDialog->throwTime->setValue(throwTime);
+  playPropertiesDialog->ballSpeed->setValue(ballSpeed);
   bringToFront(playPropertiesDialog);
 }
 
@@ -58,6 +63,8 @@ bool Moxten::applyPlayProperties() {
   call = newCall;
   note = newNote;
   ballOn = std::int16_t(playPropertiesDialog->ballOn->value());
+  throwTime = timingOf(playPropertiesDialog->throwTime, earliestThrow, latestThrow);
+  ballSpeed = timingOf(playPropertiesDialog->ballSpeed, slowestBall, fastestBall);
   finishEdit(QStringLiteral("Play Properties"), before);
   return true;
 }

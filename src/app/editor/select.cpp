@@ -14,8 +14,10 @@ QPoint wholePixels(QPointF at) { return {roundToInt32(at.x()), roundToInt32(at.y
 
 }  // namespace
 
-// Esc takes an unfinished route back first, and then chooses the select tool.
+// Esc closes the preview or takes an unfinished route back first, and then
+// chooses the select tool.
 void Moxten::selectTool_Click() {
+  if (previewShown()) return closePreview();
   if (route_) return cancelRoute();
   unsetCursor();
   editMode = None;

@@ -69,6 +69,7 @@ bool Moxten::listedBeyondMembers(const QString& title) const {
 }
 
 void Moxten::writePlayTo(const QString& chosen, bool listed) {
+  closePreview();
   const QString listPath = dataPath(playListFileName);
   const QString title = playTitle(chosen);
   if (configuration->syncValue() == 1) synchronizePaths(*this);

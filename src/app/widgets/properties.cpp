@@ -3,12 +3,15 @@
 #include "core/model/playstate.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 PropertiesDialog::PropertiesDialog(const QString& title, QWidget* parent) : QDialog(parent) {
   setWindowTitle(title);
@@ -53,11 +56,25 @@ Field* named(Field* field, const char* name) {
 
 }  // namespace
 
+namespace {
+
+// A box of 0 (shown as its special text) up to the highest value.
+void timingBox(QDoubleSpinBox* box, double highest, double step, const QString& unset, const QString& unit) {
+  box->setRange(0, highest);
+  box->setSingleStep(step);
+  box->setDecimals(1);
+  box->setSpecialValueText(unset);
+  box->setSuffix(unit);
+}
+
+}  // namespace
+
 PlayerProperties::PlayerProperties(QWidget* parent)
     : PropertiesDialog(QStringLiteral("Player Properties"), parent),
       labelEdit(named(new QLineEdit(this), "labelEdit")),
       routeLine(named(new QComboBox(this), "routeLine")),
-      routeEnd(named(new QComboBox(this), "routeEnd")) {
+      routeEnd(named(new QComboBox(this), "routeEnd")),
+      speedBox(named(new QDoubleSpinBox(this), "speedBox")) {
   setObjectName(QStringLiteral("PlayerProperties"));
   labelEdit->setToolTip(QStringLiteral("Up to 3 letters, digits, \"-\" or \"/\": QB, X, LT, CB"));
   routeLine->addItems({QStringLiteral("Solid"), QStringLiteral("Dashed")});
@@ -65,13 +82,18 @@ PlayerProperties::PlayerProperties(QWidget* parent)
   addField(QStringLiteral("&Label:"), labelEdit);
   addField(QStringLiteral("Route l&ine:"), routeLine);
   addField(QStringLiteral("Route &end:"), routeEnd);
+  timingBox(speedBox, fastestPlayer, 0.5, QStringLiteral("By label"), QStringLiteral(" yd/s"));
+  speedBox->setToolTip(QStringLiteral("Yards a second, %1 to %2").arg(slowestPlayer).arg(fastestPlayer));
+  addField(QStringLiteral("&Speed:"), speedBox);
 }
 
 PlayProperties::PlayProperties(QWidget* parent)
     : PropertiesDialog(QStringLiteral("Play Properties"), parent),
       callEdit(named(new QLineEdit(this), "callEdit")),
       noteEdit(named(new QLineEdit(this), "noteEdit")),
-      ballOn(named(new QSpinBox(this), "ballOn")) {
+      ballOn(named(new QSpinBox(this), "ballOn")),
+      throwTime(named(new QDoubleSpinBox(this), "throwTime")),
+      ballSpeed(named(new QDoubleSpinBox(this), "ballSpeed")) {
   setObjectName(QStringLiteral("PlayProperties"));
   callEdit->setToolTip(QStringLiteral("The call, up to %1 characters: Spread Right 76 Z Post").arg(maxCallLength));
   noteEdit->setToolTip(QStringLiteral("A note of up to %1 characters").arg(maxNoteLength));
@@ -81,5 +103,15 @@ PlayProperties::PlayProperties(QWidget* parent)
   addField(QStringLiteral("&Call:"), callEdit);
   addField(QStringLiteral("&Note:"), noteEdit);
   addField(QStringLiteral("&Ball on:"), ballOn);
+  timingBox(throwTime, latestThrow, 0.1, QStringLiteral("At the end of the drop"), QStringLiteral(" s"));
+  throwTime->setToolTip(QStringLiteral("Seconds after the snap, %1 to %2").arg(earliestThrow).arg(latestThrow));
+  addField(QStringLiteral("&Throw at:"), throwTime);
+  timingBox(ballSpeed, fastestBall, 1, QStringLiteral("20 yd/s"), QStringLiteral(" yd/s"));
+  ballSpeed->setToolTip(QStringLiteral("Yards a second, %1 to %2").arg(slowestBall).arg(fastestBall));
+  addField(QStringLiteral("Ball &speed:"), ballSpeed);
   setMinimumWidth(420);
+}
+
+float timingOf(const QDoubleSpinBox* box, double low, double high) {
+  return box->value() == 0 ? 0.0f : float(std::clamp(box->value(), low, high));
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QDoubleSpinBox;
 class QDialogButtonBox;
 class QLineEdit;
 class QSpinBox;
@@ -30,7 +31,7 @@ class PropertiesDialog : public QDialog {
   QList<QWidget*> fields_;
 };
 
-// Player Properties: the label and route style of the selected players.
+// Player Properties: the label, route style and speed of the selected players.
 class PlayerProperties : public PropertiesDialog {
   Q_OBJECT
  public:
@@ -39,9 +40,11 @@ class PlayerProperties : public PropertiesDialog {
   QLineEdit* labelEdit;
   QComboBox* routeLine;  // "Solid", "Dashed", in RouteLine's order
   QComboBox* routeEnd;   // "Arrow", "Block", "None", in RouteEnd's order
+  QDoubleSpinBox* speedBox;  // yards a second; 0: by the label
 };
 
-// Play Properties: the play's call name, note and the yard line the ball is on.
+// Play Properties: the play's call name, note, the yard line the ball is on
+// and the pass's timing.
 class PlayProperties : public PropertiesDialog {
   Q_OBJECT
  public:
@@ -50,4 +53,10 @@ class PlayProperties : public PropertiesDialog {
   QLineEdit* callEdit;
   QLineEdit* noteEdit;
   QSpinBox* ballOn;  // 0: not stated
+  QDoubleSpinBox* throwTime;  // seconds after the snap; 0: at the end of the quarterback's drop
+  QDoubleSpinBox* ballSpeed;  // yards a second; 0: the usual 20
 };
+
+// The value a timing box gives the play: 0 for its special "not set" value,
+// else kept within low to high.
+float timingOf(const QDoubleSpinBox* box, double low, double high);

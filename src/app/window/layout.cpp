@@ -40,4 +40,9 @@ void Moxten::layoutControls() {
     place(control, column, top);
     height = control->height() / unitY;
   }
+  if (preview_) {
+    preview_->picture.size = Field->size();
+    placePreviewBar();
+    showPreviewAt(preview_->at);
+  }
 }

@@ -190,6 +190,7 @@ void Moxten::buildMenus() {
   Animatation = named(bar->addMenu(QStringLiteral("&Animate")), "Animatation");
   Animate = item(Animatation, "Animate", "A&nimate");
   Reset = item(Animatation, "Reset", "&Reset");
+  buildPreview();
   config = named(bar->addMenu(QStringLiteral("&Config")), "config");
   panel = item(config, "panel", "&Panel");
   play = named(bar->addMenu(QStringLiteral("&Play")), "play");

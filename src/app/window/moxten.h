@@ -28,6 +28,8 @@ class QStatusBar;
 class QTimer;
 class QUndoStack;
 class PlayerProperties;
+class PreviewBar;
+class QElapsedTimer;
 class PlayProperties;
 class RecoveryCopies;
 struct RecoveredPlay;
@@ -128,6 +130,7 @@ class Moxten : public QMainWindow, public PlayState {
   QMenu* Animatation;
   QAction* Animate;
   QAction* Reset;
+  QAction* preview;
   QMenu* config;
   QAction* panel;
   QMenu* play;
@@ -139,6 +142,7 @@ class Moxten : public QMainWindow, public PlayState {
   Configuration* configuration;
   PlayerProperties* playerPropertiesDialog;
   PlayProperties* playPropertiesDialog;
+  PreviewBar* previewBar;
   QPointer<frmAbout> aboutWindow;
 
   // Every change of the play, for undo and redo; clean at the play last saved
@@ -248,6 +252,13 @@ class Moxten : public QMainWindow, public PlayState {
   // The wait after each frame, from the speed setting.
   int frameWait() const;
 
+  // The preview: animation/preview.cpp. Plays the play in memory on the
+  // Field, in the window's look, without blocking the window; an edit, Open,
+  // New, Load Play, Save or Animate closes it first, and the Field shows the
+  // play as before.
+  void preview_Click();
+  void closePreview();
+  bool previewShown() const { return preview_.has_value(); }
   // The animate command: animation/animate.cpp; the engine and the ball: animation/engine.cpp.
   void Animate_Click();
   void AnimateButton_Click();
@@ -363,6 +374,24 @@ class Moxten : public QMainWindow, public PlayState {
   Platform& platform_;
   std::unique_ptr<RecoveryCopies> recovery_;
   QTimer* recoveryTimer_;
+  // The preview's play, its length and where it is: the time shown runs
+  // from 0 to previewHeld + length + previewHeldAtEnd.
+  struct PreviewState {
+    PlayPicture picture;
+    double length = 0;
+    double at = 0;
+    bool playing = true;
+    bool footballShown = false;
+  };
+  std::optional<PreviewState> preview_;
+  QTimer* previewTimer_;
+  std::unique_ptr<QElapsedTimer> previewClock_;
+  void buildPreview();
+  void previewTick();
+  void showPreviewAt(double at);
+  void stepPreview(double seconds);
+  void playOrPausePreview();
+  void placePreviewBar();
   ViewPreferences view_;
   // What a press in editMode None does.
   enum class FreeTool { Select, Route, Formation };

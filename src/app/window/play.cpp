@@ -25,6 +25,7 @@ int placedPlayerIn(const DropDownBox* box, int playerCount) {
 }  // namespace
 
 void Moxten::clearField() {
+  closePreview();
   runFrame_.reset();
   canvas().clear();
   drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);

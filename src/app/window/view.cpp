@@ -80,6 +80,7 @@ double Moxten::playerReachInLook() const {
 }
 
 void Moxten::refreshLook() {
+  if (preview_) return;  // the preview shows its own frames
   const bool classic = view_.look == Look::Classic;
   // In the other looks the widget draws the ball beside its player; the
   // classic football keeps its place and state, unseen.

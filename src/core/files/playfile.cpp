@@ -40,6 +40,10 @@ QByteArray playFileText(const Play& play, const PlayRoles& roles) {
   if (!play.call.isEmpty()) line(QStringLiteral("call,") + play.call);
   if (!play.note.isEmpty()) line(QStringLiteral("note,") + play.note);
   if (play.ballOn != 0) line(QStringLiteral("ball,%1").arg(play.ballOn));
+  for (int i = 1; i <= count; ++i)
+    if (play.speeds[i] != 0) line(QStringLiteral("speed,%1,").arg(i) + QString::number(play.speeds[i]));
+  if (play.throwTime != 0) line(QStringLiteral("throw,") + QString::number(play.throwTime));
+  if (play.ballSpeed != 0) line(QStringLiteral("ballspeed,") + QString::number(play.ballSpeed));
   return text.toLatin1();
 }
 
@@ -189,6 +193,14 @@ std::optional<int> wholeWithin(const QString& text, int low, int high) {
   return int(whole);
 }
 
+// A decimal number that is the whole text, within low to high.
+std::optional<float> decimalWithin(const QString& text, double low, double high) {
+  bool ok = false;
+  const float value = text.toFloat(&ok);
+  if (!ok || !(value >= low && value <= high)) return std::nullopt;
+  return value;
+}
+
 std::optional<PlayRoles> rolesIn(const QStringList& fields) {
   if (fields.size() < 4) return std::nullopt;
   const std::optional<int> q = wholeWithin(fields[1], 0, maxPlayers), r = wholeWithin(fields[2], 0, maxPlayers),
@@ -210,12 +222,18 @@ void takeExtraLine(const QStringList& fields, Play& play) {
     if (line && end) play.routes[player] = {*line, *end};
   }
   const auto text = [&fields](int most) {
-    return fields.size() == 2 && playTextRefusal(fields[1], most).isEmpty() ? fields[1] : QString();
+    return fields.size() == 2 && playTextRefusal(fields[1], most).isEmpty() ? std::optional(fields[1]) : std::nullopt;
   };
-  if (name == QStringLiteral("call")) play.call = text(maxCallLength);
-  if (name == QStringLiteral("note")) play.note = text(maxNoteLength);
+  if (name == QStringLiteral("call")) play.call = text(maxCallLength).value_or(play.call);
+  if (name == QStringLiteral("note")) play.note = text(maxNoteLength).value_or(play.note);
   if (name == QStringLiteral("ball") && fields.size() == 2)
     play.ballOn = std::int16_t(wholeWithin(fields[1], 1, 99).value_or(play.ballOn));
+  if (name == QStringLiteral("speed") && fields.size() == 3 && player != 0)
+    play.speeds[player] = decimalWithin(fields[2], slowestPlayer, fastestPlayer).value_or(play.speeds[player]);
+  if (name == QStringLiteral("throw") && fields.size() == 2)
+    play.throwTime = decimalWithin(fields[1], earliestThrow, latestThrow).value_or(play.throwTime);
+  if (name == QStringLiteral("ballspeed") && fields.size() == 2)
+    play.ballSpeed = decimalWithin(fields[1], slowestBall, fastestBall).value_or(play.ballSpeed);
 }
 
 }  // namespace

@@ -135,12 +135,14 @@ Renumbering removePlayers(Play& play, const Selection& chosen) {
     play.moves[kept] = play.moves[i];
     play.labels[kept] = play.labels[i];
     play.routes[kept] = play.routes[i];
+    play.speeds[kept] = play.speeds[i];
   }
   for (int i = kept + 1; i <= count; ++i) {
     play.players[i] = PlayerRecord{};
     play.moves[i] = {};
     play.labels[i] = {};
     play.routes[i] = {};
+    play.speeds[i] = 0;
   }
   play.playerCount = std::int16_t(kept);
   return renumbering;

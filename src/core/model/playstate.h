@@ -55,6 +55,12 @@ struct RouteStyle {
   bool operator==(const RouteStyle&) const = default;
 };
 
+// The ranges of a player's speed and of the ball's, in yards a second, and
+// of the throw's time in seconds; 0 in the play means "not set".
+inline constexpr double slowestPlayer = 1, fastestPlayer = 12;
+inline constexpr double slowestBall = 10, fastestBall = 35;
+inline constexpr double earliestThrow = 0.5, latestThrow = 10;
+
 // The longest call name and note of a play, in characters.
 inline constexpr int maxCallLength = 60;
 inline constexpr int maxNoteLength = 500;
@@ -72,18 +78,26 @@ struct Play {
   QString call;
   QString note;
   std::int16_t ballOn = 0;
+  // Each player's speed, the time of the throw and the ball's speed; 0 where
+  // the play leaves them to their defaults.
+  std::array<float, maxPlayers + 1> speeds{};
+  float throwTime = 0;
+  float ballSpeed = 0;
 
   // playerCount kept within the arrays: the players 1 to this are placed.
   int placedCount() const { return std::clamp<int>(playerCount, 0, maxPlayers); }
   // Clears x and y of every entry of players and moves; kind and color stay.
   void clearPositions();
-  // Clears the labels, route styles, call, note and ball-on.
+  // Clears the labels, route styles, call, note, ball-on and timing.
   void clearVocabulary() {
     labels = {};
     routes = {};
     call.clear();
     note.clear();
     ballOn = 0;
+    speeds = {};
+    throwTime = 0;
+    ballSpeed = 0;
   }
 
   bool operator==(const Play&) const = default;

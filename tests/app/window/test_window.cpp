@@ -140,10 +140,11 @@ class WindowTest : public QObject {
           "", "4-3 Over", "3-4", "Nickel 4-2-5", "Dime", "46", "5-2 youth", "", "&Save Formation..."}},
         {"Ro&utes", routes},
         {"&Mouse", {"&X-locked", "&Y-lock"}},
-        {"&Animate", {"A&nimate", "&Reset"}},           {"&Config", {"&Panel"}},
+        {"&Animate", {"A&nimate", "&Reset", "&Preview"}},           {"&Config", {"&Panel"}},
         {"&Play", {"&Show All", "Play &Properties..."}}, {"A&bout", {"&About"}}};
     const QStringList withKeys = {"&New",  "&Open", "Save &Again", "&Quit",       "&Undo", "&Redo",
-                                  "&Select", "&Route", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste"};
+                                  "&Select", "&Route", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste",
+                                  "&Preview"};
     const QList<QAction*> menus = w->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
     for (qsizetype i = 0; i < menus.size(); ++i) {
@@ -167,7 +168,7 @@ class WindowTest : public QObject {
                              "printPlaybook", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
                              "showall", "about", "classicField", "footballField", "paperField", "highSchool",
                              "college", "pro", "snapToYards", "saveAgain", "routeTool", "copyPlayers", "cutPlayers",
-                             "pastePlayers", "saveFormation", "routeSlant", "routeBlitz", "formationProI",
+                             "pastePlayers", "saveFormation", "preview", "routeSlant", "routeBlitz", "formationProI",
                              "formation43Over"})
       QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());

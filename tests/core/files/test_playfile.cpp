@@ -152,7 +152,8 @@ class PlayFileTest : public QObject {
     }
   }
 
-  // Labels, route styles, call, note and ball-on follow the roles, each only
+  // Labels, route styles, call, note, ball-on, speeds, the throw and the
+  // ball's speed follow the roles, each only
   // when set, and read back the same, in any order.
   void theFootballVocabularyIsWrittenAndReadBack() {
     Play play;
@@ -164,14 +165,19 @@ class PlayFileTest : public QObject {
     play.call = QStringLiteral("Spread Right 76 Z Post");
     play.note = QStringLiteral("Z: 12-yard post; read the free safety.");
     play.ballOn = 35;
+    play.speeds[2] = 8.5;
+    play.throwTime = 2.4f;
+    play.ballSpeed = 25;
     const QByteArray tail = "roles,1,2,-1\r\nlabel,1,X\r\nlabel,2,W/S\r\nroute,1,dashed,block\r\nroute,2,solid,none\r\n"
-                            "call,Spread Right 76 Z Post\r\nnote,Z: 12-yard post; read the free safety.\r\nball,35\r\n";
+                            "call,Spread Right 76 Z Post\r\nnote,Z: 12-yard post; read the free safety.\r\nball,35\r\n"
+                            "speed,2,8.5\r\nthrow,2.4\r\nballspeed,25\r\n";
     const QByteArray written = playFileText(play, {1, 2, true});
     QVERIFY(written.endsWith("END\r\n" + tail));
     QCOMPARE(playFileText(twoPlayers()), twoPlayersText);  // a play without them, as before
     Play back;
     std::optional<PlayRoles> roles;
-    BytesDevice device(twoPlayersText + "ball,35\r\nnote,Z: 12-yard post; read the free safety.\r\nroute,2,solid,none\r\n"
+    BytesDevice device(twoPlayersText + "ballspeed,25\r\nball,35\r\nthrow,2.4\r\nnote,Z: 12-yard post; read the free safety.\r\n"
+                                        "speed,2,8.5\r\nroute,2,solid,none\r\n"
                                         "label,2,W/S\r\ncall,Spread Right 76 Z Post\r\nroles,1,2,-1\r\nlabel,1,X\r\n"
                                         "route,1,dashed,block\r\n");
     QVERIFY(readPlayFile(device, ReadPolicy::Strict, back, nullptr, &roles));
@@ -183,6 +189,7 @@ class PlayFileTest : public QObject {
     QCOMPARE(labelText(other.labels[2]), QString());
     QCOMPARE(other.routes[1], RouteStyle());
     QVERIFY(other.call.isEmpty() && other.note.isEmpty() && other.ballOn == 0);
+    QVERIFY(other.speeds[2] == 0 && other.throwTime == 0 && other.ballSpeed == 0);
   }
 
   void badVocabularyLinesArePassedOver_data() {
@@ -202,7 +209,15 @@ class PlayFileTest : public QObject {
     QTest::newRow("ball on 0") << QByteArray("ball,0");
     QTest::newRow("ball on 100") << QByteArray("ball,100");
     QTest::newRow("ball on a word") << QByteArray("ball,midfield");
-    QTest::newRow("a line the program does not know") << QByteArray("speed,1,8");
+    QTest::newRow("a speed above 12 yards a second") << QByteArray("speed,1,12.5");
+    QTest::newRow("a speed below 1") << QByteArray("speed,1,0.5");
+    QTest::newRow("a speed of no placed player") << QByteArray("speed,3,8");
+    QTest::newRow("a speed with a word after it") << QByteArray("speed,1,8 yards");
+    QTest::newRow("a throw before 0.5 s") << QByteArray("throw,0.4");
+    QTest::newRow("a throw after 10 s") << QByteArray("throw,10.5");
+    QTest::newRow("a ball faster than 35") << QByteArray("ballspeed,36");
+    QTest::newRow("a ball speed that is a word") << QByteArray("ballspeed,fast");
+    QTest::newRow("a line the program does not know") << QByteArray("tempo,1,8");
   }
 
   // Each bad line is passed over under both policies; the lines around it count.
