@@ -1,6 +1,7 @@
 #include "app/support/window.h"
 #include "app/settings/configuration.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/previewbar.h"
 #include "core/files/playfile.h"
 #include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
@@ -10,6 +11,9 @@
 #include <QClipboard>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -223,6 +227,44 @@ class PlaymakingTest : public QObject {
     QCOMPARE(w->Quarterback->currentText(), QStringLiteral("12"));
     QTest::mouseClick(text, Qt::LeftButton);  // a second click only places the cursor
     QVERIFY(!w->Quarterback->view()->isVisible());
+  }
+
+  // The preview plays an unsaved play, players without paths included:
+  // pause, step, scrub to the end, Esc, and the Field is as it was; an edit
+  // closes it first.
+  void thePreviewPlaysWithoutSaving() {
+    TestWindow w;
+    w->obox_Click();
+    w.clickAll({QPoint(100, 300), QPoint(300, 300)});  // players at (115, 315) and (315, 315)
+    w->routeTool->trigger();
+    w.clickAll({QPoint(115, 315), QPoint(115, 75)});
+    QTest::keyClick(w->Field, Qt::Key_Return);
+    const QImage before = w->Field->grab().toImage();
+    w->preview->trigger();
+    QVERIFY(w->previewBar->isVisible());
+    w->previewBar->previewPlay->click();  // pause
+    QCOMPARE(w->previewBar->previewPlay->text(), QStringLiteral("Play"));
+    w->previewBar->previewStep->click();
+    w->previewBar->previewStep->click();
+    // 240 pixels at 7 yards a second (no label): 8 yards in 1.14 s.
+    QCOMPARE(w->previewBar->previewTime->text(), QStringLiteral("0.2 s / 1.1 s"));
+    QVERIFY(w->Field->grab().toImage() != before);
+    emit w->previewBar->previewSlider->sliderMoved(1000);
+    QCOMPARE(w->previewBar->previewTime->text(), QStringLiteral("1.1 s / 1.1 s"));
+    const QImage end = w->Field->grab().toImage();
+    QCOMPARE(QColor(end.pixel(125, 75)), toQColor(navy));   // the runner at his last point
+    QCOMPARE(QColor(end.pixel(325, 315)), toQColor(navy));  // the other where he stood
+    QVERIFY(w->isSaved == flagFalse && w->playFileName == untitledPlay);
+    w->selectTool->trigger();  // Esc
+    QVERIFY(!w->previewBar->isVisible());
+    QCOMPARE(w->Field->grab().toImage(), before);
+    QCOMPARE(w->editedPlay().play.playerCount, std::int16_t(2));
+
+    w->preview->trigger();
+    w->obox_Click();
+    w.click(QPoint(500, 300));
+    QVERIFY(!w->previewShown());
+    QCOMPARE(w->playerCount, std::int16_t(3));
   }
 };
 

@@ -1,0 +1,173 @@
+#include "core/animation/timeline.h"
+#include "core/model/vocabulary.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <limits>
+#include <random>
+
+namespace {
+
+// A player of the kind and label at the point, running the path.
+int place(Play& play, std::int16_t kind, const QString& label, QPoint at, const QList<QPoint>& path = {}) {
+  const int p = ++play.playerCount;
+  play.players[p] = {at.x(), at.y(), kind, 0};
+  play.moves[p][0] = {at.x(), at.y(), 0, 0};
+  for (int s = 1; s <= path.size(); ++s) play.moves[p][s] = {path[s - 1].x(), path[s - 1].y(), 0, 0};
+  play.labels[p] = labelFrom(label);
+  return p;
+}
+
+// A quarterback dropping 3 yards, a receiver running 25 yards up and 10
+// across, a tackle setting a yard back and a linebacker standing still.
+Play passingPlay() {
+  Play play;
+  place(play, Offence, QStringLiteral("QB"), {800, 700}, {{800, 790}});
+  place(play, Offence, QStringLiteral("Z"), {1200, 600}, {{1200, 150}, {1100, 100}});
+  place(play, Offence, QStringLiteral("T"), {880, 600}, {{880, 630}});
+  place(play, Defence, QStringLiteral("M"), {800, 450});
+  return play;
+}
+
+const PlayRoles passing{1, 2, true};
+
+double distance(QPointF a, QPointF b) { return QLineF(a, b).length(); }
+
+}  // namespace
+
+class TimelineTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void speedsComeFromTheLabelReadByKind_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<float>("set");
+    QTest::addColumn<double>("speed");
+    QTest::newRow("an offensive tackle") << int(Offence) << "T" << 0.0f << 5.5;
+    QTest::newRow("a defensive tackle") << int(Defence) << "T" << 0.0f << 6.0;
+    QTest::newRow("the centre") << int(Centre) << "C" << 0.0f << 5.5;
+    QTest::newRow("a tight end") << int(Offence) << "TE" << 0.0f << 7.0;
+    QTest::newRow("a receiver") << int(Offence) << "SL" << 0.0f << 8.0;
+    QTest::newRow("a back") << int(Offence) << "FB" << 0.0f << 7.5;
+    QTest::newRow("the quarterback") << int(Offence) << "QB" << 0.0f << 6.0;
+    QTest::newRow("a linebacker") << int(Defence) << "OLB" << 0.0f << 7.0;
+    QTest::newRow("a nickel back") << int(Defence) << "NB" << 0.0f << 7.5;
+    QTest::newRow("a cornerback's label on the offence") << int(Offence) << "CB" << 0.0f << 7.0;
+    QTest::newRow("no label") << int(Defence) << "" << 0.0f << 7.0;
+    QTest::newRow("a speed of his own") << int(Offence) << "T" << 9.5f << 9.5;
+  }
+
+  void speedsComeFromTheLabelReadByKind() {
+    QFETCH(int, kind);
+    QFETCH(QString, label);
+    QFETCH(float, set);
+    QFETCH(double, speed);
+    Play play;
+    const int p = place(play, std::int16_t(kind), label, {500, 500});
+    play.speeds[p] = set;
+    QCOMPARE(speedOf(play, p), speed);
+  }
+
+  void playersRunTheirPathsAtTheirSpeeds_data() {
+    QTest::addColumn<double>("t");
+    QTest::addColumn<QPointF>("receiver");
+    QTest::addColumn<QPointF>("tackle");
+    QTest::newRow("the snap") << 0.0 << QPointF(1200, 600) << QPointF(880, 600);
+    QTest::newRow("the tackle's yard set done at 0.18 s") << 1 / 5.5 << QPointF(1200, 600 - 240.0 / 5.5) << QPointF(880, 630);
+    QTest::newRow("the receiver half way up") << 0.9375 << QPointF(1200, 375) << QPointF(880, 630);
+    QTest::newRow("the receiver at the break") << 1.875 << QPointF(1200, 150) << QPointF(880, 630);
+  }
+
+  // A receiver at 8 yards a second covers 240 pixels a second; a tackle at 5.5, 165.
+  void playersRunTheirPathsAtTheirSpeeds() {
+    QFETCH(double, t);
+    QFETCH(QPointF, receiver);
+    QFETCH(QPointF, tackle);
+    const PlayMoment moment = playAt(passingPlay(), {}, t);
+    QCOMPARE(moment.standing[2], receiver);
+    QCOMPARE(moment.standing[3], tackle);
+    QCOMPARE(moment.standing[4], QPointF(800, 450));
+    QVERIFY(!moment.ball);
+  }
+
+  // 25 yards at 8 yards a second: the receiver is at his last point at 3.125 s and stays.
+  void aRouteOf25YardsEndsAt3Point125Seconds() {
+    Play play;
+    place(play, Offence, QStringLiteral("X"), {300, 900}, {{300, 150}});
+    QCOMPARE(playLength(play, {}), 3.125);
+    QCOMPARE(playAt(play, {}, 3.125).standing[1], QPointF(300, 150));
+    QCOMPARE(playAt(play, {}, 3.124).standing[1].y() > 150, true);
+    QCOMPARE(playAt(play, {}, 30).standing[1], QPointF(300, 150));
+  }
+
+  void theBallIsLedToWhereTheReceiverWillBe_data() {
+    QTest::addColumn<float>("throwTime");
+    QTest::addColumn<float>("ballSpeed");
+    QTest::addColumn<double>("thrown");
+    QTest::newRow("at the end of the drop") << 0.0f << 0.0f << 0.5;
+    QTest::newRow("at the throw time") << 1.5f << 0.0f << 1.5;
+    QTest::newRow("a faster ball") << 1.5f << 35.0f << 1.5;
+    QTest::newRow("after every player has stopped") << 9.0f << 0.0f << 9.0;
+  }
+
+  // The ball leaves the quarterback at the throw and meets the receiver:
+  // its flight is the ball's speed times its time, to within a pixel.
+  void theBallIsLedToWhereTheReceiverWillBe() {
+    QFETCH(float, throwTime);
+    QFETCH(float, ballSpeed);
+    QFETCH(double, thrown);
+    Play play = passingPlay();
+    play.throwTime = throwTime;
+    play.ballSpeed = ballSpeed;
+    const std::optional<Pass> pass = passOf(play, passing);
+    QVERIFY(pass);
+    QCOMPARE(pass->thrown, thrown);
+    QCOMPARE(pass->from, playAt(play, passing, thrown).standing[1]);
+    const double speed = (ballSpeed == 0 ? usualBallSpeed : ballSpeed) * 30;
+    QVERIFY(std::abs(distance(pass->from, pass->to) - speed * (pass->caught - pass->thrown)) <= 1);
+    const PlayMoment caught = playAt(play, passing, pass->caught);
+    QVERIFY(distance(*caught.ball, caught.standing[2]) <= 1);
+    QVERIFY(distance(pass->to, caught.standing[2]) <= 1);
+    const PlayMoment held = playAt(play, passing, thrown * 0.9);
+    QVERIFY(held.ballHeld && *held.ball == held.standing[1] && !held.flight);
+    const PlayMoment flying = playAt(play, passing, (pass->thrown + pass->caught) / 2);
+    QVERIFY(!flying.ballHeld && flying.flight && flying.flight->p1() == pass->from);
+    QCOMPARE(playLength(play, passing), std::max(pass->caught, (450 + std::hypot(100.0, 50.0)) / 240));
+  }
+
+  // A receiver the ball cannot catch up with gets it where he stops; the
+  // play never runs past a minute; the positions do not depend on the
+  // order in which times are asked for.
+  void farReceiversFarPointsAndAnyOrder() {
+    Play play = passingPlay();
+    play.speeds[2] = 12;
+    play.ballSpeed = 10;
+    play.throwTime = 0.5;
+    const std::optional<Pass> pass = passOf(play, passing);
+    QVERIFY(pass);
+    QCOMPARE(pass->to, QPointF(1100, 100));
+    QVERIFY(!passOf(play, {1, 2, false}) && !passOf(play, {1, 9, true}) && !passOf(play, {0, 2, true}));
+
+    Play far;
+    const int big = std::numeric_limits<std::int32_t>::max();
+    place(far, Offence, QStringLiteral("X"), {1, 1}, {{big, big}});
+    QCOMPARE(playLength(far, {}), longestPlay);
+
+    QList<double> times;
+    for (int i = 0; i <= 40; ++i) times << i * 0.1;
+    QList<PlayMoment> inOrder;
+    for (const double t : times) inOrder << playAt(play, passing, t);
+    std::mt19937 shuffler(7);
+    std::shuffle(times.begin(), times.end(), shuffler);
+    for (const double t : times) {
+      const PlayMoment again = playAt(play, passing, t);
+      const PlayMoment& first = inOrder[qsizetype(std::lround(t * 10))];
+      QCOMPARE(again.standing, first.standing);
+      QCOMPARE(again.ball, first.ball);
+    }
+  }
+};
+
+QTEST_MAIN(TimelineTest)
+#include "test_timeline.moc"
