@@ -19,9 +19,6 @@
 
 namespace {
 
-// The preview holds the first picture this long and the last this long.
-constexpr double heldAtStart = 0.5;
-constexpr double heldAtEnd = 1;
 constexpr double stepSeconds = 0.1;
 
 double wholeLength(double length) { return heldAtStart + length + heldAtEnd; }

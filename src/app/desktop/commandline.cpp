@@ -2,6 +2,7 @@
 
 #include "app/desktop/platform.h"
 #include "core/animation/gif.h"
+#include "core/animation/video.h"
 #include "core/drawing/playbook.h"
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
@@ -30,6 +31,8 @@ const MakeOption makeOptions[] = {
     {"export", CommandLine::Make::Picture, "OUT", "Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."},
     {"export-animation", CommandLine::Make::Animation, "OUT.gif", "Writes the animation of FILE to OUT as an animated GIF."},
     {"playbook", CommandLine::Make::Playbook, "OUT.pdf", "Writes a PDF playbook of every play in the play list to OUT."},
+    {"export-video", CommandLine::Make::Video, "OUT.mp4",
+     "Writes the play in time to OUT: an H.264 MP4, or an animated GIF when OUT ends in .gif."},
 };
 bool hasDisplay() { return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"); }
 
@@ -101,6 +104,10 @@ std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform,
   const std::optional<PlayPicture> picture = readPicture(line, why);
   if (!picture) return std::nullopt;
   if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
+  if (line.make == CommandLine::Make::Video) {
+    const VideoRequest request{*picture, line.frameSize, line.fps};
+    return hasExtension(line.output, QStringLiteral("gif")) ? playVideoGif(request, why) : playVideo(request, why);
+  }
   return animationGif(*picture, runRolesOf(picture->play, picture->roles.quarterback, picture->roles.receiver),
                       settingsFrameWait(platform), why);
 }
@@ -112,7 +119,7 @@ void prepareRun(const CommandLine& line) {
   if (line.make == CommandLine::Make::Window) {
     if (!platformSet && !hasDisplay())
       refuseLine(QStringLiteral("the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; "
-                                "--export, --export-animation and --playbook need none"));
+                                "--export, --export-animation, --export-video and --playbook need none"));
     return;
   }
   qInstallMessageHandler(keepQuietButForFailures);
@@ -138,6 +145,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                  QStringLiteral("Where the hash marks stand: high-school (the usual), college or pro."),
                                  QStringLiteral("LEVEL"), levelWord(Level::HighSchool));
   parser.addOption(level);
+  const QCommandLineOption fps(QStringLiteral("fps"), QStringLiteral("Frames a second of the video: 30 (the usual) or 60."),
+                               QStringLiteral("N"), QStringLiteral("30"));
+  parser.addOption(fps);
+  const QCommandLineOption frameSize(QStringLiteral("size"),
+                                     QStringLiteral("The video's frame, WxH (the usual: 1920x1080)."),
+                                     QStringLiteral("WxH"), QStringLiteral("1920x1080"));
+  parser.addOption(frameSize);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
                                QStringLiteral("[FILE]"));
   if (!parser.parse(arguments)) refuseLine(parser.errorText());
@@ -154,7 +168,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
       line.make = option.make;
       line.output = parser.value(QLatin1String(option.name));
     }
-  if (makes > 1) refuseLine(QStringLiteral("give one of --export, --export-animation and --playbook"));
+  if (makes > 1) refuseLine(QStringLiteral("give one of --export, --export-animation, --export-video and --playbook"));
   const QStringList files = parser.positionalArguments();
   const bool needsPlay = line.make != CommandLine::Make::Playbook;
   if (files.size() > 1 || (!needsPlay && !files.isEmpty()))
@@ -169,14 +183,26 @@ CommandLine readCommandLine(const QStringList& arguments) {
   line.playsPerPage = parser.value(perPage).toInt(&number);
   if (!number || !playsPerPageChoices.contains(line.playsPerPage))
     refuseLine(QStringLiteral("--per-page must be 1, 2, 4 or 6"));
+  if ((parser.isSet(fps) || parser.isSet(frameSize)) && line.make != CommandLine::Make::Video)
+    refuseLine(QStringLiteral("--fps and --size belong to --export-video"));
+  line.fps = parser.value(fps).toInt();
+  if (!videoRates.contains(line.fps)) refuseLine(QStringLiteral("--fps must be 30 or 60"));
+  const QStringList sides = parser.value(frameSize).split(u'x');
+  bool wide = false, high = false;
+  line.frameSize = sides.size() == 2 ? QSize(sides[0].toInt(&wide), sides[1].toInt(&high)) : QSize();
+  if (!wide || !high) refuseLine(QStringLiteral("--size must be WxH, as 1920x1080"));
+  if (const QString why = frameSizeRefusal(line.frameSize); !why.isEmpty()) refuseLine(QStringLiteral("--size: ") + why);
   if ((parser.isSet(style) || parser.isSet(level)) && line.make == CommandLine::Make::Window)
-    refuseLine(QStringLiteral("--style and --level belong to --export, --export-animation and --playbook"));
+    refuseLine(QStringLiteral("--style and --level belong to --export, --export-animation, --export-video and --playbook"));
   const std::optional<Look> look = lookFrom(parser.value(style));
   if (parser.isSet(style) && !look) refuseLine(QStringLiteral("--style must be classic, football or paper"));
   line.look = look.value_or(needsPlay ? Look::Classic : Look::Paper);
   const std::optional<Level> levelRead = levelFrom(parser.value(level));
   if (!levelRead) refuseLine(QStringLiteral("--level must be high-school, college or pro"));
   line.level = *levelRead;
+  if (line.make == CommandLine::Make::Video && !hasExtension(line.output, QStringLiteral("mp4")) &&
+      !hasExtension(line.output, QStringLiteral("gif")))
+    refuseLine(QStringLiteral("the video's file name must end in .mp4 or .gif"));
   if (line.make == CommandLine::Make::Animation && !hasExtension(line.output, QStringLiteral("gif")))
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
   if (line.make == CommandLine::Make::Playbook && !hasExtension(line.output, QStringLiteral("pdf")))

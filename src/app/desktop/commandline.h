@@ -2,6 +2,7 @@
 
 #include "core/drawing/looks.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +11,7 @@ class Platform;
 // What the command line asks for: a play to open in the window, or a file to
 // make without one.
 struct CommandLine {
-  enum class Make { Window, Picture, Animation, Playbook } make = Make::Window;
+  enum class Make { Window, Picture, Animation, Playbook, Video } make = Make::Window;
   QString output;  // the file to make
   QString play;    // the play file to open or to make it from
   int playsPerPage = 0;
@@ -18,6 +19,9 @@ struct CommandLine {
   // for a playbook, unless --style says otherwise; the level's hash marks.
   Look look = Look::Classic;
   Level level = Level::HighSchool;
+  // The video's rate and frame size.
+  int fps = 30;
+  QSize frameSize{1920, 1080};
 };
 
 // Reads the program's arguments (file names as nameFromFileSystem gives

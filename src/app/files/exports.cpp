@@ -2,6 +2,7 @@
 // PDF document and on paper.
 #include "app/window/moxten.h"
 #include "core/animation/gif.h"
+#include "core/animation/video.h"
 #include "core/drawing/playbook.h"
 #include "core/files/playlist.h"
 #include "core/files/savedfile.h"
@@ -81,6 +82,20 @@ void Moxten::exportAnimation_Click() {
   exportFile(QStringLiteral("The animation"), path,
              [picture = playPicture(), roles = runRoles(), wait = frameWait()](Progress& progress, QString* why) {
                return animationGif(picture, roles, wait, why, &progress);
+             });
+}
+
+void Moxten::exportVideo_Click() {
+  const QString path = askExportFile(QStringLiteral("Export Video"),
+                                     QStringLiteral("MP4 Video (*.mp4)|*.mp4|GIF Animation (*.gif)|*.gif|"),
+                                     QStringLiteral("mp4"));
+  if (path.isEmpty()) return;
+  const bool gif = hasExtension(path, QStringLiteral("gif"));
+  if (!gif && !hasExtension(path, QStringLiteral("mp4")))
+    return refuse(exportFailure(QStringLiteral("The video"), path, QStringLiteral("the file name must end in .mp4 or .gif")));
+  exportFile(QStringLiteral("The video"), path,
+             [gif, request = VideoRequest{playPicture(), QSize(1920, 1080), 30}](Progress& progress, QString* why) {
+               return gif ? playVideoGif(request, why, &progress) : playVideo(request, why, &progress);
              });
 }
 

@@ -159,6 +159,7 @@ void Moxten::buildMenus() {
   File->addSeparator();
   exportPicture = item(File, "exportPicture", "Export &Picture...");
   exportAnimation = item(File, "exportAnimation", "Export &Animation...");
+  exportVideo = item(File, "exportVideo", "Export &Video...");
   exportPlaybook = item(File, "exportPlaybook", "Export Play&book...");
   printPlaybook = item(File, "printPlaybook", "P&rint Playbook...");
   File->addSeparator();
@@ -234,6 +235,7 @@ void Moxten::connectHandlers() {
   connect(quit, &QAction::triggered, this, &Moxten::quit_Click);
   connect(exportPicture, &QAction::triggered, this, &Moxten::exportPicture_Click);
   connect(exportAnimation, &QAction::triggered, this, &Moxten::exportAnimation_Click);
+  connect(exportVideo, &QAction::triggered, this, &Moxten::exportVideo_Click);
   connect(exportPlaybook, &QAction::triggered, this, &Moxten::exportPlaybook_Click);
   connect(printPlaybook, &QAction::triggered, this, &Moxten::printPlaybook_Click);
   connect(Animate, &QAction::triggered, this, &Moxten::Animate_Click);

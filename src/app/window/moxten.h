@@ -98,6 +98,7 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* saveAgain;
   QAction* exportPicture;
   QAction* exportAnimation;
+  QAction* exportVideo;
   QAction* exportPlaybook;
   QAction* printPlaybook;
   QAction* quit;
@@ -243,6 +244,7 @@ class Moxten : public QMainWindow, public PlayState {
   // Pictures, the animation as a GIF and the playbook: files/exports.cpp.
   void exportPicture_Click();
   void exportAnimation_Click();
+  void exportVideo_Click();
   void exportPlaybook_Click();
   void printPlaybook_Click();
   // The play as Reset shows it, at the Field's size.

@@ -249,64 +249,98 @@ void showFrame(const FieldCanvas& canvas, std::optional<QPoint> ball, QImage& fr
   }
 }
 
+// Frames written as they come: each once the next one shows what changed
+// since it, so that it holds only that rectangle.
+class GifSequence {
+ public:
+  GifSequence(QSize size, int delay, QString* why)
+      : gif_(size, why), delay_(delay), pending_(size, QImage::Format_RGB32), next_(size, QImage::Format_RGB32) {}
+
+  // The picture the next frame is drawn into.
+  QImage& next() { return next_; }
+  void add() {
+    if (!first_) {
+      gif_.putFrame(pending_, area_, delay_);
+      area_ = changedArea(pending_, next_);
+      if (area_.isNull()) area_ = QRect(0, 0, 1, 1);
+    }
+    first_ = false;
+    std::swap(pending_, next_);
+  }
+  std::optional<QByteArray> finish(int lastDelay) {
+    gif_.putFrame(pending_, area_, lastDelay);
+    return gif_.finish();
+  }
+
+ private:
+  GifWriter gif_;
+  int delay_;
+  QImage pending_;
+  QImage next_;
+  QRect area_ = QRect(QPoint(0, 0), pending_.size());
+  bool first_ = true;
+};
+
 }  // namespace
 
 int gifDelay(int milliseconds) { return std::max(shortestGifDelay, int(std::lround(milliseconds / 10.0))); }
 
+std::optional<QByteArray> gifOfFrames(QSize size, int count, int delay, int lastDelay,
+                                      const std::function<void(int, QImage&)>& draw, QString* why, Progress* progress) {
+  if (size.isEmpty() || count < 1) {
+    if (why) *why = QStringLiteral("the picture has no size");
+    return std::nullopt;
+  }
+  GifSequence frames(size, delay, why);
+  if (progress) progress->start(count);
+  for (int i = 0; i < count; ++i) {
+    if (progress && progress->cancelled()) {
+      if (why) *why = QLatin1String(cancelledReason);
+      return std::nullopt;
+    }
+    draw(i, frames.next());
+    frames.add();
+    if (progress) progress->step();
+  }
+  return frames.finish(lastDelay);
+}
+
 std::optional<QByteArray> animationGif(const PlayPicture& start, const RunRoles& roles, int frameWait, QString* why,
                                        Progress* progress) {
+  const bool ballShown = start.roles.passing;
+  if (start.look != Look::Classic)
+    return gifOfFrames(
+        start.size, framesOfARun() + 1, gifDelay(frameWait), lastGifFrameDelay,
+        [&](int f, QImage& frame) {
+          const LookFrame shown = lookFrame(start.play, roles, ballShown, f);
+          QPainter painter(&frame);
+          drawPlayPictureAt(painter, start, shown.standing, shown.ball);
+        },
+        why, progress);
   if (start.size.isEmpty()) {
     if (why) *why = QStringLiteral("the picture has no size");
     return std::nullopt;
   }
-  GifWriter gif(start.size, why);
-  const int delay = gifDelay(frameWait);
-  // Each frame is written once the next one shows what changed since it.
-  QImage pending(start.size, QImage::Format_RGB32);
-  QImage next(pending.size(), pending.format());
-  QRect pendingArea = pending.rect();
-  bool first = true;
-  const auto frameShown = [&] {
-    if (!first) {
-      gif.putFrame(pending, pendingArea, delay);
-      pendingArea = changedArea(pending, next);
-      if (pendingArea.isNull()) pendingArea = QRect(0, 0, 1, 1);
-    }
-    first = false;
-    std::swap(pending, next);
-  };
-  const bool ballShown = start.roles.passing;
+  GifSequence frames(start.size, gifDelay(frameWait), why);
+  FieldCanvas canvas(start.size, fieldGreen);
+  drawResetField(canvas, start.play, start.penColor);
+  std::optional<QPoint> ball;
+  if (const std::optional<QPointF> corner = footballStart(start.play, roles); corner && ballShown)
+    ball = footballCorner(*corner);
+  showFrame(canvas, ball, frames.next());
+  frames.add();
+  std::uint32_t penColor = start.penColor;
   if (progress) progress->start(framesOfARun());
-  if (start.look == Look::Classic) {
-    FieldCanvas canvas(start.size, fieldGreen);
-    drawResetField(canvas, start.play, start.penColor);
-    std::optional<QPoint> ball;
-    if (const std::optional<QPointF> corner = footballStart(start.play, roles); corner && ballShown)
-      ball = footballCorner(*corner);
-    showFrame(canvas, ball, next);
-    frameShown();
-    std::uint32_t penColor = start.penColor;
-    runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
-      if (progress) progress->step();
-      if (progress && progress->cancelled()) return;
-      if (corner && ballShown) ball = footballCorner(*corner);
-      showFrame(canvas, ball, next);
-      frameShown();
-    });
-  } else {
-    for (int f = 0; f <= framesOfARun() && !(progress && progress->cancelled()); ++f) {
-      const LookFrame frame = lookFrame(start.play, roles, ballShown, f);
-      QPainter painter(&next);
-      drawPlayPictureAt(painter, start, frame.standing, frame.ball);
-      painter.end();
-      frameShown();
-      if (progress && f > 0) progress->step();
-    }
-  }
+  runAnimation(canvas, start.play, roles, penColor, [&](std::optional<QPointF> corner) {
+    if (progress) progress->step();
+    if (progress && progress->cancelled()) return;
+    if (corner && ballShown) ball = footballCorner(*corner);
+    showFrame(canvas, ball, frames.next());
+    frames.add();
+  });
   if (progress && progress->cancelled()) {
     if (why) *why = QLatin1String(cancelledReason);
     return std::nullopt;
   }
-  gif.putFrame(pending, pendingArea, lastGifFrameDelay);
-  return gif.finish();
+  return frames.finish(lastGifFrameDelay);
 }

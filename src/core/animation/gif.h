@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // GIF delays are whole hundredths of a second; viewers slow shorter ones down.
@@ -15,6 +16,14 @@ inline constexpr int lastGifFrameDelay = 150;
 
 // The GIF delay for a frame wait in milliseconds.
 int gifDelay(int milliseconds);
+
+// An animated GIF that loops forever of count frames, each drawn by
+// draw(i, picture) into a picture of the size and held for delay hundredths
+// of a second, the last for lastDelay. With progress, each frame is a step,
+// and a cancelled run makes nothing.
+std::optional<QByteArray> gifOfFrames(QSize size, int count, int delay, int lastDelay,
+                                      const std::function<void(int, QImage&)>& draw, QString* why,
+                                      Progress* progress = nullptr);
 
 // The animation as an animated GIF that loops forever: the play as Reset
 // shows it, then every frame the engine draws, on a picture of its own, each

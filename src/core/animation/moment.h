@@ -7,6 +7,6 @@ class QPainter;
 
 // Draws the picture's play at the moment, in the picture's look: the field
 // and the paths as they are, the players where they stand, the ball with the
-// quarterback (beside him in the football and paper looks) or in flight
+// player holding it (beside him in the football and paper looks) or in flight
 // with its line dotted behind it.
 void drawPlayMoment(QPainter& painter, const PlayPicture& picture, const PlayMoment& moment);

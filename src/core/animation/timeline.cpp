@@ -130,6 +130,7 @@ PlayMoment playAt(const Play& play, const PlayRoles& roles, double t) {
       moment.ballHeld = true;
     } else if (t >= pass->caught) {
       moment.ball = moment.standing[pass->receiver];
+      moment.ballHeld = true;
     } else {
       const QLineF whole(pass->from, pass->to);
       moment.ball = whole.pointAt((t - pass->thrown) / (pass->caught - pass->thrown));

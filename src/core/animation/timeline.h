@@ -16,6 +16,9 @@
 // will be when it gets there.
 
 inline constexpr double usualBallSpeed = 20;  // yards a second
+// A preview or a video holds the first picture this long and the last this long.
+inline constexpr double heldAtStart = 0.5;
+inline constexpr double heldAtEnd = 1;
 // No play runs longer than this, however far its points lie.
 inline constexpr double longestPlay = 60;
 
@@ -27,7 +30,7 @@ struct PlayMoment {
   QList<QPointF> standing;      // one point for each player number, entry 0 unused
   std::optional<QPointF> ball;  // the ball's centre on a passing play
   std::optional<QLineF> flight; // from the throw to where the ball is, while it flies
-  bool ballHeld = false;        // the quarterback has it yet
+  bool ballHeld = false;        // a player holds it: the quarterback, or the receiver after the catch
 };
 
 // The pass of a passing play (Passing Play ticked, the quarterback and the

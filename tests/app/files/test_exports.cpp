@@ -1,6 +1,8 @@
 #include "app/settings/configuration.h"
 #include "app/support/window.h"
 #include "app/widgets/controls.h"
+#include "core/animation/timeline.h"
+#include "core/animation/video.h"
 #include "core/drawing/picture.h"
 #include "core/files/playfile.h"
 
@@ -314,6 +316,68 @@ class ExportsTest : public QObject {
     QCOMPARE(moxten.readAllStandardError(), QByteArray("moxten: --style must be classic, football or paper\n"));
   }
 
+  // The play in time as a video from the window and the command line: an
+  // H.264 MP4 in yuv420p of the frames its length takes at its rate, the
+  // picture fitted and centred; the same as a GIF at 25 frames a second.
+  void theVideoIsThePlayInTime() {
+    PassWindow w;
+    const QString mp4 = w.file(QStringLiteral("play.mp4"));
+    w.platform.fileAnswers << mp4;
+    w->exportVideo->trigger();
+    QVERIFY(w.platform.messages.isEmpty());
+    const Play play = *w.window;
+    const int frames = videoFrames({w->playPicture(), QSize(1920, 1080), 30});
+    QCOMPARE(frames, int(std::ceil((0.5 + playLength(play, {2, 1, true}) + 1) * 30)));
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-count_frames"),
+                                            QStringLiteral("-show_entries"),
+                                            QStringLiteral("stream=codec_name,pix_fmt,width,height,r_frame_rate,nb_read_frames"),
+                                            QStringLiteral("-of"), QStringLiteral("default=nw=1"), mp4});
+    QVERIFY2(probe.waitForFinished(20000), "ffprobe (ffmpeg) reads the video");
+    QCOMPARE(QString::fromLatin1(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+             QStringList({"codec_name=h264", "width=1920", "height=1080", "pix_fmt=yuv420p", "r_frame_rate=30/1",
+                          QStringLiteral("nb_read_frames=%1").arg(frames)}));
+
+    // A middle frame in Football Field, 60 frames a second, 1280 x 720: black bars beside the turf.
+    CommandRun moxten(w.platform);
+    const QString football = w.file(QStringLiteral("football.mp4"));
+    QCOMPARE(moxten.run({QStringLiteral("--export-video"), football, QStringLiteral("--style"), QStringLiteral("football"),
+                         QStringLiteral("--fps"), QStringLiteral("60"), QStringLiteral("--size"),
+                         QStringLiteral("1280x720"), w.path}),
+             0);
+    QCOMPARE(moxten.readAllStandardError(), QByteArray());
+    const QString middle = w.file(QStringLiteral("middle.png"));
+    QProcess grab;
+    grab.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), football,
+                                          QStringLiteral("-vf"), QStringLiteral("select=eq(n\\,60)"),
+                                          QStringLiteral("-vframes"), QStringLiteral("1"), middle});
+    QVERIFY(grab.waitForFinished(20000));
+    const QImage frame(middle);
+    QCOMPARE(frame.size(), QSize(1280, 720));
+    const auto near = [](QColor a, QColor b) {
+      return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 30;
+    };
+    QVERIFY(near(frame.pixelColor(8, 360), Qt::black));
+    QVERIFY(near(frame.pixelColor(640, 700), QColor(38, 112, 48)));
+
+    const QString gif = w.file(QStringLiteral("play.gif"));
+    QCOMPARE(moxten.run({QStringLiteral("--export-video"), gif, QStringLiteral("--size"), QStringLiteral("640x360"), w.path}),
+             0);
+    QList<int> delays;
+    QCOMPARE(gifFrames(gif, &delays).size(), videoFrames({w->playPicture(), QSize(640, 360), videoGifRate}));
+    QVERIFY(std::all_of(delays.begin(), delays.end(), [](int delay) { return delay == 40; }));
+    for (const auto& [arguments, error] :
+         {std::pair(QStringList{"--export-video", w.file("odd.mp4"), "--size", "641x360", w.path},
+                    QByteArray("moxten: --size: the frame's width and height must be even\n")),
+          std::pair(QStringList{"--export-video", w.file("slow.mp4"), "--fps", "24", w.path},
+                    QByteArray("moxten: --fps must be 30 or 60\n")),
+          std::pair(QStringList{"--export-video", w.file("play.avi"), w.path},
+                    QByteArray("moxten: the video's file name must end in .mp4 or .gif\n"))}) {
+      QCOMPARE(moxten.run(arguments), 1);
+      QCOMPARE(moxten.readAllStandardError(), error);
+    }
+  }
+
   // The command line makes the same files with no display, and fails in one line.
   void commandLineMakesFilesWithoutADisplay() {
     PassWindow w;
@@ -396,7 +460,7 @@ class ExportsTest : public QObject {
     CommandRun moxten(w.platform);
     const QString needsDisplay = QStringLiteral(
         "moxten: the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; --export, "
-        "--export-animation and --playbook need none\n");
+        "--export-animation, --export-video and --playbook need none\n");
     const QString out = w.file(QStringLiteral("out.png"));
     const QString alias = w.file(QStringLiteral("alias.ply"));
     QFile::link(w.path, alias);

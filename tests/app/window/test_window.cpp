@@ -128,7 +128,7 @@ class WindowTest : public QObject {
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
          {"&New", "&Open", "&Save", "Save &Again", "", "Export &Picture...", "Export &Animation...",
-          "Export Play&book...", "P&rint Playbook...", "", "&Quit"}},
+          "Export &Video...", "Export Play&book...", "P&rint Playbook...", "", "&Quit"}},
         {"&Edit",
          {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "", "Cu&t", "&Copy",
           "&Paste", "", "Player &Properties..."}},
@@ -168,7 +168,7 @@ class WindowTest : public QObject {
                              "printPlaybook", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
                              "showall", "about", "classicField", "footballField", "paperField", "highSchool",
                              "college", "pro", "snapToYards", "saveAgain", "routeTool", "copyPlayers", "cutPlayers",
-                             "pastePlayers", "saveFormation", "preview", "routeSlant", "routeBlitz", "formationProI",
+                             "pastePlayers", "saveFormation", "preview", "exportVideo", "routeSlant", "routeBlitz", "formationProI",
                              "formation43Over"})
       QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());
