@@ -7,13 +7,16 @@
 // exports of a passing play of 22 players: its PNG picture (median of 21)
 // and its animated GIF. Then the recovery copy of a play of 100 players. Last
 // the whole play drawn afresh in the Football Field look, 22 and 100 players
-// with labels and route styles, at 1600 x 980 (median of 200).
+// with labels and route styles, at 1600 x 980 (median of 200), and the
+// preview's frames and the video.
 #include "app/desktop/platform.h"
 #include "app/settings/configuration.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
+#include "app/widgets/previewbar.h"
 #include "app/window/moxten.h"
 #include "core/animation/gif.h"
+#include "core/animation/video.h"
 #include "core/files/recovery.h"
 #include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
@@ -24,6 +27,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -144,6 +149,38 @@ void benchRecovery(Moxten& window) {
               median(written));
 }
 
+// The preview's frames over a whole play, each the play at its time drawn
+// afresh and repainted (the slider moved a thousandth at a time); then the
+// video of the 22 players at 1920 x 1080, 30 frames a second.
+void benchPreview(Moxten& window) {
+  for (int count : {22, 100}) {
+    setUpPlay(window, count);
+    window.preview_Click();
+    window.previewBar->previewPlay->click();  // paused: the slider alone moves it
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int at = 0; at <= 1000; ++at) {
+      clock.start();
+      emit window.previewBar->previewSlider->sliderMoved(at);
+      window.Field->repaintNow(window.Field->rect());
+      times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    window.closePreview();
+    std::sort(times.begin(), times.end());
+    std::printf("preview %d players: frame median %.2f ms, p99 %.2f ms\n", count, times[times.size() / 2],
+                times[times.size() * 99 / 100]);
+  }
+  setUpPlay(window, 22);
+  window.PassingPlay->setChecked(true);
+  const VideoRequest request{window.playPicture(), QSize(1920, 1080), 30};
+  QElapsedTimer clock;
+  clock.start();
+  QString why;
+  const std::optional<QByteArray> video = playVideo(request, &why);
+  std::printf("export video 22 players: %.2f s for %.2f s of play, %lld KiB\n", clock.nsecsElapsed() / 1e9,
+              videoFrames(request) / 30.0, video ? static_cast<long long>(video->size() / 1024) : -1LL);
+}
+
 void benchFootballField(Moxten& window) {
   const QString labels[] = {"QB", "X", "LT", "MLB", "CB", "7"};
   for (int count : {22, 100}) {
@@ -210,5 +247,6 @@ int main(int argc, char* argv[]) {
   benchExports(window);
   benchRecovery(window);
   benchFootballField(window);
+  benchPreview(window);
   return 0;
 }
