@@ -59,6 +59,7 @@ void Moxten::buildPreview() {
 
 void Moxten::preview_Click() {
   if (animating_) return;
+  closePreview();  // a second F5 starts it again
   PlayPicture picture = playPicture();
   picture.size = Field->size();
   const double length = playLength(picture.play, picture.roles);

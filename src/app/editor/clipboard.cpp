@@ -29,13 +29,16 @@ void Moxten::pastePlayers_Click() {
   std::optional<QPoint> origin;
   const std::optional<PlayerGroup> group =
       formationFromText(QApplication::clipboard()->text().toLatin1(), &why, &origin);
-  if (!group || !origin || editMode != None) return;
+  if (!group || !origin || editMode == PathEntry) return;
   const QPoint pointer = platform_.pointerPos();
   const QPoint onField = Field->mapFromGlobal(pointer);
   const QWidget* under = QApplication::widgetAt(pointer);
   const bool atPointer = Field->rect().contains(onField) && (under == Field || Field->isAncestorOf(under));
   const QPointF anchor = atPointer ? landing(onField) : QPointF(*origin + QPoint(pixelsPerYard, pixelsPerYard));
+  // The pasted players are chosen, with the select tool.
   cancelRoute();
+  unsetCursor();
+  editMode = None;
   freeTool_ = FreeTool::Select;
   addGroup(*group, anchor, QStringLiteral("Paste Players"));
 }
