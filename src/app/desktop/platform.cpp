@@ -123,6 +123,10 @@ std::optional<QString> DesktopPlatform::askText(QWidget* parent, const TextReque
   return text->text();
 }
 
+QString DesktopPlatform::folderName(QWidget* parent, const QString& title) {
+  return QFileDialog::getExistingDirectory(parent, title);
+}
+
 QPoint DesktopPlatform::pointerPos() { return QCursor::pos(); }
 
 void DesktopPlatform::setPointerPos(QPoint screenPos) { QCursor::setPos(screenPos); }

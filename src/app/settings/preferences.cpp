@@ -9,6 +9,7 @@ namespace {
 const QString lookKey = QStringLiteral("view/look");
 const QString levelKey = QStringLiteral("view/level");
 const QString snapKey = QStringLiteral("view/snapToYards");
+const QString playbookKey = QStringLiteral("playbook/folder");
 
 // Read afresh each time, so that XDG_CONFIG_HOME counts as it is now.
 QString preferencesFile() {
@@ -32,4 +33,10 @@ void keepViewPreferences(const ViewPreferences& preferences) {
   settings.setValue(lookKey, lookWord(preferences.look));
   settings.setValue(levelKey, levelWord(preferences.level));
   settings.setValue(snapKey, preferences.snapToYards);
+}
+
+QString lastPlaybook() { return QSettings(preferencesFile(), QSettings::IniFormat).value(playbookKey).toString(); }
+
+void keepLastPlaybook(const QString& folder) {
+  QSettings(preferencesFile(), QSettings::IniFormat).setValue(playbookKey, folder);
 }

@@ -13,3 +13,7 @@ struct ViewPreferences {
 // The preferences kept; the usual ones for anything missing or unknown.
 ViewPreferences readViewPreferences();
 void keepViewPreferences(const ViewPreferences& preferences);
+
+// The playbook folder last opened, to open again at the next start; empty for none.
+QString lastPlaybook();
+void keepLastPlaybook(const QString& folder);

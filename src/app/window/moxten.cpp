@@ -154,6 +154,7 @@ void Moxten::buildMenus() {
   File = named(bar->addMenu(QStringLiteral("&File")), "File");
   newItem = item(File, "new", "&New", {QKeySequence(QKeySequence::New)});
   Open = item(File, "Open", "&Open", {QKeySequence(QKeySequence::Open)});
+  openPlaybook = item(File, "openPlaybook", "Open Play&book...");
   save = item(File, "save", "&Save");
   saveAgain = item(File, "saveAgain", "Save &Again", {QKeySequence(QKeySequence::Save)});
   File->addSeparator();
@@ -182,6 +183,7 @@ void Moxten::buildMenus() {
   pastePlayers = item(edit, "pastePlayers", "&Paste", {QKeySequence(QKeySequence::Paste)});
   edit->addSeparator();
   playerProperties = item(edit, "playerProperties", "Player &Properties...");
+  buildPlaybook();
   buildViewMenu();
   buildFormationsMenu();
   buildRoutesMenu();
@@ -318,6 +320,7 @@ void Moxten::Form_Load() {
   setWindowState(windowState() | Qt::WindowMaximized);
   layoutControls();
   drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
+  if (const QString last = lastPlaybook(); !last.isEmpty() && QDir(last).exists()) showPlaybook(last);
 }
 
 FieldCanvas& Moxten::canvas() { return Field->canvas; }

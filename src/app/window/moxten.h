@@ -28,6 +28,7 @@ class QStatusBar;
 class QTimer;
 class QUndoStack;
 class PlayerProperties;
+class PlaybookDock;
 class PreviewBar;
 class QElapsedTimer;
 class PlayProperties;
@@ -94,6 +95,7 @@ class Moxten : public QMainWindow, public PlayState {
   QMenu* File;
   QAction* newItem;  // "new"
   QAction* Open;
+  QAction* openPlaybook;
   QAction* save;
   QAction* saveAgain;
   QAction* exportPicture;
@@ -144,6 +146,7 @@ class Moxten : public QMainWindow, public PlayState {
   PlayerProperties* playerPropertiesDialog;
   PlayProperties* playPropertiesDialog;
   PreviewBar* previewBar;
+  PlaybookDock* playbook;
   QPointer<frmAbout> aboutWindow;
 
   // Every change of the play, for undo and redo; clean at the play last saved
@@ -254,6 +257,10 @@ class Moxten : public QMainWindow, public PlayState {
   // The wait after each frame, from the speed setting.
   int frameWait() const;
 
+  // The playbook dock: files/playbook.cpp. Opens the folder's plays beside
+  // the Field; the last folder opens again at the next start.
+  void openPlaybook_Click();
+  void showPlaybook(const QString& folder);
   // The preview: animation/preview.cpp. Plays the play in memory on the
   // Field, in the window's look, without blocking the window; an edit, Open,
   // New, Load Play, Save or Animate closes it first, and the Field shows the
@@ -389,6 +396,7 @@ class Moxten : public QMainWindow, public PlayState {
   QTimer* previewTimer_;
   std::unique_ptr<QElapsedTimer> previewClock_;
   void buildPreview();
+  void buildPlaybook();
   void previewTick();
   void showPreviewAt(double at);
   void stepPreview(double seconds);

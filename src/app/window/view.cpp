@@ -1,6 +1,7 @@
 // Moxten: the View menu, the Field's look and the level of its hash marks.
 #include "app/widgets/artwork.h"
 #include "app/widgets/fieldbox.h"
+#include "app/widgets/playbookdock.h"
 #include "app/window/moxten.h"
 #include "core/animation/run.h"
 #include "core/model/vocabulary.h"
@@ -66,6 +67,7 @@ void Moxten::chooseLook(Look look) {
   (look == Look::Football ? footballField : look == Look::Paper ? paperField : classicField)->setChecked(true);
   keepViewPreferences(view_);
   refreshLook();
+  if (playbook->isVisible()) playbook->showFolder(playbook->folder().root, view_.look, view_.level);
 }
 
 void Moxten::chooseLevel(Level level) {

@@ -1,6 +1,7 @@
 #include "app/support/window.h"
 #include "app/settings/configuration.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/playbookdock.h"
 #include "app/widgets/previewbar.h"
 #include "core/files/playfile.h"
 #include "core/model/vocabulary.h"
@@ -11,6 +12,8 @@
 #include <QClipboard>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
+#include <QListView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -265,6 +268,48 @@ class PlaymakingTest : public QObject {
     w.click(QPoint(500, 300));
     QVERIFY(!w->previewShown());
     QCOMPARE(w->playerCount, std::int16_t(3));
+  }
+
+  // A playbook folder beside the Field: its categories, the names at once,
+  // a search by call name, a play opened as Open opens it, a file written
+  // from outside shown, the folder opened again in the next window.
+  void thePlaybookDockShowsAFolder() {
+    TestWindow w;
+    const QDir root(w.file(QStringLiteral("book")));
+    for (const char* folder : {"Runs", "Red Zone"}) QVERIFY(root.mkpath(QLatin1String(folder)));
+    const QByteArray play = "1\r\nplayer,1, 2 \r\ncoord,800,600\r\n0,800,600, 0 \r\n1,800,630, 0 \r\nEND\r\n";
+    writeBytes(root.filePath(QStringLiteral("Quick.ply")), play + "call,Trips Right 62 Slant\r\n");
+    writeBytes(root.filePath(QStringLiteral("Runs/Dive.ply")), play);
+    writeBytes(root.filePath(QStringLiteral("Runs/Power.ply")), play + "note,Pull the guard\r\n");
+    writeBytes(root.filePath(QStringLiteral("Red Zone/Fade.ply")), play);
+    writeBytes(root.filePath(QStringLiteral("Broken.ply")), "not a play");
+    w.platform.folderAnswers << root.path();
+    w->openPlaybook->trigger();
+    PlaybookDock& dock = *w->playbook;
+    QVERIFY(dock.isVisible());
+    QStringList categories;
+    for (int i = 0; i < dock.playbookCategories->count(); ++i) categories << dock.playbookCategories->itemText(i);
+    QCOMPARE(categories, QStringList({"All", "Red Zone", "Runs"}));
+    QCOMPARE(dock.shownPlays().size(), 5);
+    QTRY_VERIFY(dock.thumbnailsDone());
+    QCoreApplication::processEvents();
+    dock.playbookSearch->setText(QStringLiteral("slant"));
+    QCOMPARE(dock.shownPlays(), QStringList{root.filePath(QStringLiteral("Quick.ply"))});
+    dock.playbookSearch->setText(QStringLiteral("GUARD"));
+    QCOMPARE(dock.shownPlays(), QStringList{root.filePath(QStringLiteral("Runs/Power.ply"))});
+    dock.playbookSearch->clear();
+    dock.playbookCategories->setCurrentText(QStringLiteral("Runs"));
+    QCOMPARE(dock.shownPlays(), QStringList({root.filePath(QStringLiteral("Runs/Dive.ply")),
+                                             root.filePath(QStringLiteral("Runs/Power.ply"))}));
+    emit dock.playbookPlays->activated(dock.playbookPlays->model()->index(3, 0));  // after Broken, Quick, Fade
+    QCOMPARE(w->playFileName, root.filePath(QStringLiteral("Runs/Dive.ply")));
+    QCOMPARE(w->undo->text(), QStringLiteral("&Undo Open Play"));
+
+    writeBytes(root.filePath(QStringLiteral("Runs/Sweep.ply")), play);
+    QTRY_COMPARE(dock.shownPlays().size(), 3);
+    w.open();  // the next window opens it again
+    QVERIFY(w->playbook->isVisible());
+    QCOMPARE(w->playbook->folder().root, root.path());
   }
 };
 

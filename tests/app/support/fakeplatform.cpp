@@ -98,3 +98,11 @@ std::optional<QString> FakePlatform::askText(QWidget*, const TextRequest& reques
   if (request.option && !optionAnswers.isEmpty()) *request.option = optionAnswers.takeFirst();
   return textAnswers.takeFirst();
 }
+
+QString FakePlatform::folderName(QWidget*, const QString& title) {
+  if (folderAnswers.isEmpty()) {
+    QTest::qFail(qPrintable(QStringLiteral("unexpected folder dialog: ") + title), __FILE__, __LINE__);
+    return QString();
+  }
+  return folderAnswers.takeFirst();
+}

@@ -35,6 +35,9 @@ class FakePlatform : public Platform {
   // The next of textAnswers (nothing cancels), the option from optionAnswers when one is left.
   std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
   QList<std::optional<QString>> textAnswers;
+  // The next of folderAnswers; an empty text cancels.
+  QString folderName(QWidget* parent, const QString& title) override;
+  QStringList folderAnswers;
   QList<bool> optionAnswers;
   QList<TextRequest> textRequests;
   QPoint pointerPos() override { return pointer; }

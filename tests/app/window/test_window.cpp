@@ -6,6 +6,7 @@
 #include "core/model/routes.h"
 #include "core/settings/colors.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
@@ -127,7 +128,7 @@ class WindowTest : public QObject {
     }
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
-         {"&New", "&Open", "&Save", "Save &Again", "", "Export &Picture...", "Export &Animation...",
+         {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...", "Export &Animation...",
           "Export &Video...", "Export Play&book...", "P&rint Playbook...", "", "&Quit"}},
         {"&Edit",
          {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "", "Cu&t", "&Copy",
@@ -168,7 +169,7 @@ class WindowTest : public QObject {
                              "printPlaybook", "quit", "xlock", "ylock", "Animate", "Reset", "panel",
                              "showall", "about", "classicField", "footballField", "paperField", "highSchool",
                              "college", "pro", "snapToYards", "saveAgain", "routeTool", "copyPlayers", "cutPlayers",
-                             "pastePlayers", "saveFormation", "preview", "exportVideo", "routeSlant", "routeBlitz", "formationProI",
+                             "pastePlayers", "saveFormation", "preview", "exportVideo", "openPlaybook", "routeSlant", "routeBlitz", "formationProI",
                              "formation43Over"})
       QVERIFY2(w->findChild<QAction*>(QLatin1String(name)), name);
     QVERIFY(!w->xlock->isChecked() && !w->ylock->isChecked() && !w->showall->isChecked());
@@ -207,9 +208,11 @@ class WindowTest : public QObject {
     for (QWidget* root : {static_cast<QWidget*>(w.window.get()), static_cast<QWidget*>(w->configuration),
                           static_cast<QWidget*>(w->aboutWindow.data())})
       for (QWidget* widget : root->findChildren<QWidget*>()) {
-        bool inBox = false;  // the parts of a drop-down box or a spin box are named by the box
+        // The parts of a drop-down box, a spin box, a text box or a list are named by it.
+        bool inBox = false;
         for (QWidget* above = widget->parentWidget(); above; above = above->parentWidget())
-          inBox |= qobject_cast<QComboBox*>(above) != nullptr || qobject_cast<QAbstractSpinBox*>(above) != nullptr;
+          inBox |= qobject_cast<QComboBox*>(above) != nullptr || qobject_cast<QAbstractSpinBox*>(above) != nullptr ||
+                   qobject_cast<QLineEdit*>(above) != nullptr || qobject_cast<QAbstractScrollArea*>(above) != nullptr;
         if (qobject_cast<QMenu*>(widget) || inBox) continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         if (!accessible || accessible->text(QAccessible::Name).isEmpty())

@@ -1,0 +1,82 @@
+#include "core/files/playbookfolder.h"
+
+#include "core/drawing/canvas.h"
+#include "core/files/playfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList playFiles = {QStringLiteral("*.ply")};
+
+void listPlays(const QDir& folder, const QString& category, QList<FolderPlay>& plays) {
+  for (const QFileInfo& file : folder.entryInfoList(playFiles, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase))
+    plays << FolderPlay{file.absoluteFilePath(), file.completeBaseName(), category};
+}
+
+QImage saying(const QString& text, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(std::max(9, size.height() / 10));
+  painter.setFont(fontAwayFromWindow(font));
+  painter.setPen(Qt::darkRed);
+  painter.drawText(QRect(QPoint(4, 4), size - QSize(8, 8)), Qt::AlignCenter | Qt::TextWordWrap, text);
+  return image;
+}
+
+}  // namespace
+
+PlaybookFolder scanPlaybookFolder(const QString& root) {
+  PlaybookFolder folder{root, {}, {}, {}};
+  const QDir dir(root);
+  if (!dir.exists() || !dir.isReadable()) {
+    folder.why = QStringLiteral("the folder ") + root + QStringLiteral(" cannot be read");
+    return folder;
+  }
+  listPlays(dir, QString(), folder.plays);
+  for (const QString& category : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable, QDir::Name | QDir::IgnoreCase)) {
+    folder.categories << category;
+    listPlays(QDir(dir.filePath(category)), category, folder.plays);
+  }
+  return folder;
+}
+
+PlayThumbnail playThumbnail(const QString& path, Look look, Level level, QSize size) {
+  PlayThumbnail thumbnail;
+  Play play;
+  std::optional<PlayRoles> roles;
+  ReadFailure failure;
+  if (!readPlayFile(path, ReadPolicy::Strict, play, &failure, &roles)) {
+    thumbnail.image = saying(QStringLiteral("This play could not be read: ") + failure.plain, size);
+    return thumbnail;
+  }
+  thumbnail.read = true;
+  thumbnail.call = play.call;
+  thumbnail.note = play.note;
+  const PlayPicture picture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0, look, level};
+  const QRect shown = look == Look::Classic ? QRect(QPoint(0, 0), picture.size) : diagramArea(play, picture.size, level);
+  thumbnail.image = QImage(size, QImage::Format_RGB32);
+  thumbnail.image.fill(Qt::white);
+  QPainter painter(&thumbnail.image);
+  const QSizeF fitted = QSizeF(shown.size()).scaled(size, Qt::KeepAspectRatio);
+  painter.translate((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2);
+  painter.scale(fitted.width() / shown.width(), fitted.height() / shown.height());
+  painter.translate(-shown.topLeft());
+  painter.setClipRect(shown);
+  drawPlayPicture(painter, picture);
+  return thumbnail;
+}
+
+bool matchesSearch(const FolderPlay& play, const PlayThumbnail* details, const QString& text) {
+  const QString wanted = text.trimmed();
+  if (wanted.isEmpty()) return true;
+  for (const QString& where : {play.name, details ? details->call : QString(), details ? details->note : QString()})
+    if (where.contains(wanted, Qt::CaseInsensitive)) return true;
+  return false;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/drawing/picture.h"
+
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// A playbook is a folder of play files; its sub-folders are its categories.
+
+struct FolderPlay {
+  QString path;
+  QString name;      // the file's name without ".ply"
+  QString category;  // the sub-folder's name; empty for the folder itself
+};
+
+struct PlaybookFolder {
+  QString root;
+  QStringList categories;  // in name order
+  QList<FolderPlay> plays; // by category, then by name
+  QString why;             // why the folder could not be read, when it could not
+};
+
+// The folder's plays and categories from its listing alone: no file is read,
+// so that a large folder shows its names at once.
+PlaybookFolder scanPlaybookFolder(const QString& root);
+
+// What a thumbnail shows of a play file: its call and note, and its
+// picture, or why it could not be read.
+struct PlayThumbnail {
+  QImage image;
+  QString call;
+  QString note;
+  bool read = false;
+};
+
+// The play of the file drawn in the look into a picture of the size, cropped
+// to its diagram in the football and paper looks; a file that cannot be read
+// gives a picture that says why.
+PlayThumbnail playThumbnail(const QString& path, Look look, Level level, QSize size);
+
+// Whether the play's name, call or note holds the text (case aside); an
+// empty text matches every play.
+bool matchesSearch(const FolderPlay& play, const PlayThumbnail* details, const QString& text);
