@@ -112,7 +112,7 @@ void Moxten::saveFormation_Click() {
       this, {QStringLiteral("Save Formation"), QStringLiteral("Name:"), QString(), QStringLiteral("Keep their paths"),
              &withPaths});
   if (!name) return;
-  if (const QString why = formationNameRefusal(*name); !why.isEmpty())
+  if (const QString why = givenNameRefusal(*name); !why.isEmpty())
     return refuse(QStringLiteral("The formation cannot be named ") + *name + QStringLiteral(": ") + why + u'.');
   const QString path = dataPath(formationsFolder + u'/' + *name + u'.' + formationExtension);
   if (path.isEmpty()) return refuse(QStringLiteral("The formation cannot be saved: ") + noDataFolderReason + u'.');

@@ -5,7 +5,7 @@
 #include <QDir>
 
 void Moxten::buildPlaybook() {
-  playbook = new PlaybookDock(this);
+  playbook = new PlaybookDock(platform_, this);
   addDockWidget(Qt::RightDockWidgetArea, playbook);
   playbook->hide();
   connect(openPlaybook, &QAction::triggered, this, &Moxten::openPlaybook_Click);

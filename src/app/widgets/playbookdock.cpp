@@ -1,5 +1,8 @@
 #include "app/widgets/playbookdock.h"
 
+#include "app/desktop/platform.h"
+#include "core/files/formationfile.h"
+
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -8,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
@@ -20,14 +25,23 @@ constexpr int pathRole = Qt::UserRole + 1;
 constexpr int categoryRole = Qt::UserRole + 2;
 const QString allCategories = QStringLiteral("All");
 
+// Moves the file to the desktop's trash. The trash lies in the user's data
+// folder, which must be there first: without it Qt 6.4 makes a "files"
+// folder where the program was started instead.
+bool toTrash(const QString& path) {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return !data.isEmpty() && QDir().mkpath(data) && QFile::moveToTrash(path);
+}
+
 }  // namespace
 
-PlaybookDock::PlaybookDock(QWidget* parent)
+PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
     : QDockWidget(QStringLiteral("Playbook"), parent),
       playbookCategories(new QComboBox),
       playbookSearch(new QLineEdit),
       playbookPlays(new QListView),
       playbookStatus(new QLabel),
+      platform_(platform),
       model_(new QStandardItemModel(this)),
       watcher_(new QFileSystemWatcher(this)),
       rescanSoon_(new QTimer(this)) {
@@ -71,6 +85,8 @@ PlaybookDock::PlaybookDock(QWidget* parent)
   connect(playbookPlays, &QListView::activated, this,
           [this](const QModelIndex& index) { emit openRequested(index.data(pathRole).toString()); });
   connect(&drawing_, &QFutureWatcher<Drawn>::resultReadyAt, this, &PlaybookDock::takeThumbnail);
+  playbookPlays->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(playbookPlays, &QListView::customContextMenuRequested, this, &PlaybookDock::showMenu);
 }
 
 PlaybookDock::~PlaybookDock() {
@@ -170,3 +186,78 @@ QStringList PlaybookDock::shownPlays() const {
 }
 
 bool PlaybookDock::thumbnailsDone() const { return drawing_.isFinished(); }
+
+void PlaybookDock::refuse(const QString& text) {
+  platform_.ask(this, {text, QStringLiteral("Playbook"), Buttons::Ok, Icon::Warning});
+}
+
+void PlaybookDock::showMenu(QPoint at) {
+  const QString path = playbookPlays->indexAt(at).data(pathRole).toString();
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addAction(QStringLiteral("New &Category..."), this, &PlaybookDock::newCategory);
+  if (!path.isEmpty()) {
+    menu->addAction(QStringLiteral("&Rename..."), this, [this, path] { renamePlay(path); });
+    menu->addAction(QStringLiteral("D&uplicate"), this, [this, path] { duplicatePlay(path); });
+    QMenu* move = menu->addMenu(QStringLiteral("&Move to Category"));
+    for (const QString& category : QStringList{QString()} + folder_.categories)
+      move->addAction(category.isEmpty() ? QStringLiteral("(the playbook itself)") : category, this,
+                      [this, path, category] { moveToCategory(path, category); });
+    menu->addAction(QStringLiteral("&Delete"), this, [this, path] { deletePlay(path); });
+  }
+  menu->popup(playbookPlays->viewport()->mapToGlobal(at));
+}
+
+void PlaybookDock::newCategory() {
+  const std::optional<QString> name =
+      platform_.askText(this, {QStringLiteral("New Category"), QStringLiteral("Name:"), QString(), QString(), nullptr});
+  if (!name) return;
+  if (const QString why = givenNameRefusal(*name); !why.isEmpty())
+    return refuse(QStringLiteral("The category cannot be named ") + *name + QStringLiteral(": ") + why + u'.');
+  if (!QDir(folder_.root).mkdir(*name))
+    return refuse(QStringLiteral("The category ") + *name + QStringLiteral(" could not be made in ") + folder_.root + u'.');
+  rescan();
+}
+
+void PlaybookDock::renamePlay(const QString& path) {
+  const QFileInfo file(path);
+  const std::optional<QString> name = platform_.askText(
+      this, {QStringLiteral("Rename"), QStringLiteral("Name:"), file.completeBaseName(), QString(), nullptr});
+  if (!name || *name == file.completeBaseName()) return;
+  if (const QString why = givenNameRefusal(*name); !why.isEmpty())
+    return refuse(QStringLiteral("The play cannot be named ") + *name + QStringLiteral(": ") + why + u'.');
+  const QString target = file.dir().filePath(*name + QStringLiteral(".ply"));
+  if (QFileInfo::exists(target)) {
+    if (platform_.ask(this, {QStringLiteral("A play named ") + *name + QStringLiteral(" exists. Replace it?"),
+                             QStringLiteral("Playbook"), Buttons::YesNo}) != Answer::Yes)
+      return;
+    if (!toTrash(target))
+      return refuse(QStringLiteral("The play ") + target + QStringLiteral(" could not be moved to the trash."));
+  }
+  if (!QFile::rename(path, target)) return refuse(QStringLiteral("The play could not be renamed ") + target + u'.');
+  rescan();
+}
+
+void PlaybookDock::duplicatePlay(const QString& path) {
+  const QFileInfo file(path);
+  QString target;
+  for (int n = 1; target.isEmpty() || QFileInfo::exists(target); ++n)
+    target = file.dir().filePath(file.completeBaseName() + QStringLiteral(" copy") +
+                                 (n > 1 ? QStringLiteral(" %1").arg(n) : QString()) + QStringLiteral(".ply"));
+  if (!QFile::copy(path, target)) return refuse(QStringLiteral("The play could not be copied to ") + target + u'.');
+  rescan();
+}
+
+void PlaybookDock::moveToCategory(const QString& path, const QString& category) {
+  const QString target = QDir(QDir(folder_.root).filePath(category)).filePath(QFileInfo(path).fileName());
+  if (QFileInfo::exists(target))
+    return refuse(QStringLiteral("The category already holds a play named ") + QFileInfo(path).completeBaseName() + u'.');
+  if (!QFile::rename(path, target)) return refuse(QStringLiteral("The play could not be moved to ") + target + u'.');
+  rescan();
+}
+
+void PlaybookDock::deletePlay(const QString& path) {
+  // Never unlinked: the desktop's trash keeps it.
+  if (!toTrash(path)) return refuse(QStringLiteral("The play ") + path + QStringLiteral(" could not be moved to the trash."));
+  rescan();
+}

@@ -6,6 +6,7 @@
 #include <QFutureWatcher>
 #include <QHash>
 
+class Platform;
 class QComboBox;
 class QFileSystemWatcher;
 class QLabel;
@@ -22,7 +23,7 @@ class QTimer;
 class PlaybookDock : public QDockWidget {
   Q_OBJECT
  public:
-  explicit PlaybookDock(QWidget* parent);
+  PlaybookDock(Platform& platform, QWidget* parent);
   ~PlaybookDock() override;
 
   QComboBox* playbookCategories;
@@ -37,6 +38,16 @@ class PlaybookDock : public QDockWidget {
   // Whether every thumbnail of the folder has been drawn.
   bool thumbnailsDone() const;
 
+  // The context menu's commands on a play of the folder: a new category, a
+  // new name (asking before one that is taken), a copy, another category,
+  // and deleting by moving the file to the desktop's trash. Each says why
+  // when it cannot.
+  void newCategory();
+  void renamePlay(const QString& path);
+  void duplicatePlay(const QString& path);
+  void moveToCategory(const QString& path, const QString& category);
+  void deletePlay(const QString& path);
+
  signals:
   // A double-click or Enter on a play.
   void openRequested(const QString& path);
@@ -44,10 +55,13 @@ class PlaybookDock : public QDockWidget {
  private:
   using Drawn = std::pair<QString, PlayThumbnail>;
   void rescan();
+  void showMenu(QPoint at);
+  void refuse(const QString& text);
   void showOnlyWanted();
   void takeThumbnail(int index);
   QString cacheKey(const QString& path) const;
 
+  Platform& platform_;
   QStandardItemModel* model_;
   QFileSystemWatcher* watcher_;
   QTimer* rescanSoon_;

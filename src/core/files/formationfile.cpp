@@ -145,8 +145,8 @@ std::optional<PlayerGroup> readFormationFile(const QString& path, QString* why) 
   return group;
 }
 
-QString formationNameRefusal(const QString& name) {
-  if (name.isEmpty()) return QStringLiteral("a formation needs a name");
+QString givenNameRefusal(const QString& name) {
+  if (name.isEmpty()) return QStringLiteral("a name is needed");
   if (name.contains(u'/') || name.contains(u'\\') || name.startsWith(u'.'))
     return QStringLiteral("a name cannot hold a slash or start with a dot");
   return playTextRefusal(name, maxCallLength);

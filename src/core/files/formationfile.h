@@ -34,6 +34,7 @@ std::optional<PlayerGroup> formationFromText(const QByteArray& text, QString* wh
 // larger than largestFormationFile.
 std::optional<PlayerGroup> readFormationFile(const QString& path, QString* why);
 
-// Why a name cannot be a formation's (its file name, its formation line);
-// empty when it can.
-QString formationNameRefusal(const QString& name);
+// Why a name the user gives a file (a formation, a play of a playbook, a
+// category) cannot be used: the file system and the field reader must both
+// hold it. Empty when it can.
+QString givenNameRefusal(const QString& name);

@@ -13,9 +13,15 @@ namespace {
 
 const QStringList playFiles = {QStringLiteral("*.ply")};
 
+// The folder's plays by name ("Fade" before "Fade copy").
 void listPlays(const QDir& folder, const QString& category, QList<FolderPlay>& plays) {
-  for (const QFileInfo& file : folder.entryInfoList(playFiles, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase))
-    plays << FolderPlay{file.absoluteFilePath(), file.completeBaseName(), category};
+  QList<FolderPlay> listed;
+  for (const QFileInfo& file : folder.entryInfoList(playFiles, QDir::Files | QDir::Readable))
+    listed << FolderPlay{file.absoluteFilePath(), file.completeBaseName(), category};
+  std::sort(listed.begin(), listed.end(), [](const FolderPlay& a, const FolderPlay& b) {
+    return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+  });
+  plays += listed;
 }
 
 QImage saying(const QString& text, QSize size) {

@@ -307,6 +307,24 @@ class PlaymakingTest : public QObject {
 
     writeBytes(root.filePath(QStringLiteral("Runs/Sweep.ply")), play);
     QTRY_COMPARE(dock.shownPlays().size(), 3);
+
+    // New Category, Rename (asking before a taken name), Duplicate, Move, Delete to the trash.
+    w.platform.textAnswers << QStringLiteral("Screens") << QStringLiteral("Slant") << QStringLiteral("Power");
+    w.platform.answers << Answer::Yes;
+    dock.newCategory();
+    QVERIFY(dock.folder().categories.contains(QStringLiteral("Screens")));
+    dock.renamePlay(root.filePath(QStringLiteral("Quick.ply")));
+    dock.renamePlay(root.filePath(QStringLiteral("Runs/Dive.ply")));
+    QCOMPARE(w.platform.texts().last(), QStringLiteral("A play named Power exists. Replace it?"));
+    dock.duplicatePlay(root.filePath(QStringLiteral("Red Zone/Fade.ply")));
+    dock.moveToCategory(root.filePath(QStringLiteral("Slant.ply")), QStringLiteral("Screens"));
+    dock.deletePlay(root.filePath(QStringLiteral("Broken.ply")));
+    QStringList names;
+    for (const FolderPlay& kept : dock.folder().plays) names << kept.category + u'/' + kept.name;
+    QCOMPARE(names, QStringList({"Red Zone/Fade", "Red Zone/Fade copy", "Runs/Power", "Runs/Sweep", "Screens/Slant"}));
+    QCOMPARE(readBytes(root.filePath(QStringLiteral("Screens/Slant.ply"))), play + "call,Trips Right 62 Slant\r\n");
+    const QDir trash(w.platform.folder.filePath(QStringLiteral("user/Trash/files")));
+    QCOMPARE(trash.entryList(QDir::Files), QStringList({"Broken.ply", "Power.ply"}));
     w.open();  // the next window opens it again
     QVERIFY(w->playbook->isVisible());
     QCOMPARE(w->playbook->folder().root, root.path());

@@ -107,9 +107,9 @@ class PlaymakingEdgesTest : public QObject {
     std::optional<QPoint> origin;
     QCOMPARE(formationFromText(formationText(group, QPoint(810, 600)), &why, &origin), std::optional(group));
     QCOMPARE(origin, std::optional(QPoint(810, 600)));
-    QVERIFY(formationNameRefusal(QStringLiteral("I Twins")).isEmpty());
+    QVERIFY(givenNameRefusal(QStringLiteral("I Twins")).isEmpty());
     for (const char* bad : {"", "a/b", ".hidden", "Shot,gun", "caf\xc3\xa9"})
-      QVERIFY2(!formationNameRefusal(QString::fromUtf8(bad)).isEmpty(), bad);
+      QVERIFY2(!givenNameRefusal(QString::fromUtf8(bad)).isEmpty(), bad);
   }
 
   void aGroupIsPlacedWithinTheField_data() {
