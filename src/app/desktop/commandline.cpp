@@ -133,7 +133,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
   parser.addVersionOption();
   for (const MakeOption& option : makeOptions)
     parser.addOption({QLatin1String(option.name), QLatin1String(option.help), QLatin1String(option.value)});
-  const QCommandLineOption perPage(QStringLiteral("per-page"), QStringLiteral("Plays a page of the playbook: 1, 2, 4 or 6."),
+  const QCommandLineOption perPage(QStringLiteral("per-page"), QStringLiteral("Plays a page of the playbook: 1, 2, 4, 6 or 9."),
                                    QStringLiteral("N"), QString::number(usualPlaysPerPage));
   parser.addOption(perPage);
   const QCommandLineOption style(QStringLiteral("style"),
@@ -182,7 +182,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
   bool number = false;
   line.playsPerPage = parser.value(perPage).toInt(&number);
   if (!number || !playsPerPageChoices.contains(line.playsPerPage))
-    refuseLine(QStringLiteral("--per-page must be 1, 2, 4 or 6"));
+    refuseLine(QStringLiteral("--per-page must be 1, 2, 4, 6 or 9"));
   if ((parser.isSet(fps) || parser.isSet(frameSize)) && line.make != CommandLine::Make::Video)
     refuseLine(QStringLiteral("--fps and --size belong to --export-video"));
   line.fps = parser.value(fps).toInt();

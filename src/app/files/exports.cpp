@@ -1,5 +1,6 @@
 // Moxten: the play as a picture, the animation as a GIF, the playbook as a
 // PDF document and on paper.
+#include "app/widgets/playbookdock.h"
 #include "app/window/moxten.h"
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
@@ -100,6 +101,13 @@ void Moxten::exportVideo_Click() {
 }
 
 QList<PlaybookPlay> Moxten::listedPlays() {
+  // The plays chosen in the playbook dock, or those it shows, while it is open.
+  if (playbook->isVisible()) {
+    QList<PlayListEntry> entries;
+    for (const QString& path : playbook->chosenPlays()) entries << PlayListEntry{QFileInfo(path).fileName(), path};
+    if (entries.isEmpty()) refuse(QStringLiteral("The playbook shows no plays."));
+    return readPlays(entries);
+  }
   QString why;
   const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName), &why);
   if (!why.isEmpty())

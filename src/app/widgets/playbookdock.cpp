@@ -63,6 +63,7 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
   playbookPlays->setWordWrap(true);
   playbookPlays->setEditTriggers(QAbstractItemView::NoEditTriggers);
   playbookPlays->setModel(model_);
+  playbookPlays->setSelectionMode(QAbstractItemView::ExtendedSelection);
   playbookStatus->setObjectName(QStringLiteral("playbookStatus"));
   playbookStatus->setAccessibleName(QStringLiteral("Playbook status"));
   playbookStatus->setWordWrap(true);
@@ -183,6 +184,14 @@ QStringList PlaybookDock::shownPlays() const {
   for (int row = 0; row < model_->rowCount(); ++row)
     if (!playbookPlays->isRowHidden(row)) shown << model_->item(row)->data(pathRole).toString();
   return shown;
+}
+
+QStringList PlaybookDock::chosenPlays() const {
+  QStringList chosen;
+  for (int row = 0; row < model_->rowCount(); ++row)
+    if (!playbookPlays->isRowHidden(row) && playbookPlays->selectionModel()->isRowSelected(row))
+      chosen << model_->item(row)->data(pathRole).toString();
+  return chosen.isEmpty() ? shownPlays() : chosen;
 }
 
 bool PlaybookDock::thumbnailsDone() const { return drawing_.isFinished(); }

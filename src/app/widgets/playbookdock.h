@@ -35,6 +35,9 @@ class PlaybookDock : public QDockWidget {
   const PlaybookFolder& folder() const { return folder_; }
   // The plays shown (by category and search), in their order.
   QStringList shownPlays() const;
+  // The plays chosen (Ctrl or Shift to choose several), or all those shown
+  // when none is, in their order.
+  QStringList chosenPlays() const;
   // Whether every thumbnail of the folder has been drawn.
   bool thumbnailsDone() const;
 

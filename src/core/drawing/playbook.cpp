@@ -34,6 +34,7 @@ QSize gridFor(int perPage, bool wide) {
     case 1: return {1, 1};
     case 2: return wide ? QSize(2, 1) : QSize(1, 2);
     case 6: return wide ? QSize(3, 2) : QSize(2, 3);
+    case 9: return {3, 3};
     default: return {2, 2};
   }
 }
@@ -97,12 +98,16 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, c
 }  // namespace
 
 QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why) {
-  QList<PlaybookPlay> plays;
   QString reason;
   const std::optional<QList<PlayListEntry>> entries = readPlayList(listPath, maxPlayListEntries, &reason);
   if (!entries && QFileInfo::exists(listPath))
     *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" could not be read: ") + reason;
-  for (const PlayListEntry& entry : entries.value_or(QList<PlayListEntry>())) {
+  return readPlays(entries.value_or(QList<PlayListEntry>()));
+}
+
+QList<PlaybookPlay> readPlays(const QList<PlayListEntry>& entries) {
+  QList<PlaybookPlay> plays;
+  for (const PlayListEntry& entry : entries) {
     PlaybookPlay play{QFileInfo(entry.name).completeBaseName(), entry.file, std::nullopt, QString()};
     if (play.title.isEmpty()) play.title = entry.name;
     Play read;

@@ -22,7 +22,7 @@ struct PlaybookPlay {
 };
 
 // The plays a page can hold, and what a playbook holds unless told otherwise.
-inline const QList<int> playsPerPageChoices = {1, 2, 4, 6};
+inline const QList<int> playsPerPageChoices = {1, 2, 4, 6, 9};
 inline constexpr int usualPlaysPerPage = 4;
 
 // Each play of the play list file read from its file as Reset reads it, in
@@ -30,6 +30,10 @@ inline constexpr int usualPlaysPerPage = 4;
 // list is missing or empty, or cannot be read, and then why (a list of
 // another kind, larger than the program reads).
 QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why);
+
+// The plays of the entries read from their files as Reset reads them, in
+// their order, titled by their names without the extension.
+QList<PlaybookPlay> readPlays(const QList<PlayListEntry>& entries);
 
 // The playbook's plays that could not be read, one line each: the title and
 // why, plainly.

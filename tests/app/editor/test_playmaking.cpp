@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListView>
+#include <QProcess>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -325,6 +326,18 @@ class PlaymakingTest : public QObject {
     QCOMPARE(readBytes(root.filePath(QStringLiteral("Screens/Slant.ply"))), play + "call,Trips Right 62 Slant\r\n");
     const QDir trash(w.platform.folder.filePath(QStringLiteral("user/Trash/files")));
     QCOMPARE(trash.entryList(QDir::Files), QStringList({"Broken.ply", "Power.ply"}));
+
+    // The playbook printed is the dock's category, 9 plays a page.
+    dock.playbookCategories->setCurrentText(QStringLiteral("Red Zone"));
+    const QString book = w.file(QStringLiteral("red-zone.pdf"));
+    w.platform.fileAnswers << book;
+    w.platform.fileChoices << 4;
+    w->exportPlaybook->trigger();
+    QProcess words;
+    words.start(QStringLiteral("pdftotext"), {book, QStringLiteral("-")});
+    QVERIFY(words.waitForFinished(20000));
+    const QByteArray text = words.readAllStandardOutput();
+    QVERIFY2(text.contains("Fade copy") && !text.contains("Sweep") && text.contains("Page 1 of 1"), text.constData());
     w.open();  // the next window opens it again
     QVERIFY(w->playbook->isVisible());
     QCOMPARE(w->playbook->folder().root, root.path());

@@ -217,7 +217,7 @@ class ExportsTest : public QObject {
     w.platform.fileChoices << 2 << 0;
     w->exportPlaybook->trigger();
     w->exportPlaybook->trigger();
-    QCOMPARE(w.platform.fileRequests.last().choices, QStringList({"1", "2", "4", "6"}));
+    QCOMPARE(w.platform.fileRequests.last().choices, QStringList({"1", "2", "4", "6", "9"}));
     QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("book.pdf")))), 2);
     QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("one.pdf")))), 5);
     QCOMPARE(menuPicture(w->File), menu);
