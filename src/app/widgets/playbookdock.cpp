@@ -23,7 +23,23 @@ namespace {
 const QSize thumbnailSize(160, 100);
 constexpr int pathRole = Qt::UserRole + 1;
 constexpr int categoryRole = Qt::UserRole + 2;
+constexpr int callRole = Qt::UserRole + 3;
+constexpr int noteRole = Qt::UserRole + 4;
 const QString allCategories = QStringLiteral("All");
+
+// A drawing is kept for the file as long as it has not changed since.
+QString cacheKey(const QString& path) {
+  return path + u'|' + QString::number(QFileInfo(path).lastModified().toMSecsSinceEpoch());
+}
+
+// The item shows the thumbnail and the call under the name, and keeps the
+// call and note for the search.
+void showThumbnail(QStandardItem* item, const FolderPlay& play, const PlayThumbnail& thumbnail) {
+  item->setIcon(QIcon(QPixmap::fromImage(thumbnail.image)));
+  item->setText(thumbnail.call.isEmpty() ? play.name : play.name + u'\n' + thumbnail.call);
+  item->setData(thumbnail.call, callRole);
+  item->setData(thumbnail.note, noteRole);
+}
 
 // Moves the file to the desktop's trash. The trash lies in the user's data
 // folder, which must be there first: without it Qt 6.4 makes a "files"
@@ -103,10 +119,6 @@ void PlaybookDock::showFolder(const QString& root, Look look, Level level) {
   rescan();
 }
 
-QString PlaybookDock::cacheKey(const QString& path) const {
-  return path + u'|' + QString::number(QFileInfo(path).lastModified().toMSecsSinceEpoch());
-}
-
 void PlaybookDock::rescan() {
   drawing_.cancel();
   drawing_.waitForFinished();
@@ -125,6 +137,7 @@ void PlaybookDock::rescan() {
     playbookCategories->setCurrentIndex(std::max(0, playbookCategories->findText(chosen)));
   }
   model_->clear();
+  rowOf_.clear();
   QStringList toDraw;
   QPixmap waiting(thumbnailSize);
   waiting.fill(Qt::lightGray);
@@ -138,9 +151,9 @@ void PlaybookDock::rescan() {
       item->setIcon(QIcon(waiting));
       toDraw << play.path;
     } else {
-      item->setIcon(QIcon(QPixmap::fromImage(known->image)));
-      if (!known->call.isEmpty()) item->setText(play.name + u'\n' + known->call);
+      showThumbnail(item, play, *known);
     }
+    rowOf_.insert(play.path, model_->rowCount());
     model_->appendRow(item);
   }
   playbookStatus->setText(folder_.why.isEmpty()
@@ -150,33 +163,33 @@ void PlaybookDock::rescan() {
   const Look look = look_;
   const Level level = level_;
   drawing_.setFuture(QtConcurrent::mapped(toDraw, [look, level](const QString& path) {
-    return Drawn(path, playThumbnail(path, look, level, thumbnailSize));
+    return Drawn{path, cacheKey(path), playThumbnail(path, look, level, thumbnailSize)};
   }));
 }
 
 void PlaybookDock::takeThumbnail(int index) {
-  const auto [path, thumbnail] = drawing_.resultAt(index);
-  drawn_.insert(cacheKey(path), thumbnail);
-  for (int row = 0; row < model_->rowCount(); ++row) {
-    QStandardItem* item = model_->item(row);
-    if (item->data(pathRole).toString() != path) continue;
-    item->setIcon(QIcon(QPixmap::fromImage(thumbnail.image)));
-    if (!thumbnail.call.isEmpty()) item->setText(QFileInfo(path).completeBaseName() + u'\n' + thumbnail.call);
-  }
-  showOnlyWanted();
+  const Drawn drawn = drawing_.resultAt(index);
+  drawn_.insert(drawn.key, drawn.thumbnail);
+  const int row = rowOf_.value(drawn.path, -1);
+  if (row < 0) return;
+  const FolderPlay play{drawn.path, QFileInfo(drawn.path).completeBaseName(), QString()};
+  showThumbnail(model_->item(row), play, drawn.thumbnail);
+  playbookPlays->setRowHidden(row, !wanted(row));
+}
+
+bool PlaybookDock::wanted(int row) const {
+  const QString category = playbookCategories->currentIndex() > 0 ? playbookCategories->currentText() : QString();
+  const QStandardItem* item = model_->item(row);
+  const FolderPlay play{item->data(pathRole).toString(), item->text().section(u'\n', 0, 0),
+                        item->data(categoryRole).toString()};
+  PlayThumbnail details;
+  details.call = item->data(callRole).toString();
+  details.note = item->data(noteRole).toString();
+  return (category.isEmpty() || play.category == category) && matchesSearch(play, &details, playbookSearch->text());
 }
 
 void PlaybookDock::showOnlyWanted() {
-  const QString category = playbookCategories->currentIndex() > 0 ? playbookCategories->currentText() : QString();
-  for (int row = 0; row < model_->rowCount(); ++row) {
-    const QStandardItem* item = model_->item(row);
-    const QString path = item->data(pathRole).toString();
-    const auto details = drawn_.constFind(cacheKey(path));
-    const FolderPlay play{path, QFileInfo(path).completeBaseName(), item->data(categoryRole).toString()};
-    const bool wanted = (category.isEmpty() || play.category == category) &&
-                        matchesSearch(play, details == drawn_.constEnd() ? nullptr : &*details, playbookSearch->text());
-    playbookPlays->setRowHidden(row, !wanted);
-  }
+  for (int row = 0; row < model_->rowCount(); ++row) playbookPlays->setRowHidden(row, !wanted(row));
 }
 
 QStringList PlaybookDock::shownPlays() const {

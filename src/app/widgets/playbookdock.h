@@ -56,13 +56,18 @@ class PlaybookDock : public QDockWidget {
   void openRequested(const QString& path);
 
  private:
-  using Drawn = std::pair<QString, PlayThumbnail>;
+  struct Drawn {
+    QString path;
+    QString key;  // the path and the time it changed, taken where it was drawn
+    PlayThumbnail thumbnail;
+  };
   void rescan();
   void showMenu(QPoint at);
   void refuse(const QString& text);
   void showOnlyWanted();
+  // Whether the row's play is in the category chosen and matches the search.
+  bool wanted(int row) const;
   void takeThumbnail(int index);
-  QString cacheKey(const QString& path) const;
 
   Platform& platform_;
   QStandardItemModel* model_;
@@ -71,6 +76,7 @@ class PlaybookDock : public QDockWidget {
   QFutureWatcher<Drawn> drawing_;
   PlaybookFolder folder_;
   QHash<QString, PlayThumbnail> drawn_;  // by path and time of change
+  QHash<QString, int> rowOf_;            // the row of each play shown
   Look look_ = Look::Classic;
   Level level_ = Level::HighSchool;
 };

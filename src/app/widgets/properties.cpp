@@ -58,9 +58,11 @@ Field* named(Field* field, const char* name) {
 
 namespace {
 
-// A box of 0 (shown as its special text) up to the highest value.
-void timingBox(QDoubleSpinBox* box, double highest, double step, const QString& unset, const QString& unit) {
-  box->setRange(0, highest);
+// A box of 0 (shown as its special text) and of low to high, which its tip says.
+void timingBox(QDoubleSpinBox* box, double low, double high, double step, const QString& unset, const QString& unit,
+               const QString& what) {
+  box->setToolTip(QStringLiteral("%1, %2 to %3").arg(what).arg(low).arg(high));
+  box->setRange(0, high);
   box->setSingleStep(step);
   box->setDecimals(1);
   box->setSpecialValueText(unset);
@@ -82,8 +84,8 @@ PlayerProperties::PlayerProperties(QWidget* parent)
   addField(QStringLiteral("&Label:"), labelEdit);
   addField(QStringLiteral("Route l&ine:"), routeLine);
   addField(QStringLiteral("Route &end:"), routeEnd);
-  timingBox(speedBox, fastestPlayer, 0.5, QStringLiteral("By label"), QStringLiteral(" yd/s"));
-  speedBox->setToolTip(QStringLiteral("Yards a second, %1 to %2").arg(slowestPlayer).arg(fastestPlayer));
+  timingBox(speedBox, slowestPlayer, fastestPlayer, 0.5, QStringLiteral("By label"), QStringLiteral(" yd/s"),
+            QStringLiteral("Yards a second"));
   addField(QStringLiteral("&Speed:"), speedBox);
 }
 
@@ -103,11 +105,11 @@ PlayProperties::PlayProperties(QWidget* parent)
   addField(QStringLiteral("&Call:"), callEdit);
   addField(QStringLiteral("&Note:"), noteEdit);
   addField(QStringLiteral("&Ball on:"), ballOn);
-  timingBox(throwTime, latestThrow, 0.1, QStringLiteral("At the end of the drop"), QStringLiteral(" s"));
-  throwTime->setToolTip(QStringLiteral("Seconds after the snap, %1 to %2").arg(earliestThrow).arg(latestThrow));
+  timingBox(throwTime, earliestThrow, latestThrow, 0.1, QStringLiteral("At the end of the drop"), QStringLiteral(" s"),
+            QStringLiteral("Seconds after the snap"));
   addField(QStringLiteral("&Throw at:"), throwTime);
-  timingBox(ballSpeed, fastestBall, 1, QStringLiteral("20 yd/s"), QStringLiteral(" yd/s"));
-  ballSpeed->setToolTip(QStringLiteral("Yards a second, %1 to %2").arg(slowestBall).arg(fastestBall));
+  timingBox(ballSpeed, slowestBall, fastestBall, 1, QStringLiteral("20 yd/s"), QStringLiteral(" yd/s"),
+            QStringLiteral("Yards a second"));
   addField(QStringLiteral("Ball &speed:"), ballSpeed);
   setMinimumWidth(420);
 }

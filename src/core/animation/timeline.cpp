@@ -73,6 +73,13 @@ QPointF positionAt(const Play& play, int player, double t) {
 
 bool placed(const Play& play, int player) { return player >= 1 && player <= play.placedCount(); }
 
+// When every player has stopped and the pass, if any, is caught.
+double lengthWith(const Play& play, const std::optional<Pass>& pass) {
+  double length = pass ? pass->caught : 0;
+  for (int p = 1; p <= play.placedCount(); ++p) length = std::max(length, runTime(play, p));
+  return std::min(length, longestPlay);
+}
+
 }  // namespace
 
 double speedOf(const Play& play, int player) {
@@ -120,11 +127,12 @@ std::optional<Pass> passOf(const Play& play, const PlayRoles& roles) {
 }
 
 PlayMoment playAt(const Play& play, const PlayRoles& roles, double t) {
-  t = std::clamp(t, 0.0, playLength(play, roles));
+  const std::optional<Pass> pass = passOf(play, roles);
+  t = std::clamp(t, 0.0, lengthWith(play, pass));
   PlayMoment moment;
   moment.standing.resize(play.placedCount() + 1);
   for (int p = 1; p <= play.placedCount(); ++p) moment.standing[p] = positionAt(play, p, t);
-  if (const std::optional<Pass> pass = passOf(play, roles)) {
+  if (pass) {
     if (t <= pass->thrown) {
       moment.ball = moment.standing[pass->quarterback];
       moment.ballHeld = true;
@@ -140,9 +148,4 @@ PlayMoment playAt(const Play& play, const PlayRoles& roles, double t) {
   return moment;
 }
 
-double playLength(const Play& play, const PlayRoles& roles) {
-  double length = 0;
-  for (int p = 1; p <= play.placedCount(); ++p) length = std::max(length, runTime(play, p));
-  if (const std::optional<Pass> pass = passOf(play, roles)) length = std::max(length, pass->caught);
-  return std::min(length, longestPlay);
-}
+double playLength(const Play& play, const PlayRoles& roles) { return lengthWith(play, passOf(play, roles)); }

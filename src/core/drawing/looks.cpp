@@ -184,6 +184,14 @@ void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at) {
   }
 }
 
+// The value whose word is the text, among the values.
+template <typename Value>
+std::optional<Value> fromWord(const QString& word, std::initializer_list<Value> values, QString (*wordOf)(Value)) {
+  for (const Value value : values)
+    if (word == wordOf(value)) return value;
+  return std::nullopt;
+}
+
 }  // namespace
 
 QString lookWord(Look look) {
@@ -195,9 +203,7 @@ QString lookWord(Look look) {
 }
 
 std::optional<Look> lookFrom(const QString& word) {
-  for (const Look look : {Look::Classic, Look::Football, Look::Paper})
-    if (word == lookWord(look)) return look;
-  return std::nullopt;
+  return fromWord(word, {Look::Classic, Look::Football, Look::Paper}, lookWord);
 }
 
 QString levelWord(Level level) {
@@ -209,9 +215,7 @@ QString levelWord(Level level) {
 }
 
 std::optional<Level> levelFrom(const QString& word) {
-  for (const Level level : {Level::HighSchool, Level::College, Level::Pro})
-    if (word == levelWord(level)) return level;
-  return std::nullopt;
+  return fromWord(word, {Level::HighSchool, Level::College, Level::Pro}, levelWord);
 }
 
 double hashFromSideline(Level level) {
