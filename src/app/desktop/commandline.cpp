@@ -3,7 +3,7 @@
 #include "app/desktop/platform.h"
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
-#include "core/drawing/playbook.h"
+#include "core/drawing/gameday.h"
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
 #include "core/files/regularfile.h"
@@ -30,10 +30,21 @@ struct MakeOption {
 const MakeOption makeOptions[] = {
     {"export", CommandLine::Make::Picture, "OUT", "Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."},
     {"export-animation", CommandLine::Make::Animation, "OUT.gif", "Writes the animation of FILE to OUT as an animated GIF."},
-    {"playbook", CommandLine::Make::Playbook, "OUT.pdf", "Writes a PDF playbook of every play in the play list to OUT."},
+    {"playbook", CommandLine::Make::Playbook, "OUT.pdf",
+     "Writes a PDF playbook of every play in the play list (or of --from) to OUT."},
     {"export-video", CommandLine::Make::Video, "OUT.mp4",
      "Writes the play in time to OUT: an H.264 MP4, or an animated GIF when OUT ends in .gif."},
+    {"wristband", CommandLine::Make::Wristband, "OUT.pdf",
+     "Writes wristband cards of the plays of --from (or the play list), numbered, with the coach's key, to OUT."},
+    {"callsheet", CommandLine::Make::CallSheet, "OUT.pdf",
+     "Writes a call sheet of the plays of --from (or the play list) by category to OUT."},
 };
+const QString makeNames = QStringLiteral("--export, --export-animation, --export-video, --playbook, --wristband and --callsheet");
+
+bool madeFromPlays(CommandLine::Make make) {
+  return make == CommandLine::Make::Playbook || make == CommandLine::Make::Wristband ||
+         make == CommandLine::Make::CallSheet;
+}
 bool hasDisplay() { return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"); }
 
 // Qt's own notes (a runtime folder not set, say) are not the program's to print.
@@ -67,40 +78,65 @@ int settingsFrameWait(Platform& platform) {
   return frameWaitFor(settings.speed);
 }
 
-// The playbook of the play list; each play that could not be read is said
-// on standard error, and a playbook of none that could is refused.
-std::optional<QByteArray> playbookBytes(const CommandLine& line, Platform& platform, QString* why) {
-  const QString listPath = dataFilePath(platform, playListFileName);
-  if (listPath.isEmpty()) {
-    *why = QStringLiteral("there is no play list: ") + noDataFolderReason;
-    return std::nullopt;
-  }
-  const QList<PlaybookPlay> plays = readPlaybook(listPath, why);
-  if (!why->isEmpty()) return std::nullopt;
-  if (sameFile(line.output, listPath)) {
-    *why = QStringLiteral("it is the play list itself");
-    return std::nullopt;
+// The plays of the folder (of its category) or of the play list, and the
+// title they are printed under; each play that could not be read is said on
+// standard error, and none that could is refused.
+QList<PlaybookPlay> playsToPrint(const CommandLine& line, Platform& platform, QString* title, QString* why) {
+  QList<PlaybookPlay> plays;
+  QString listPath;
+  if (!line.from.isEmpty()) {
+    const PlaybookFolder folder = scanPlaybookFolder(line.from);
+    plays = readFolderPlays(folderPlaysOf(folder, line.category, why));
+    *title = QDir(line.from).dirName();
+    if (!why->isEmpty()) return {};
+  } else {
+    listPath = dataFilePath(platform, playListFileName);
+    if (listPath.isEmpty()) {
+      *why = QStringLiteral("there is no play list: ") + noDataFolderReason;
+      return {};
+    }
+    plays = readPlaybook(listPath, why);
+    *title = QStringLiteral("Playbook");
+    if (!why->isEmpty()) return {};
+    if (sameFile(line.output, listPath)) {
+      *why = QStringLiteral("it is the play list itself");
+      return {};
+    }
   }
   for (const PlaybookPlay& play : plays)
     if (sameFile(line.output, play.file)) {
       *why = QStringLiteral("it is the listed play ") + play.title + QStringLiteral(" itself");
-      return std::nullopt;
+      return {};
     }
   const QStringList unread = unreadPlays(plays);
   for (const QString& unreadPlay : unread) std::fprintf(stderr, "moxten: %s\n", qPrintable(unreadPlay));
-  if (plays.isEmpty()) {
-    *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" holds no plays");
-    return std::nullopt;
-  }
-  if (unread.size() == plays.size()) {
-    *why = QStringLiteral("no play of the play list could be read");
-    return std::nullopt;
-  }
-  return playbookPdf(plays, {line.playsPerPage, line.look, line.level});
+  const QString source = line.from.isEmpty() ? QStringLiteral("the play list") : QStringLiteral("the playbook");
+  if (plays.isEmpty())
+    *why = source + u' ' + (line.from.isEmpty() ? listPath : line.from) + QStringLiteral(" holds no plays");
+  else if (unread.size() == plays.size())
+    *why = QStringLiteral("no play of ") + source + QStringLiteral(" could be read");
+  return why->isEmpty() ? plays : QList<PlaybookPlay>();
+}
+
+std::optional<QByteArray> printedBytes(const CommandLine& line, Platform& platform, QString* why) {
+  QString title;
+  const QList<PlaybookPlay> plays = playsToPrint(line, platform, &title, why);
+  if (plays.isEmpty()) return std::nullopt;
+  const QDate today = QDate::currentDate();
+  if (line.make == CommandLine::Make::Playbook)
+    return pagesPdf(QPageSize(line.paper.value_or(QPageSize::A4)), title, [&](QPagedPaintDevice& pages) {
+      drawPlaybook(pages, plays, {line.playsPerPage, line.look, line.level, title, today});
+    });
+  const QPageSize paper(line.paper.value_or(QPageSize::Letter));
+  if (line.make == CommandLine::Make::Wristband)
+    return pagesPdf(paper, title, [&](QPagedPaintDevice& pages) {
+      drawWristband(pages, plays, {line.card, line.cells, line.level});
+    });
+  return pagesPdf(paper, title, [&](QPagedPaintDevice& pages) { drawCallSheet(pages, plays, title, today); });
 }
 
 std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
-  if (line.make == CommandLine::Make::Playbook) return playbookBytes(line, platform, why);
+  if (madeFromPlays(line.make)) return printedBytes(line, platform, why);
   const std::optional<PlayPicture> picture = readPicture(line, why);
   if (!picture) return std::nullopt;
   if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
@@ -118,8 +154,8 @@ void prepareRun(const CommandLine& line) {
   const bool platformSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
   if (line.make == CommandLine::Make::Window) {
     if (!platformSet && !hasDisplay())
-      refuseLine(QStringLiteral("the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; "
-                                "--export, --export-animation, --export-video and --playbook need none"));
+      refuseLine(QStringLiteral("the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; ") +
+                 makeNames + QStringLiteral(" need none"));
     return;
   }
   qInstallMessageHandler(keepQuietButForFailures);
@@ -152,6 +188,25 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                      QStringLiteral("The video's frame, WxH (the usual: 1920x1080)."),
                                      QStringLiteral("WxH"), QStringLiteral("1920x1080"));
   parser.addOption(frameSize);
+  const QCommandLineOption from(QStringLiteral("from"),
+                                QStringLiteral("The playbook folder to print from: its sub-folders are its categories."),
+                                QStringLiteral("FOLDER"));
+  parser.addOption(from);
+  const QCommandLineOption category(QStringLiteral("category"), QStringLiteral("Prints only this category of --from."),
+                                    QStringLiteral("NAME"));
+  parser.addOption(category);
+  const QCommandLineOption card(QStringLiteral("card"),
+                                QStringLiteral("The wristband's window: 4.5x2.75 (the usual), 3.5x2.5 or 5x3 inches."),
+                                QStringLiteral("WxH"), QStringLiteral("4.5x2.75"));
+  parser.addOption(card);
+  const QCommandLineOption cells(QStringLiteral("cells"),
+                                 QStringLiteral("Plays a wristband card holds: 8, 12, 16 (the usual), 20 or 24."),
+                                 QStringLiteral("N"), QStringLiteral("16"));
+  parser.addOption(cells);
+  const QCommandLineOption paper(QStringLiteral("paper"),
+                                 QStringLiteral("The paper: letter or a4 (the usual: a4 for --playbook, letter for the rest)."),
+                                 QStringLiteral("SIZE"));
+  parser.addOption(paper);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
                                QStringLiteral("[FILE]"));
   if (!parser.parse(arguments)) refuseLine(parser.errorText());
@@ -168,9 +223,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
       line.make = option.make;
       line.output = parser.value(QLatin1String(option.name));
     }
-  if (makes > 1) refuseLine(QStringLiteral("give one of --export, --export-animation, --export-video and --playbook"));
+  if (makes > 1) refuseLine(QStringLiteral("give one of ") + makeNames);
   const QStringList files = parser.positionalArguments();
-  const bool needsPlay = line.make != CommandLine::Make::Playbook;
+  const bool needsPlay = !madeFromPlays(line.make);
   if (files.size() > 1 || (!needsPlay && !files.isEmpty()))
     refuseLine(QStringLiteral("unexpected argument ") + files.last());
   if (needsPlay && line.make != CommandLine::Make::Window && files.isEmpty())
@@ -193,7 +248,25 @@ CommandLine readCommandLine(const QStringList& arguments) {
   if (!wide || !high) refuseLine(QStringLiteral("--size must be WxH, as 1920x1080"));
   if (const QString why = frameSizeRefusal(line.frameSize); !why.isEmpty()) refuseLine(QStringLiteral("--size: ") + why);
   if ((parser.isSet(style) || parser.isSet(level)) && line.make == CommandLine::Make::Window)
-    refuseLine(QStringLiteral("--style and --level belong to --export, --export-animation, --export-video and --playbook"));
+    refuseLine(QStringLiteral("--style and --level belong to ") + makeNames);
+  if ((parser.isSet(from) || parser.isSet(paper)) && needsPlay)
+    refuseLine(QStringLiteral("--from and --paper belong to --playbook, --wristband and --callsheet"));
+  if (parser.isSet(category) && !parser.isSet(from)) refuseLine(QStringLiteral("--category needs --from"));
+  line.from = parser.isSet(from) ? QDir::current().absoluteFilePath(parser.value(from)) : QString();
+  line.category = parser.value(category);
+  if ((parser.isSet(card) || parser.isSet(cells)) && line.make != CommandLine::Make::Wristband)
+    refuseLine(QStringLiteral("--card and --cells belong to --wristband"));
+  const QStringList cards = {QStringLiteral("4.5x2.75"), QStringLiteral("3.5x2.5"), QStringLiteral("5x3")};
+  line.card = int(cards.indexOf(parser.value(card)));
+  if (line.card < 0) refuseLine(QStringLiteral("--card must be 4.5x2.75, 3.5x2.5 or 5x3"));
+  line.cells = parser.value(cells).toInt();
+  if (!wristbandCellChoices.contains(line.cells)) refuseLine(QStringLiteral("--cells must be 8, 12, 16, 20 or 24"));
+  if (parser.isSet(paper)) {
+    const QString size = parser.value(paper).toLower();
+    if (size != QStringLiteral("letter") && size != QStringLiteral("a4"))
+      refuseLine(QStringLiteral("--paper must be letter or a4"));
+    line.paper = size == QStringLiteral("a4") ? QPageSize::A4 : QPageSize::Letter;
+  }
   const std::optional<Look> look = lookFrom(parser.value(style));
   if (parser.isSet(style) && !look) refuseLine(QStringLiteral("--style must be classic, football or paper"));
   line.look = look.value_or(needsPlay ? Look::Classic : Look::Paper);
@@ -205,8 +278,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     refuseLine(QStringLiteral("the video's file name must end in .mp4 or .gif"));
   if (line.make == CommandLine::Make::Animation && !hasExtension(line.output, QStringLiteral("gif")))
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
-  if (line.make == CommandLine::Make::Playbook && !hasExtension(line.output, QStringLiteral("pdf")))
-    refuseLine(QStringLiteral("the playbook's file name must end in .pdf"));
+  if (madeFromPlays(line.make) && !hasExtension(line.output, QStringLiteral("pdf")))
+    refuseLine(QStringLiteral("the file name must end in .pdf"));
   if (line.make != CommandLine::Make::Window && sameFile(line.output, line.play))
     refuseLine(line.output + QStringLiteral(": it is the play file itself"));
   return line;

@@ -2,19 +2,32 @@
 
 #include "core/drawing/looks.h"
 
+#include <QPageSize>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class Platform;
 
 // What the command line asks for: a play to open in the window, or a file to
 // make without one.
 struct CommandLine {
-  enum class Make { Window, Picture, Animation, Playbook, Video } make = Make::Window;
+  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet } make = Make::Window;
   QString output;  // the file to make
   QString play;    // the play file to open or to make it from
   int playsPerPage = 0;
+  // The playbook folder (and its category) the playbook, wristband or call
+  // sheet is made from; the play list when there is none.
+  QString from;
+  QString category;
+  // The wristband's card (in wristbandCards) and its cells.
+  int card = 0;
+  int cells = 16;
+  // The paper printed on: A4 for the playbook, letter for the rest, unless
+  // --paper says otherwise.
+  std::optional<QPageSize::PageSizeId> paper;
   // The look of what is made: classic for a picture or an animation, paper
   // for a playbook, unless --style says otherwise; the level's hash marks.
   Look look = Look::Classic;

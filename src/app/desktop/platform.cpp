@@ -198,7 +198,8 @@ void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, 
   choice->setCurrentIndex(chosen);
   choice->setToolTip(choiceLabel);
   choice->setAccessibleName(choiceLabel);
-  if (auto* tools = preview.findChild<QToolBar*>()) {
+  choice->setVisible(!choices.isEmpty());
+  if (auto* tools = preview.findChild<QToolBar*>(); tools && !choices.isEmpty()) {
     tools->addSeparator();
     tools->addWidget(new QLabel(choiceLabel + u' ', &preview));
     tools->addWidget(choice);
@@ -211,7 +212,7 @@ void DesktopPlatform::printPreview(QWidget* parent, const QString& choiceLabel, 
   // the dialog and lets the window paint; Cancel ends a printout unfinished.
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* pages) {
     Progress progress;
-    ProgressDialog dialog(&preview, QStringLiteral("Drawing the playbook..."), progress);
+    ProgressDialog dialog(&preview, QStringLiteral("Drawing the pages..."), progress);
     progress.onStep = [&] {
       dialog.follow(progress);
       QCoreApplication::processEvents();

@@ -70,9 +70,9 @@ class Platform {
   virtual void wait(int milliseconds) = 0;
   virtual QString programFolder() = 0;
   // Shows the print preview of what paint draws on the printer's pages, with
-  // a choice of its items (the index chosen first in *chosen); paint is given
-  // the index taken, and the progress it reports its parts to while a dialog
-  // shows them and offers Cancel.
+  // a choice of its items (none without items; the index chosen first in
+  // chosen); paint is given the index taken, and the progress it reports its
+  // parts to while a dialog shows them and offers Cancel.
   virtual void printPreview(QWidget* parent, const QString& choiceLabel, const QStringList& choices, int chosen,
                             const PagePainter& paint) = 0;
   // Runs long work (an export) away from the window's thread, while a dialog

@@ -1,13 +1,14 @@
 // Moxten: the play as a picture, the animation as a GIF, the playbook as a
-// PDF document and on paper.
+// PDF document and on paper, wristband cards and the call sheet.
 #include "app/widgets/playbookdock.h"
 #include "app/window/moxten.h"
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
-#include "core/drawing/playbook.h"
+#include "core/drawing/gameday.h"
 #include "core/files/playlist.h"
 #include "core/files/savedfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -19,7 +20,6 @@ QStringList playsPerPageItems() {
 }
 
 const QString playsPerPageLabel = QStringLiteral("Plays a page:");
-const int usualPlaysPerPageItem = int(playsPerPageChoices.indexOf(usualPlaysPerPage));
 
 QString exportFailure(const QString& what, const QString& path, const QString& why) {
   return what + QStringLiteral(" could not be exported to ") + path + QStringLiteral(": ") + why + u'.';
@@ -38,7 +38,7 @@ QString Moxten::askExportFile(const QString& title, const QString& filter, const
                       .defaultSuffix = suffix,
                       .fileName = QFileInfo(playTitle(playFileName)).completeBaseName(),
                       .askBeforeReplacing = true};
-  int chosen = usualPlaysPerPageItem;
+  int chosen = playsPerPage ? int(playsPerPageChoices.indexOf(*playsPerPage)) : 0;
   if (playsPerPage) {
     request.choiceLabel = playsPerPageLabel;
     request.choices = playsPerPageItems();
@@ -103,10 +103,9 @@ void Moxten::exportVideo_Click() {
 QList<PlaybookPlay> Moxten::listedPlays() {
   // The plays chosen in the playbook dock, or those it shows, while it is open.
   if (playbook->isVisible()) {
-    QList<PlayListEntry> entries;
-    for (const QString& path : playbook->chosenPlays()) entries << PlayListEntry{QFileInfo(path).fileName(), path};
-    if (entries.isEmpty()) refuse(QStringLiteral("The playbook shows no plays."));
-    return readPlays(entries);
+    const QList<FolderPlay> chosen = playbook->chosenPlays();
+    if (chosen.isEmpty()) refuse(QStringLiteral("The playbook shows no plays."));
+    return readFolderPlays(chosen);
   }
   QString why;
   const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName), &why);
@@ -117,17 +116,22 @@ QList<PlaybookPlay> Moxten::listedPlays() {
   return plays;
 }
 
+PlaybookLayout Moxten::playbookLayout() const {
+  // Paper unless the window shows the football field; headed by the folder's name.
+  return {playbookPerPage_, view_.look == Look::Classic ? Look::Paper : view_.look, view_.level,
+          playbook->isVisible() ? QDir(playbook->folder().root).dirName() : QStringLiteral("Playbook"),
+          QDate::currentDate()};
+}
+
 void Moxten::exportPlaybook_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
-  int perPage = usualPlaysPerPage;
   const QString path = askExportFile(QStringLiteral("Export Playbook"), QStringLiteral("PDF Document (*.pdf)|*.pdf|"),
-                                     QStringLiteral("pdf"), &perPage);
+                                     QStringLiteral("pdf"), &playbookPerPage_);
   if (path.isEmpty()) return;
   if (const QString why = extensionRefusal(path, QStringLiteral("pdf")); !why.isEmpty())
     return refuse(exportFailure(QStringLiteral("The playbook"), path, why));
-  exportFile(QStringLiteral("The playbook"), path,
-             [plays, layout = PlaybookLayout{perPage, view_.look, view_.level}](Progress& progress, QString*) {
+  exportFile(QStringLiteral("The playbook"), path, [plays, layout = playbookLayout()](Progress& progress, QString*) {
     return playbookPdf(plays, layout, &progress);
   });
 }
@@ -135,10 +139,33 @@ void Moxten::exportPlaybook_Click() {
 void Moxten::printPlaybook_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
-  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(), usualPlaysPerPageItem,
+  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(), int(playsPerPageChoices.indexOf(playbookPerPage_)),
                          [&](QPagedPaintDevice& pages, int chosen, Progress& progress) {
-                           drawPlaybook(pages, plays,
-                                        {playsPerPageChoices.value(chosen, usualPlaysPerPage), view_.look, view_.level},
-                                        &progress);
+                           playbookPerPage_ = playsPerPageChoices.value(chosen, usualPlaysPerPage);
+                           drawPlaybook(pages, plays, playbookLayout(), &progress);
                          });
+}
+
+void Moxten::printWristband_Click() {
+  const QList<PlaybookPlay> plays = listedPlays();
+  if (plays.isEmpty()) return;
+  QStringList cards;
+  for (const WristbandCard& card : wristbandCards)
+    for (const int cells : wristbandCellChoices) cards << card.name + QStringLiteral(", %1 plays").arg(cells);
+  const int usual = int(wristbandCellChoices.indexOf(WristbandLayout().cells));
+  platform_.printPreview(this, QStringLiteral("Card:"), cards, usual,
+                         [&](QPagedPaintDevice& pages, int chosen, Progress& progress) {
+                           const WristbandLayout layout{int(chosen / wristbandCellChoices.size()),
+                                                        wristbandCellChoices.value(chosen % wristbandCellChoices.size()),
+                                                        view_.level};
+                           drawWristband(pages, plays, layout, &progress);
+                         });
+}
+
+void Moxten::printCallSheet_Click() {
+  const QList<PlaybookPlay> plays = listedPlays();
+  if (plays.isEmpty()) return;
+  platform_.printPreview(this, QString(), {}, 0, [&](QPagedPaintDevice& pages, int, Progress&) {
+    drawCallSheet(pages, plays, playbookLayout().title, QDate::currentDate());
+  });
 }

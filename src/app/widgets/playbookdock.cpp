@@ -199,12 +199,14 @@ QStringList PlaybookDock::shownPlays() const {
   return shown;
 }
 
-QStringList PlaybookDock::chosenPlays() const {
-  QStringList chosen;
-  for (int row = 0; row < model_->rowCount(); ++row)
-    if (!playbookPlays->isRowHidden(row) && playbookPlays->selectionModel()->isRowSelected(row))
-      chosen << model_->item(row)->data(pathRole).toString();
-  return chosen.isEmpty() ? shownPlays() : chosen;
+QList<FolderPlay> PlaybookDock::chosenPlays() const {
+  QList<FolderPlay> shown, chosen;
+  for (int row = 0; row < model_->rowCount() && row < folder_.plays.size(); ++row) {
+    if (playbookPlays->isRowHidden(row)) continue;
+    shown << folder_.plays[row];
+    if (playbookPlays->selectionModel()->isRowSelected(row)) chosen << folder_.plays[row];
+  }
+  return chosen.isEmpty() ? shown : chosen;
 }
 
 bool PlaybookDock::thumbnailsDone() const { return drawing_.isFinished(); }

@@ -37,7 +37,7 @@ class PlaybookDock : public QDockWidget {
   QStringList shownPlays() const;
   // The plays chosen (Ctrl or Shift to choose several), or all those shown
   // when none is, in their order.
-  QStringList chosenPlays() const;
+  QList<FolderPlay> chosenPlays() const;
   // Whether every thumbnail of the folder has been drawn.
   bool thumbnailsDone() const;
 

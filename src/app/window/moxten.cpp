@@ -163,6 +163,8 @@ void Moxten::buildMenus() {
   exportVideo = item(File, "exportVideo", "Export &Video...");
   exportPlaybook = item(File, "exportPlaybook", "Export Play&book...");
   printPlaybook = item(File, "printPlaybook", "P&rint Playbook...");
+  printWristband = item(File, "printWristband", "Print &Wristband...");
+  printCallSheet = item(File, "printCallSheet", "Print &Call Sheet...");
   File->addSeparator();
   quit = item(File, "quit", "&Quit", {QKeySequence(Qt::CTRL | Qt::Key_Q)});
   edit = named(bar->addMenu(QStringLiteral("&Edit")), "edit");
@@ -240,6 +242,8 @@ void Moxten::connectHandlers() {
   connect(exportVideo, &QAction::triggered, this, &Moxten::exportVideo_Click);
   connect(exportPlaybook, &QAction::triggered, this, &Moxten::exportPlaybook_Click);
   connect(printPlaybook, &QAction::triggered, this, &Moxten::printPlaybook_Click);
+  connect(printWristband, &QAction::triggered, this, &Moxten::printWristband_Click);
+  connect(printCallSheet, &QAction::triggered, this, &Moxten::printCallSheet_Click);
   connect(Animate, &QAction::triggered, this, &Moxten::Animate_Click);
   connect(Reset, &QAction::triggered, this, &Moxten::Reset_Click);
   connect(panel, &QAction::triggered, this, &Moxten::panel_Click);

@@ -103,6 +103,8 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* exportVideo;
   QAction* exportPlaybook;
   QAction* printPlaybook;
+  QAction* printWristband;
+  QAction* printCallSheet;
   QAction* quit;
   QMenu* edit;
   QAction* undo;
@@ -244,12 +246,15 @@ class Moxten : public QMainWindow, public PlayState {
   void keepRecoveryCopy();
   RecoveryCopies& recoveryCopies() { return *recovery_; }
 
-  // Pictures, the animation as a GIF and the playbook: files/exports.cpp.
+  // Pictures, the animation as a GIF, the playbook, wristband cards and the
+  // call sheet: files/exports.cpp.
   void exportPicture_Click();
   void exportAnimation_Click();
   void exportVideo_Click();
   void exportPlaybook_Click();
   void printPlaybook_Click();
+  void printWristband_Click();
+  void printCallSheet_Click();
   // The play as Reset shows it, at the Field's size.
   PlayPicture playPicture() const;
   // The quarterback and receiver as the animation reads their boxes.
@@ -371,14 +376,22 @@ class Moxten : public QMainWindow, public PlayState {
   // the ball left and took.
   QRegion moveFootball(QPointF corner);
 
+  // Asks for the file to export to; with playsPerPage, the dialog offers
+  // the plays a page, the one given first, and keeps the one taken there.
   QString askExportFile(const QString& title, const QString& filter, const QString& suffix,
                         int* playsPerPage = nullptr);
   // Makes an export's bytes and writes them away from the window's thread,
   // with a progress dialog; a failure says why, a cancelled export writes nothing.
   using ExportMaker = std::function<std::optional<QByteArray>(Progress& progress, QString* why)>;
   void exportFile(const QString& what, const QString& path, const ExportMaker& make);
-  // The plays of the play list for the playbook; none, with a message, when it holds none.
+  // The plays to print: those chosen in the playbook dock (or all it shows)
+  // while it is open, else those of the play list; none, with a message,
+  // when there are none.
   QList<PlaybookPlay> listedPlays();
+  // How the playbook is printed: the plays a page last taken in the export
+  // dialog or the print preview, in Paper or the football look, under the
+  // folder's name and today's date.
+  PlaybookLayout playbookLayout() const;
 
   Platform& platform_;
   std::unique_ptr<RecoveryCopies> recovery_;
@@ -403,6 +416,7 @@ class Moxten : public QMainWindow, public PlayState {
   void playOrPausePreview();
   void placePreviewBar();
   ViewPreferences view_;
+  int playbookPerPage_ = usualPlaysPerPage;
   // What a press in editMode None does.
   enum class FreeTool { Select, Route, Formation };
   FreeTool freeTool_ = FreeTool::Select;

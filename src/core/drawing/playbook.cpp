@@ -2,6 +2,8 @@
 
 #include "core/drawing/canvas.h"
 #include "core/files/playfile.h"
+#include "core/model/vocabulary.h"
+#include "core/settings/colors.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -21,6 +23,8 @@ constexpr double titleHeight = 26;
 constexpr double cellGap = 16;
 constexpr double callHeight = 22;
 constexpr double noteHeight = 40;
+constexpr double headHeight = 40;
+constexpr double legendHeight = 52;
 
 bool diagrams(const PlaybookLayout& layout) { return layout.look != Look::Classic; }
 
@@ -39,63 +43,131 @@ QSize gridFor(int perPage, bool wide) {
   }
 }
 
-QFont pageFont(double pixels, bool bold = false) {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(int(pixels));
-  font.setBold(bold);
-  return fontAwayFromWindow(font);
-}
-
-// The play's picture (its diagram in the football and paper looks) at the
-// top of its cell, scaled to the cell, with its title under it; with the call
-// name above and the note under the title in those looks. A play that could
-// not be read is a box of the same shape.
+// The play (its diagram in the football and paper looks) at the top of its
+// cell, with its title under it; with the call name above and the note under
+// the title in those looks. A play that could not be read is a box of the
+// same shape.
 void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, const PlaybookLayout& layout) {
-  std::optional<PlayPicture> picture = play.picture;
-  if (picture) {
-    picture->look = layout.look;
-    picture->level = layout.level;
-  }
-  const QRect shown = picture && diagrams(layout) ? diagramArea(picture->play, picture->size, layout.level)
-                                                  : QRect(QPoint(0, 0), picture ? picture->size : usualPictureSize);
-  const bool captioned = picture && diagrams(layout);
+  const bool captioned = play.picture && diagrams(layout);
   const double above = captioned ? callHeight : 0, below = titleHeight + (captioned ? noteHeight : 0);
-  const QSizeF size = QSizeF(shown.size()).scaled(cell.size() - QSizeF(0, above + below), Qt::KeepAspectRatio);
-  const QRectF area(QPointF(cell.left() + (cell.width() - size.width()) / 2, cell.top() + above), size);
+  const QRectF room = cell.adjusted(0, above, 0, -below);
+  const QRectF area = play.picture ? drawPlayIn(painter, room, *play.picture, layout.look, layout.level)
+                                   : fitted(room, usualPictureSize);
   painter.setFont(pageFont(15, true));
   painter.setPen(Qt::black);
   painter.drawText(QRectF(cell.left(), area.bottom(), cell.width(), titleHeight), Qt::AlignCenter, play.title);
   if (captioned) {
     painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), callHeight), Qt::AlignCenter,
-                     picture->play.call);
+                     play.picture->play.call);
     painter.setFont(pageFont(12));
     painter.drawText(QRectF(cell.left(), area.bottom() + titleHeight, cell.width(), noteHeight),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, picture->play.note);
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, play.picture->play.note);
   }
-  if (!picture) {
+  if (!play.picture) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
     painter.setFont(pageFont(13));
     painter.drawText(area.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
                      QStringLiteral("This play could not be read: ") + play.why + u'.');
-    return;
+  }
+}
+
+// A row of players with what their lines mean, drawn as the plays are.
+void drawLegend(QPainter& painter, const QRectF& strip, Look look) {
+  struct Sample {
+    std::int16_t kind;
+    const char* label;
+    RouteStyle style;
+    const char* meaning;
+  };
+  const Sample samples[] = {
+      {Offence, "X", {RouteLine::Solid, RouteEnd::Arrow}, "Route"},
+      {Offence, "H", {RouteLine::Dashed, RouteEnd::Arrow}, "Motion or option"},
+      {Offence, "LT", {RouteLine::Solid, RouteEnd::Block}, "Block"},
+      {Centre, "C", {RouteLine::Solid, RouteEnd::None}, "Centre"},
+      {Defence, "LB", {RouteLine::Dashed, RouteEnd::Arrow}, "Defence"},
+  };
+  constexpr double scale = 0.6, reach = 120;  // a path of 120 field pixels
+  const double width = strip.width() / std::size(samples) / scale;
+  Play legend;
+  legend.playerCount = int(std::size(samples));
+  for (int i = 1; i <= legend.playerCount; ++i) {
+    const Sample& sample = samples[i - 1];
+    const int x = int((i - 1) * width + 20), y = int(strip.height() / 2 / scale);
+    legend.players[i] = {x, y, sample.kind, vbBlack};
+    legend.moves[i][0] = legend.players[i];
+    if (sample.style.end != RouteEnd::None) legend.moves[i][1] = {x + int(reach), y, sample.kind, 0};
+    legend.labels[i] = labelFrom(QLatin1String(sample.label));
+    legend.routes[i] = sample.style;
   }
   painter.save();
-  painter.setClipRect(area);
-  painter.translate(area.topLeft());
-  painter.scale(size.width() / shown.width(), size.height() / shown.height());
-  painter.translate(-shown.topLeft());
-  drawPlayPicture(painter, *picture);
+  painter.translate(strip.topLeft());
+  painter.scale(scale, scale);
+  drawPlayInLook(painter, (strip.size() / scale).toSize(), legend, look);
   painter.restore();
-  if (captioned) {
+  painter.setFont(pageFont(12));
+  painter.setPen(Qt::black);
+  for (int i = 0; i < legend.playerCount; ++i) {
+    const double left = strip.left() + (i * width + 20 + (samples[i].style.end == RouteEnd::None ? 20 : reach + 10)) * scale;
+    painter.drawText(QRectF(left, strip.top(), strip.left() + (i + 1) * width * scale - left, strip.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(samples[i].meaning));
+  }
+}
+
+// The title at the left of the head, the date at its right, a rule under both.
+void drawHead(QPainter& painter, const QRectF& head, const PlaybookLayout& layout) {
+  painter.setPen(Qt::black);
+  painter.setFont(pageFont(20, true));
+  const QRectF text = head.adjusted(0, 0, 0, -8);
+  const QString date = layout.date.toString(QStringLiteral("d MMMM yyyy"));
+  const double dateWidth = QFontMetricsF(pageFont(13)).horizontalAdvance(date) + 16;
+  painter.drawText(text.adjusted(0, 0, -dateWidth, 0), Qt::AlignLeft | Qt::AlignBottom,
+                   QFontMetricsF(painter.font()).elidedText(layout.title, Qt::ElideRight, text.width() - dateWidth));
+  painter.setFont(pageFont(13));
+  painter.drawText(text, Qt::AlignRight | Qt::AlignBottom, date);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawLine(QLineF(head.left(), head.bottom() - 4, head.right(), head.bottom() - 4));
+}
+
+}  // namespace
+
+QFont pageFont(double pixels, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(int(pixels));
+  font.setBold(bold);
+  return fontAwayFromWindow(font);
+}
+
+QRectF fitted(const QRectF& room, QSizeF size) {
+  const QSizeF scaled = size.scaled(room.size(), Qt::KeepAspectRatio);
+  return {QPointF(room.left() + (room.width() - scaled.width()) / 2, room.top()), scaled};
+}
+
+QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Look look, Level level) {
+  picture.look = look;
+  picture.level = level;
+  const bool diagram = look != Look::Classic;
+  const QRect shown = diagram ? diagramArea(picture.play, picture.size, level) : QRect(QPoint(0, 0), picture.size);
+  const QRectF area = fitted(room, shown.size());
+  painter.save();
+  painter.setClipRect(area, Qt::IntersectClip);
+  painter.translate(area.topLeft());
+  painter.scale(area.width() / shown.width(), area.height() / shown.height());
+  painter.translate(-shown.topLeft());
+  drawPlayPicture(painter, picture);
+  painter.restore();
+  if (diagram) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
   }
+  return area;
 }
 
-}  // namespace
+QString PlaybookPlay::called() const {
+  return picture && !picture->play.call.isEmpty() ? picture->play.call : title;
+}
 
 QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why) {
   QString reason;
@@ -105,19 +177,48 @@ QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why) {
   return readPlays(entries.value_or(QList<PlayListEntry>()));
 }
 
+namespace {
+
+PlaybookPlay readPlaybookPlay(const QString& title, const QString& file, const QString& category) {
+  PlaybookPlay play{title, file, std::nullopt, QString(), category};
+  Play read;
+  std::optional<PlayRoles> roles;
+  ReadFailure failure;
+  if (readPlayFile(file, ReadPolicy::Strict, read, &failure, &roles))
+    play.picture = PlayPicture{read, roles.value_or(PlayRoles()), pictureSizeFor(read), 0};
+  play.why = failure.plain;
+  return play;
+}
+
+}  // namespace
+
 QList<PlaybookPlay> readPlays(const QList<PlayListEntry>& entries) {
   QList<PlaybookPlay> plays;
   for (const PlayListEntry& entry : entries) {
-    PlaybookPlay play{QFileInfo(entry.name).completeBaseName(), entry.file, std::nullopt, QString()};
-    if (play.title.isEmpty()) play.title = entry.name;
-    Play read;
-    std::optional<PlayRoles> roles;
-    ReadFailure failure;
-    if (readPlayFile(entry.file, ReadPolicy::Strict, read, &failure, &roles))
-      play.picture = PlayPicture{read, roles.value_or(PlayRoles()), pictureSizeFor(read), 0};
-    play.why = failure.plain;
-    plays << play;
+    const QString title = QFileInfo(entry.name).completeBaseName();
+    plays << readPlaybookPlay(title.isEmpty() ? entry.name : title, entry.file, QString());
   }
+  return plays;
+}
+
+QList<PlaybookPlay> readFolderPlays(const QList<FolderPlay>& folderPlays) {
+  QList<PlaybookPlay> plays;
+  for (const FolderPlay& play : folderPlays) plays << readPlaybookPlay(play.name, play.path, play.category);
+  return plays;
+}
+
+QList<FolderPlay> folderPlaysOf(const PlaybookFolder& folder, const QString& category, QString* why) {
+  if (!folder.why.isEmpty()) {
+    *why = folder.why;
+    return {};
+  }
+  if (!category.isEmpty() && !folder.categories.contains(category)) {
+    *why = QStringLiteral("the playbook ") + folder.root + QStringLiteral(" has no category ") + category;
+    return {};
+  }
+  QList<FolderPlay> plays;
+  for (const FolderPlay& play : folder.plays)
+    if (category.isEmpty() || play.category == category) plays << play;
   return plays;
 }
 
@@ -139,14 +240,20 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, c
   painter.scale(unit, unit);
   const QSizeF page(device.width() / unit, device.height() / unit);
   const QSize grid = gridFor(perPage, landscape(layout));
-  const QRectF body(pageMargin, pageMargin, page.width() - 2 * pageMargin,
-                    page.height() - 2 * pageMargin - footHeight);
-  const QSizeF cell((body.width() - (grid.width() - 1) * cellGap) / grid.width(),
-                    (body.height() - (grid.height() - 1) * cellGap) / grid.height());
+  const bool headed = !layout.title.isEmpty();
+  const QRectF head(pageMargin, pageMargin, page.width() - 2 * pageMargin, headed ? headHeight : 0);
   const int pages = std::max<int>(1, int((plays.size() + perPage - 1) / perPage));
   if (progress) progress->start(int(plays.size()));
   for (int p = 0; p < pages; ++p) {
     if (p > 0) device.newPage();
+    if (headed) drawHead(painter, head, layout);
+    QRectF body(head.bottomLeft(), QPointF(head.right(), page.height() - pageMargin - footHeight));
+    if (p == 0 && diagrams(layout)) {
+      drawLegend(painter, QRectF(body.topLeft(), QSizeF(body.width(), legendHeight)), layout.look);
+      body.setTop(body.top() + legendHeight + cellGap / 2);
+    }
+    const QSizeF cell((body.width() - (grid.width() - 1) * cellGap) / grid.width(),
+                      (body.height() - (grid.height() - 1) * cellGap) / grid.height());
     for (int i = 0; i < perPage; ++i) {
       const qsizetype n = qsizetype(p) * perPage + i;
       if (n >= plays.size()) break;
@@ -163,16 +270,22 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, c
   }
 }
 
-std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
-                                      Progress* progress) {
+std::optional<QByteArray> pagesPdf(QPageSize paper, const QString& title,
+                                   const std::function<void(QPagedPaintDevice&)>& draw, Progress* progress) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&buffer);
-  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setPageSize(paper);
   pdf.setPageMargins(QMarginsF());
-  pdf.setTitle(QStringLiteral("Moxten playbook"));
-  drawPlaybook(pdf, plays, layout, progress);
+  pdf.setTitle(title);
+  draw(pdf);
   if (progress && progress->cancelled()) return std::nullopt;
   return bytes;
+}
+
+std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
+                                      Progress* progress) {
+  return pagesPdf(QPageSize(QPageSize::A4), QStringLiteral("Moxten playbook"),
+                  [&](QPagedPaintDevice& pages) { drawPlaybook(pages, plays, layout, progress); }, progress);
 }

@@ -1,25 +1,49 @@
 #pragma once
 
 #include "core/drawing/picture.h"
+#include "core/files/playbookfolder.h"
 #include "core/files/playlist.h"
 #include "core/model/progress.h"
 
 #include <QByteArray>
+#include <QDate>
+#include <QFont>
+#include <QPageSize>
+#include <QRectF>
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPagedPaintDevice;
+class QPainter;
 
 // A listed play as the playbook shows it: its title and its picture, or why
-// its file could not be read (plainly: never the file's bytes).
+// its file could not be read (plainly: never the file's bytes); its category
+// when it comes from a playbook folder.
 struct PlaybookPlay {
   QString title;
   QString file;
   std::optional<PlayPicture> picture;
   QString why;
+  QString category{};
+
+  // What the play is called on the field: its call name, else its title.
+  QString called() const;
 };
+
+// The font of printed pages, in pixels of 1/96 inch.
+QFont pageFont(double pixels, bool bold = false);
+
+// The largest rectangle of the size's shape within the room, at its top and
+// centred across it.
+QRectF fitted(const QRectF& room, QSizeF size);
+
+// Draws the play in the look at the largest size the room holds: its
+// diagram (diagramArea) framed in the football and paper looks, its whole
+// picture in the classic one; the area drawn.
+QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Look look, Level level);
 
 // The plays a page can hold, and what a playbook holds unless told otherwise.
 inline const QList<int> playsPerPageChoices = {1, 2, 4, 6, 9};
@@ -35,6 +59,14 @@ QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why);
 // their order, titled by their names without the extension.
 QList<PlaybookPlay> readPlays(const QList<PlayListEntry>& entries);
 
+// The plays of a playbook folder read from their files, in their order, with
+// their categories.
+QList<PlaybookPlay> readFolderPlays(const QList<FolderPlay>& plays);
+
+// The folder's plays of the category (every play for an empty one); none,
+// and why, when the folder cannot be read or has no such category.
+QList<FolderPlay> folderPlaysOf(const PlaybookFolder& folder, const QString& category, QString* why);
+
 // The playbook's plays that could not be read, one line each: the title and
 // why, plainly.
 QStringList unreadPlays(const QList<PlaybookPlay>& plays);
@@ -44,18 +76,27 @@ struct PlaybookLayout {
   int perPage = usualPlaysPerPage;  // one of playsPerPageChoices
   Look look = Look::Classic;
   Level level = Level::HighSchool;
+  QString title{};  // the header's, with the date; no header without one
+  QDate date{};
 };
 
 // Draws the playbook on the pages of the device, the plays in a grid of
-// perPage with their titles under them, the page numbers at the foot; a play
-// that could not be read is a box saying so. In the football and paper looks
-// each play is cropped to its diagram (diagramArea), its call name above it
-// and its note under its title, and pages of 2 and 6 plays lie landscape.
+// perPage with their titles under them, the title and date at the head of
+// each page and "Page N of M" at its foot; a play that could not be read is
+// a box saying so. In the football and paper looks each play is cropped to
+// its diagram (diagramArea), its call name above it and its note under its
+// title, the first page shows a legend of the line styles, and pages of 2
+// and 6 plays lie landscape.
 // With progress, each play is a step, and the drawing stops where it finds
 // itself cancelled.
 void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
                   Progress* progress = nullptr);
 
-// The playbook as a PDF document; nothing when the progress was cancelled.
+// A PDF document of the title drawn on pages of the size; nothing when the
+// progress was cancelled.
+std::optional<QByteArray> pagesPdf(QPageSize paper, const QString& title,
+                                   const std::function<void(QPagedPaintDevice&)>& draw, Progress* progress = nullptr);
+
+// The playbook as an A4 PDF document; nothing when the progress was cancelled.
 std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
                                       Progress* progress = nullptr);

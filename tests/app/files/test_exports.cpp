@@ -200,7 +200,7 @@ class ExportsTest : public QObject {
   }
 
   // Five listed plays, one of them gone: two pages at four a page, five at
-  // one; printing draws the same pages. Neither changes how the window
+  // one; printing draws the same pages, offering the choice taken last. Neither changes how the window
   // draws its text.
   void playbookHoldsEveryListedPlay() {
     PassWindow w;
@@ -221,8 +221,15 @@ class ExportsTest : public QObject {
     QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("book.pdf")))), 2);
     QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("one.pdf")))), 5);
     QCOMPARE(menuPicture(w->File), menu);
+    w->printPlaybook->trigger();  // the preview offers the plays a page the export took last
+    QCOMPARE(w.platform.printChoices.size(), 5);
+    QCOMPARE(pdfPages(w.platform.printed), 5);
+    w.platform.printChoice = 2;
     w->printPlaybook->trigger();
     QCOMPARE(pdfPages(w.platform.printed), 2);
+    w.platform.fileAnswers << w.file(QStringLiteral("four.pdf"));  // and the export the preview's
+    w->exportPlaybook->trigger();
+    QCOMPARE(pdfPages(readBytes(w.file(QStringLiteral("four.pdf")))), 2);
     QCOMPARE(menuPicture(w->File), menu);
     QCOMPARE(w.shown(), field);
     QVERIFY(w.platform.messages.isEmpty());
@@ -460,7 +467,7 @@ class ExportsTest : public QObject {
     CommandRun moxten(w.platform);
     const QString needsDisplay = QStringLiteral(
         "moxten: the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; --export, "
-        "--export-animation, --export-video and --playbook need none\n");
+        "--export-animation, --export-video, --playbook, --wristband and --callsheet need none\n");
     const QString out = w.file(QStringLiteral("out.png"));
     const QString alias = w.file(QStringLiteral("alias.ply"));
     QFile::link(w.path, alias);

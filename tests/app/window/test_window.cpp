@@ -129,7 +129,8 @@ class WindowTest : public QObject {
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
          {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...", "Export &Animation...",
-          "Export &Video...", "Export Play&book...", "P&rint Playbook...", "", "&Quit"}},
+          "Export &Video...", "Export Play&book...", "P&rint Playbook...", "Print &Wristband...",
+          "Print &Call Sheet...", "", "&Quit"}},
         {"&Edit",
          {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "", "Cu&t", "&Copy",
           "&Paste", "", "Player &Properties..."}},
