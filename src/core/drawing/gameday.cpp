@@ -197,23 +197,27 @@ bool cellShowsDiagram(QSizeF cell) { return cell.width() >= 1.1 && cell.height()
 QStringList linesWithin(const QString& text, const QFontMetricsF& metrics, double width, int lines) {
   QStringList out;
   const QStringList words = text.simplified().split(u' ', Qt::SkipEmptyParts);
+  const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };
+  // The last line takes what is left, shortened.
+  const auto last = [&](const QString& line, qsizetype from) {
+    out << metrics.elidedText((QStringList{line} + words.mid(from)).join(u' ').trimmed(), Qt::ElideRight, width);
+    return out;
+  };
   QString line;
-  for (qsizetype w = 0; w < words.size(); ++w) {
+  for (qsizetype w = 0; w < words.size() && out.size() < lines; ++w) {
     const QString longer = line.isEmpty() ? words[w] : line + u' ' + words[w];
-    if (metrics.horizontalAdvance(longer) <= width) {
+    if (fits(longer)) {
       line = longer;
       continue;
     }
-    if (out.size() + 1 == lines || line.isEmpty()) {
-      // The last line takes the rest, shortened; so does a word wider than a line.
-      const QString rest = (QStringList{longer} + words.mid(w + 1)).join(u' ');
-      out << metrics.elidedText(rest, Qt::ElideRight, width);
-      if (out.size() == lines) return out;
+    if (!line.isEmpty()) {
+      if (out.size() + 1 == lines) return last(line, w);
+      out << line;
       line.clear();
-      continue;
     }
-    out << line;
-    line = words[w];
+    if (fits(words[w])) line = words[w];
+    else if (out.size() + 1 == lines) return last(QString(), w);
+    else out << metrics.elidedText(words[w], Qt::ElideRight, width);  // a word wider than a line
   }
   if (!line.isEmpty() && out.size() < lines) out << line;
   return out;

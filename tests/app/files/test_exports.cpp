@@ -1,6 +1,7 @@
 #include "app/settings/configuration.h"
 #include "app/support/window.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/playbookdock.h"
 #include "core/animation/timeline.h"
 #include "core/animation/video.h"
 #include "core/drawing/picture.h"
@@ -8,8 +9,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QImageReader>
+#include <QListView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -83,10 +87,11 @@ QImage menuPicture(QMenu* menu) {
   return shot;
 }
 
-// The words of a PDF document as poppler-utils' pdftotext reads them.
-QByteArray pdfWords(const QString& path) {
+// The words of a PDF document as poppler-utils' pdftotext reads them, with
+// its options (-layout, a page range) when given.
+QByteArray pdfWords(const QString& path, const QStringList& options = {}) {
   QProcess text;
-  text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  text.start(QStringLiteral("pdftotext"), options + QStringList{path, QStringLiteral("-")});
   if (!text.waitForFinished(20000)) QTest::qFail("pdftotext (poppler-utils) reads the PDF's words", __FILE__, __LINE__);
   return text.readAllStandardOutput();
 }
@@ -458,6 +463,99 @@ class ExportsTest : public QObject {
       }
     }
     QVERIFY(readBytes(gif).startsWith("GIF89a"));  // the last run was not killed
+  }
+
+  // Game day from a playbook folder: the dock's category printed 2 a page
+  // under the folder's name and today's date, with the legend; the plays
+  // chosen in the dock as wristband cards numbered as the coach's key
+  // numbers them, and as the call sheet's columns; the same from the command
+  // line, numbered in the folder's order, and what it refuses.
+  void gameDayPapersComeFromAPlaybookFolder() {
+    PassWindow w;
+    const QDir root(w.file(QStringLiteral("Eagles 2026")));
+    const QList<std::pair<QString, QByteArray>> plays = {
+        {"Quick Game/Slant", "Slant Flat"}, {"Quick Game/Stick", "Stick Left"}, {"Quick Game/Snag", "Snag Right"},
+        {"Runs/Dive", "Dive 32"},          {"Runs/Power", "Power O"},         {"Red Zone/Fade", "Fade Stop"}};
+    for (const auto& [name, call] : plays) {
+      QVERIFY(root.mkpath(QFileInfo(name).path()));
+      writeBytes(root.filePath(name + QStringLiteral(".ply")), readBytes(w.path) + "call," + call + "\r\n");
+    }
+    const auto row = [](int number, const char* call, const char* name, const char* category) {
+      return QRegularExpression(QStringLiteral("(^|\\n) *%1 +%2 +%3 +%4 *\\n").arg(number).arg(call, name, category));
+    };
+    w.platform.folderAnswers << root.path();
+    w->openPlaybook->trigger();
+    PlaybookDock& dock = *w->playbook;
+    dock.playbookCategories->setCurrentText(QStringLiteral("Quick Game"));
+    const QString book = w.file(QStringLiteral("quick.pdf"));
+    w.platform.fileAnswers << book;
+    w.platform.fileChoices << 1;
+    w->exportPlaybook->trigger();
+    QCOMPARE(pdfPages(readBytes(book)), 2);
+    QVERIFY(readBytes(book).contains("/MediaBox [0 0 842.000000 595.000000]"));
+    QByteArray words = pdfWords(book);
+    for (const QByteArray& word : {QByteArray("Eagles 2026"), QDate::currentDate().toString(u"d MMMM yyyy").toUtf8(),
+                                   QByteArray("Motion or option"), QByteArray("Snag Right"), QByteArray("Page 2 of 2")})
+      QVERIFY2(words.contains(word), word.constData());
+    QVERIFY(!words.contains("Dive 32"));
+    QString laid;
+
+    dock.playbookCategories->setCurrentIndex(0);
+    QItemSelectionModel& chosen = *dock.playbookPlays->selectionModel();
+    for (const int r : {4, 0}) chosen.select(dock.playbookPlays->model()->index(r, 0), QItemSelectionModel::Select);
+    w->printWristband->trigger();  // 4.5 x 2.75 in, 16 plays: a page of cards and the key
+    QCOMPARE(w.platform.printChoices.size(), 15);
+    QCOMPARE(w.platform.printChoices[2], QStringLiteral("4.5 x 2.75 in, 16 plays"));
+    const QString band = w.file(QStringLiteral("band.pdf"));
+    writeBytes(band, w.platform.printed);
+    QCOMPARE(pdfPages(w.platform.printed), 2);
+    laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout"), QStringLiteral("-l"), QStringLiteral("1")}));
+    QVERIFY2(laid.contains(QStringLiteral("1 Slant Flat")) && laid.contains(QStringLiteral("2 Dive 32")) &&
+                 !laid.contains(QStringLiteral("Stick")),
+             qPrintable(laid));
+    laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("2")}));
+    QVERIFY2(laid.contains(row(1, "Slant Flat", "Slant", "Quick Game")) && laid.contains(row(2, "Dive 32", "Dive", "Runs")),
+             qPrintable(laid));
+    w->printCallSheet->trigger();
+    QVERIFY(w.platform.printChoices.isEmpty());
+    writeBytes(band, w.platform.printed);
+    laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout")}));
+    QVERIFY2(laid.contains(QRegularExpression(QStringLiteral("Quick Game +Runs *\\n *1 +Slant Flat +2 +Dive 32"))),
+             qPrintable(laid));
+
+    CommandRun moxten(w.platform);
+    QCOMPARE(moxten.run({QStringLiteral("--wristband"), band, QStringLiteral("--from"), root.path(),
+                         QStringLiteral("--card"), QStringLiteral("5x3"), QStringLiteral("--cells"), QStringLiteral("8")}),
+             0);
+    laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("2")}));
+    QVERIFY2(laid.contains(row(1, "Slant Flat", "Slant", "Quick Game")) && laid.contains(row(3, "Stick Left", "Stick", "Quick Game")) &&
+                 laid.contains(row(4, "Fade Stop", "Fade", "Red Zone")) && laid.contains(row(6, "Power O", "Power", "Runs")),
+             qPrintable(laid));
+    QCOMPARE(moxten.run({QStringLiteral("--callsheet"), band, QStringLiteral("--from"), root.path()}), 0);
+    laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout")}));
+    QVERIFY2(laid.contains(QRegularExpression(QStringLiteral("Eagles 2026 +Call sheet"))) &&
+                 laid.contains(QRegularExpression(QStringLiteral("Quick Game +Red Zone +Runs *\\n *1 +Slant Flat +4 +Fade Stop +5 +Dive 32"))),
+             qPrintable(laid));
+    QCOMPARE(moxten.run({QStringLiteral("--playbook"), book, QStringLiteral("--from"), root.path(),
+                         QStringLiteral("--category"), QStringLiteral("Runs"), QStringLiteral("--per-page"), QStringLiteral("1")}),
+             0);
+    QCOMPARE(pdfPages(readBytes(book)), 2);
+    const QString nowhere = w.file(QStringLiteral("nowhere"));
+    const QList<std::pair<QStringList, QString>> refusals = {
+        {{"--wristband", band, "--category", "Runs"}, "--category needs --from"},
+        {{"--callsheet", band, "--from", root.path(), "--category", "Defence"},
+         band + ": the playbook " + root.path() + " has no category Defence"},
+        {{"--callsheet", band, "--from", nowhere}, band + ": the folder " + nowhere + " cannot be read"},
+        {{"--wristband", band, "--from", root.path(), "--cells", "10"}, "--cells must be 8, 12, 16, 20 or 24"},
+        {{"--wristband", band, "--card", "4x6"}, "--card must be 4.5x2.75, 3.5x2.5 or 5x3"},
+        {{"--playbook", band, "--cells", "8"}, "--card and --cells belong to --wristband"},
+        {{"--callsheet", w.file("sheet.png"), "--from", root.path()}, "the file name must end in .pdf"},
+        {{"--export", w.file("a.png"), "--from", root.path(), w.path}, "--from and --paper belong to --playbook, --wristband and --callsheet"},
+        {{"--wristband", band, "--paper", "legal"}, "--paper must be letter or a4"}};
+    for (const auto& [arguments, error] : refusals) {
+      QCOMPARE(moxten.run(arguments), 1);
+      QCOMPARE(QString::fromLocal8Bit(moxten.readAllStandardError()), QStringLiteral("moxten: ") + error + u'\n');
+    }
   }
 
   // Failures are failures, each said in its own line, and the command line is

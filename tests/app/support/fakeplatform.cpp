@@ -56,6 +56,7 @@ QString FakePlatform::saveFileName(QWidget*, const FileRequest& request) {
 void FakePlatform::printPreview(QWidget*, const QString&, const QStringList& choices, int chosen,
                                 const PagePainter& paint) {
   printChoices = choices;
+  printed.clear();  // a QBuffer opened to write does not truncate
   QBuffer buffer(&printed);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pages(&buffer);
