@@ -7,21 +7,26 @@
 // exports of a passing play of 22 players: its PNG picture (median of 21)
 // and its animated GIF. Then the recovery copy of a play of 100 players. Last
 // the whole play drawn afresh in the Football Field look, 22 and 100 players
-// with labels and route styles, at 1600 x 980 (median of 200), and the
-// preview's frames and the video.
+// with labels and route styles, at 1600 x 980 (median of 200), the
+// preview's frames and the video; and a playbook folder of 1,000 plays of 22
+// players in the dock, and the wristband cards of 60 of them.
 #include "app/desktop/platform.h"
 #include "app/settings/configuration.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
+#include "app/widgets/playbookdock.h"
 #include "app/widgets/previewbar.h"
 #include "app/window/moxten.h"
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
+#include "core/drawing/gameday.h"
+#include "core/files/playfile.h"
 #include "core/files/recovery.h"
 #include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QAction>
@@ -30,6 +35,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -208,11 +214,61 @@ void benchFootballField(Moxten& window) {
   }
 }
 
+// A folder of 1,000 plays of 22 players in four categories opened in the
+// dock: the time until its names show, and until every thumbnail is drawn
+// while the window goes on serving a timer every 10 ms (its longest wait
+// between two is how long input would wait). Then the wristband cards, with
+// the coach's key, of 60 of those plays read from their files.
+void benchPlaybook(Moxten& window, const QString& folder) {
+  window.footballField->trigger();
+  setUpPlay(window, 22);
+  window.PassingPlay->setChecked(true);
+  const QByteArray play = playFileText(window.playPicture().play, window.playPicture().roles);
+  const QStringList categories = {"Runs", "Quick Game", "Drop-back", "Red Zone"};
+  QDir root(folder);
+  for (int n = 0; n < 1000; ++n) {
+    const QString category = categories[n % 4];
+    root.mkpath(category);
+    QFile file(root.filePath(category + QStringLiteral("/play %1.ply").arg(n, 4, 10, QChar(u'0'))));
+    if (!file.open(QIODevice::WriteOnly) || file.write(play + "call,Call " + QByteArray::number(n) + "\r\n") < 0)
+      std::printf("the playbook folder could not be written\n");
+  }
+  QElapsedTimer clock, gap;
+  double longest = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    longest = std::max(longest, gap.nsecsElapsed() / 1e6);
+    gap.start();
+  });
+  tick.start(10);
+  clock.start();
+  gap.start();
+  window.showPlaybook(folder);
+  window.playbook->repaint();
+  const double names = clock.nsecsElapsed() / 1e6;
+  while (!window.playbook->thumbnailsDone()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+  QApplication::processEvents();
+  std::printf("playbook 1000 plays: names shown %.0f ms, all thumbnails %.2f s\n", names, clock.nsecsElapsed() / 1e9);
+  std::printf("playbook 1000 plays: the window's longest wait while thumbnails are drawn %.0f ms\n", longest);
+  tick.stop();
+
+  // The usual card (4.5 x 2.75 in, 16 a card), then 5 x 3 in cards of 8 with diagrams.
+  for (const WristbandLayout& layout : {WristbandLayout{}, WristbandLayout{2, 8, Level::HighSchool}}) {
+    clock.start();
+    const QList<PlaybookPlay> plays = readFolderPlays(window.playbook->folder().plays.mid(0, 60));
+    const std::optional<QByteArray> pdf = pagesPdf(QPageSize(QPageSize::Letter), QStringLiteral("bench"),
+                                                   [&](QPagedPaintDevice& pages) { drawWristband(pages, plays, layout); });
+    std::printf("wristband 60 plays%s: %.0f ms, %lld KiB\n", layout.cells == 8 ? " with diagrams, 8 a card" : "",
+                clock.nsecsElapsed() / 1e6, pdf ? static_cast<long long>(pdf->size() / 1024) : -1LL);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   BenchPlatform platform;
+  qputenv("XDG_CONFIG_HOME", platform.folder.path().toLocal8Bit());  // the user's preferences stay untouched
   Moxten window(platform);
   window.setWindowState(Qt::WindowNoState);
   window.resize(1940, 1100);
@@ -248,5 +304,7 @@ int main(int argc, char* argv[]) {
   benchRecovery(window);
   benchFootballField(window);
   benchPreview(window);
+  QTemporaryDir playbook;
+  benchPlaybook(window, playbook.path());
   return 0;
 }

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
@@ -60,7 +61,8 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
       platform_(platform),
       model_(new QStandardItemModel(this)),
       watcher_(new QFileSystemWatcher(this)),
-      rescanSoon_(new QTimer(this)) {
+      rescanSoon_(new QTimer(this)),
+      takeDrawn_(new QTimer(this)) {
   setObjectName(QStringLiteral("playbook"));
   playbookCategories->setObjectName(QStringLiteral("playbookCategories"));
   playbookCategories->setAccessibleName(QStringLiteral("Category"));
@@ -101,7 +103,14 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
   connect(playbookSearch, &QLineEdit::textChanged, this, &PlaybookDock::showOnlyWanted);
   connect(playbookPlays, &QListView::activated, this,
           [this](const QModelIndex& index) { emit openRequested(index.data(pathRole).toString()); });
-  connect(&drawing_, &QFutureWatcher<Drawn>::resultReadyAt, this, &PlaybookDock::takeThumbnail);
+  // The thumbnails drawn are taken a batch at a time: a signal for each
+  // would flood the window's events and keep its input waiting.
+  takeDrawn_->setInterval(40);
+  // Thumbnails are drawn on a pool of their own, a core left to the window:
+  // Qt's raster engine splits the window's own large fills over the global
+  // pool, and would wait behind a thousand thumbnails there.
+  drawers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+  connect(takeDrawn_, &QTimer::timeout, this, &PlaybookDock::takeThumbnails);
   playbookPlays->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(playbookPlays, &QListView::customContextMenuRequested, this, &PlaybookDock::showMenu);
 }
@@ -109,6 +118,7 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
 PlaybookDock::~PlaybookDock() {
   drawing_.cancel();
   drawing_.waitForFinished();
+  drawers_.waitForDone();
 }
 
 void PlaybookDock::showFolder(const QString& root, Look look, Level level) {
@@ -162,19 +172,26 @@ void PlaybookDock::rescan() {
   showOnlyWanted();
   const Look look = look_;
   const Level level = level_;
-  drawing_.setFuture(QtConcurrent::mapped(toDraw, [look, level](const QString& path) {
+  drawing_ = QtConcurrent::mapped(&drawers_, toDraw, [look, level](const QString& path) {
     return Drawn{path, cacheKey(path), playThumbnail(path, look, level, thumbnailSize)};
-  }));
+  });
+  taken_ = 0;
+  takeDrawn_->start();
 }
 
-void PlaybookDock::takeThumbnail(int index) {
-  const Drawn drawn = drawing_.resultAt(index);
-  drawn_.insert(drawn.key, drawn.thumbnail);
-  const int row = rowOf_.value(drawn.path, -1);
-  if (row < 0) return;
-  const FolderPlay play{drawn.path, QFileInfo(drawn.path).completeBaseName(), QString()};
-  showThumbnail(model_->item(row), play, drawn.thumbnail);
-  playbookPlays->setRowHidden(row, !wanted(row));
+void PlaybookDock::takeThumbnails() {
+  constexpr int batch = 100;
+  const int ready = std::min(drawing_.resultCount(), taken_ + batch);
+  for (; taken_ < ready; ++taken_) {
+    const Drawn drawn = drawing_.resultAt(taken_);
+    drawn_.insert(drawn.key, drawn.thumbnail);
+    const int row = rowOf_.value(drawn.path, -1);
+    if (row < 0) continue;
+    const FolderPlay play{drawn.path, QFileInfo(drawn.path).completeBaseName(), QString()};
+    showThumbnail(model_->item(row), play, drawn.thumbnail);
+    playbookPlays->setRowHidden(row, !wanted(row));
+  }
+  if (thumbnailsDone()) takeDrawn_->stop();
 }
 
 bool PlaybookDock::wanted(int row) const {
@@ -209,7 +226,7 @@ QList<FolderPlay> PlaybookDock::chosenPlays() const {
   return chosen.isEmpty() ? shown : chosen;
 }
 
-bool PlaybookDock::thumbnailsDone() const { return drawing_.isFinished(); }
+bool PlaybookDock::thumbnailsDone() const { return drawing_.isFinished() && taken_ == drawing_.resultCount(); }
 
 void PlaybookDock::refuse(const QString& text) {
   platform_.ask(this, {text, QStringLiteral("Playbook"), Buttons::Ok, Icon::Warning});

@@ -3,8 +3,9 @@
 #include "core/files/playbookfolder.h"
 
 #include <QDockWidget>
-#include <QFutureWatcher>
+#include <QFuture>
 #include <QHash>
+#include <QThreadPool>
 
 class Platform;
 class QComboBox;
@@ -38,7 +39,7 @@ class PlaybookDock : public QDockWidget {
   // The plays chosen (Ctrl or Shift to choose several), or all those shown
   // when none is, in their order.
   QList<FolderPlay> chosenPlays() const;
-  // Whether every thumbnail of the folder has been drawn.
+  // Whether every thumbnail of the folder has been drawn and shown.
   bool thumbnailsDone() const;
 
   // The context menu's commands on a play of the folder: a new category, a
@@ -67,13 +68,17 @@ class PlaybookDock : public QDockWidget {
   void showOnlyWanted();
   // Whether the row's play is in the category chosen and matches the search.
   bool wanted(int row) const;
-  void takeThumbnail(int index);
+  // Shows the thumbnails drawn since the last were taken.
+  void takeThumbnails();
 
   Platform& platform_;
   QStandardItemModel* model_;
   QFileSystemWatcher* watcher_;
   QTimer* rescanSoon_;
-  QFutureWatcher<Drawn> drawing_;
+  QTimer* takeDrawn_;
+  QThreadPool drawers_;
+  QFuture<Drawn> drawing_;
+  int taken_ = 0;  // the thumbnails of drawing_ shown so far
   PlaybookFolder folder_;
   QHash<QString, PlayThumbnail> drawn_;  // by path and time of change
   QHash<QString, int> rowOf_;            // the row of each play shown
