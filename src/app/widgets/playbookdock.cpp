@@ -93,7 +93,8 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
   column->addWidget(playbookPlays, 1);
   column->addWidget(playbookStatus);
   setWidget(contents);
-  setMinimumWidth(thumbnailSize.width() * 2 + 60);
+  // Two columns of thumbnails beside the scroll bar, the frames and margins.
+  setMinimumWidth(playbookPlays->gridSize().width() * 2 + 56);
 
   rescanSoon_->setSingleShot(true);
   rescanSoon_->setInterval(150);

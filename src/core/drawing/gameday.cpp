@@ -250,10 +250,9 @@ void drawWristband(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, 
     drawCard(painter, QRectF(corner, card * inch), plays, (slot % cards) * layout.cells, layout);
     if (progress && slot < cards) progress->step();
   }
-  if (!plays.isEmpty()) {
-    device.setPageOrientation(QPageLayout::Portrait);
-    drawKey(device, painter, plays);
-  }
+  // The key keeps the cards' orientation: a print preview shows every page
+  // in the one its printer ends with.
+  if (!plays.isEmpty()) drawKey(device, painter, plays);
 }
 
 void drawCallSheet(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, const QString& title,
@@ -268,7 +267,7 @@ void drawCallSheet(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, 
   const int most = std::max(1, int(body.width() / narrowest));
   // The largest letters with which every column fits one page, and every
   // call its column when they can.
-  double size = 22;
+  double size = 28;
   QList<SheetColumn> columns;
   for (;; size -= 1) {
     const QFontMetricsF metrics(pageFont(size));

@@ -57,7 +57,7 @@ void drawWristband(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, 
 
 // Draws the call sheet on landscape pages: under the title, a column for
 // each category in their order with each play's number and call name, in
-// the largest letters (from 22 to 14 pixels of 1/96 inch) that fit one page
+// the largest letters (from 28 to 14 pixels of 1/96 inch) that fit one page
 // (and, down to 16, every call its column);
 // in 14 on as many as it takes when they do not.
 void drawCallSheet(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, const QString& title,
