@@ -87,7 +87,7 @@ QList<PlaybookPlay> playsToPrint(const CommandLine& line, Platform& platform, QS
   if (!line.from.isEmpty()) {
     const PlaybookFolder folder = scanPlaybookFolder(line.from);
     plays = readFolderPlays(folderPlaysOf(folder, line.category, why));
-    *title = QDir(line.from).dirName();
+    *title = folder.title;
     if (!why->isEmpty()) return {};
   } else {
     listPath = dataFilePath(platform, playListFileName);

@@ -8,7 +8,6 @@
 #include "core/files/playlist.h"
 #include "core/files/savedfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -119,7 +118,7 @@ QList<PlaybookPlay> Moxten::listedPlays() {
 PlaybookLayout Moxten::playbookLayout() const {
   // Paper unless the window shows the football field; headed by the folder's name.
   return {playbookPerPage_, view_.look == Look::Classic ? Look::Paper : view_.look, view_.level,
-          playbook->isVisible() ? QDir(playbook->folder().root).dirName() : QStringLiteral("Playbook"),
+          playbook->isVisible() ? playbook->folder().title : QStringLiteral("Playbook"),
           QDate::currentDate()};
 }
 

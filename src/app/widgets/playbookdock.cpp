@@ -168,7 +168,7 @@ void PlaybookDock::rescan() {
     model_->appendRow(item);
   }
   playbookStatus->setText(folder_.why.isEmpty()
-                              ? QStringLiteral("%1 plays in %2").arg(folder_.plays.size()).arg(QFileInfo(folder_.root).fileName())
+                              ? QStringLiteral("%1 plays in %2").arg(folder_.plays.size()).arg(folder_.title)
                               : folder_.why.front().toUpper() + folder_.why.mid(1) + u'.');
   showOnlyWanted();
   const Look look = look_;
@@ -238,6 +238,7 @@ void PlaybookDock::showMenu(QPoint at) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addAction(QStringLiteral("New &Category..."), this, &PlaybookDock::newCategory);
+  menu->addAction(QStringLiteral("Playbook &Title..."), this, &PlaybookDock::retitle);
   if (!path.isEmpty()) {
     menu->addAction(QStringLiteral("&Rename..."), this, [this, path] { renamePlay(path); });
     menu->addAction(QStringLiteral("D&uplicate"), this, [this, path] { duplicatePlay(path); });
@@ -258,6 +259,15 @@ void PlaybookDock::newCategory() {
     return refuse(QStringLiteral("The category cannot be named ") + *name + QStringLiteral(": ") + why + u'.');
   if (!QDir(folder_.root).mkdir(*name))
     return refuse(QStringLiteral("The category ") + *name + QStringLiteral(" could not be made in ") + folder_.root + u'.');
+  rescan();
+}
+
+void PlaybookDock::retitle() {
+  const std::optional<QString> title = platform_.askText(
+      this, {QStringLiteral("Playbook Title"), QStringLiteral("Title:"), folder_.title, QString(), nullptr});
+  if (!title) return;
+  if (QString why; !writePlaybookTitle(folder_.root, *title, &why))
+    return refuse(QStringLiteral("The title could not be written into ") + folder_.root + QStringLiteral(": ") + why + u'.');
   rescan();
 }
 

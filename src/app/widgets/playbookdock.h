@@ -42,11 +42,12 @@ class PlaybookDock : public QDockWidget {
   // Whether every thumbnail of the folder has been drawn and shown.
   bool thumbnailsDone() const;
 
-  // The context menu's commands on a play of the folder: a new category, a
-  // new name (asking before one that is taken), a copy, another category,
-  // and deleting by moving the file to the desktop's trash. Each says why
-  // when it cannot.
+  // The context menu's commands: a new category, the playbook's title (the
+  // folder's name unless set); on a play of the folder, a new name (asking
+  // before one that is taken), a copy, another category, and deleting by
+  // moving the file to the desktop's trash. Each says why when it cannot.
   void newCategory();
+  void retitle();
   void renamePlay(const QString& path);
   void duplicatePlay(const QString& path);
   void moveToCategory(const QString& path, const QString& category);

@@ -390,7 +390,7 @@ class Moxten : public QMainWindow, public PlayState {
   QList<PlaybookPlay> listedPlays();
   // How the playbook is printed: the plays a page last taken in the export
   // dialog or the print preview, in Paper or the football look, under the
-  // folder's name and today's date.
+  // folder's title and today's date.
   PlaybookLayout playbookLayout() const;
 
   Platform& platform_;

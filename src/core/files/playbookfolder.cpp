@@ -2,8 +2,11 @@
 
 #include "core/drawing/canvas.h"
 #include "core/files/playfile.h"
+#include "core/files/regularfile.h"
+#include "core/files/savedfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -36,11 +39,26 @@ QImage saying(const QString& text, QSize size) {
   return image;
 }
 
+// The first line of the title, at most so long.
+QString titleLine(const QString& text) {
+  return text.section(u'\n', 0, 0).trimmed().left(longestPlaybookTitle);
+}
+
+QString titleIn(const QDir& dir) {
+  QFile file(dir.filePath(playbookTitleFile));
+  const QString title = openRegularFile(file, QIODevice::ReadOnly) ? titleLine(QString::fromUtf8(file.read(4096))) : QString();
+  return title.isEmpty() ? dir.dirName() : title;
+}
+
 }  // namespace
 
+bool writePlaybookTitle(const QString& root, const QString& title, QString* why) {
+  return writeExport(QDir(root).filePath(playbookTitleFile), titleLine(title).toUtf8() + '\n', why);
+}
+
 PlaybookFolder scanPlaybookFolder(const QString& root) {
-  PlaybookFolder folder{root, {}, {}, {}};
   const QDir dir(root);
+  PlaybookFolder folder{root, titleIn(dir), {}, {}, {}};
   if (!dir.exists() || !dir.isReadable()) {
     folder.why = QStringLiteral("the folder ") + root + QStringLiteral(" cannot be read");
     return folder;

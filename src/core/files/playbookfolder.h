@@ -18,14 +18,24 @@ struct FolderPlay {
 
 struct PlaybookFolder {
   QString root;
+  QString title;           // from its title file, else the folder's name
   QStringList categories;  // in name order
   QList<FolderPlay> plays; // by category, then by name
   QString why;             // why the folder could not be read, when it could not
 };
 
-// The folder's plays and categories from its listing alone: no file is read,
-// so that a large folder shows its names at once.
+// The folder's plays and categories from its listing alone: no play file is
+// read, so that a large folder shows its names at once. Its title is the
+// first line of its title file when it has one that says anything.
 PlaybookFolder scanPlaybookFolder(const QString& root);
+
+// The file in a playbook folder that holds its title.
+inline const QString playbookTitleFile = QStringLiteral("title.txt");
+inline constexpr int longestPlaybookTitle = 120;
+
+// Writes the title (its first line, at most longestPlaybookTitle characters)
+// into the folder's title file; false, and why, when it cannot.
+bool writePlaybookTitle(const QString& root, const QString& title, QString* why);
 
 // What a thumbnail shows of a play file: its call and note, and its
 // picture, or why it could not be read.

@@ -466,7 +466,8 @@ class ExportsTest : public QObject {
   }
 
   // Game day from a playbook folder: the dock's category printed 2 a page
-  // under the folder's name and today's date, with the legend; the plays
+  // under the folder's name and today's date, with the legend; its title
+  // set and kept in the folder; the plays
   // chosen in the dock as wristband cards numbered as the coach's key
   // numbers them, and as the call sheet's columns; the same from the command
   // line, numbered in the folder's order, and what it refuses.
@@ -499,6 +500,9 @@ class ExportsTest : public QObject {
       QVERIFY2(words.contains(word), word.constData());
     QVERIFY(!words.contains("Dive 32"));
     QString laid;
+    w.platform.textAnswers << QStringLiteral("Eagles Spread\nsecond line");  // the title set, kept in the folder
+    dock.retitle();
+    QCOMPARE(readBytes(root.filePath(QStringLiteral("title.txt"))), QByteArray("Eagles Spread\n"));
 
     dock.playbookCategories->setCurrentIndex(0);
     QItemSelectionModel& chosen = *dock.playbookPlays->selectionModel();
@@ -533,7 +537,7 @@ class ExportsTest : public QObject {
              qPrintable(laid));
     QCOMPARE(moxten.run({QStringLiteral("--callsheet"), band, QStringLiteral("--from"), root.path()}), 0);
     laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout")}));
-    QVERIFY2(laid.contains(QRegularExpression(QStringLiteral("Eagles 2026 +Call sheet"))) &&
+    QVERIFY2(laid.contains(QRegularExpression(QStringLiteral("Eagles Spread +Call sheet"))) &&
                  laid.contains(QRegularExpression(QStringLiteral("Quick Game +Red Zone +Runs *\\n *1 +Slant Flat +4 +Fade Stop +5 +Dive 32"))),
              qPrintable(laid));
     QCOMPARE(moxten.run({QStringLiteral("--playbook"), book, QStringLiteral("--from"), root.path(),
