@@ -16,14 +16,41 @@ namespace {
 
 const QStringList playFiles = {QStringLiteral("*.ply")};
 
-// The folder's plays by name ("Fade" before "Fade copy").
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The run of digits from the position, without its leading zeros.
+QStringView numberAt(const QString& name, qsizetype& at) {
+  const qsizetype start = at;
+  while (at < name.size() && isDigit(name[at])) ++at;
+  QStringView digits = QStringView(name).mid(start, at - start);
+  while (digits.size() > 1 && digits.front() == u'0') digits = digits.mid(1);
+  return digits;
+}
+
+// Whether a name comes before another, case aside and numbers by their value.
+bool namedBefore(const QString& a, const QString& b) {
+  qsizetype i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (isDigit(a[i]) && isDigit(b[j])) {
+      const QStringView x = numberAt(a, i), y = numberAt(b, j);
+      if (x.size() != y.size()) return x.size() < y.size();
+      if (const int order = x.compare(y); order != 0) return order < 0;
+      continue;
+    }
+    const QChar x = a[i++].toCaseFolded(), y = b[j++].toCaseFolded();
+    if (x != y) return x < y;
+  }
+  return a.size() - i < b.size() - j;
+}
+
+// The folder's plays by name as a file manager orders them ("Fade" before
+// "Fade copy", "Run 2" before "Run 10").
 void listPlays(const QDir& folder, const QString& category, QList<FolderPlay>& plays) {
   QList<FolderPlay> listed;
   for (const QFileInfo& file : folder.entryInfoList(playFiles, QDir::Files | QDir::Readable))
     listed << FolderPlay{file.absoluteFilePath(), file.completeBaseName(), category};
-  std::sort(listed.begin(), listed.end(), [](const FolderPlay& a, const FolderPlay& b) {
-    return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-  });
+  std::sort(listed.begin(), listed.end(),
+            [](const FolderPlay& a, const FolderPlay& b) { return namedBefore(a.name, b.name); });
   plays += listed;
 }
 

@@ -513,7 +513,9 @@ class ExportsTest : public QObject {
     const QString band = w.file(QStringLiteral("band.pdf"));
     writeBytes(band, w.platform.printed);
     QCOMPARE(pdfPages(w.platform.printed), 2);
+    QVERIFY(w.platform.printed.contains("/MediaBox [0 0 842.000000 595.000000]"));  // 4 cards lying, 1 upright
     laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout"), QStringLiteral("-l"), QStringLiteral("1")}));
+    QCOMPARE(laid.count(QStringLiteral("1 Slant Flat")), 4);  // a set of cards for each of four players
     QVERIFY2(laid.contains(QStringLiteral("1 Slant Flat")) && laid.contains(QStringLiteral("2 Dive 32")) &&
                  !laid.contains(QStringLiteral("Stick")),
              qPrintable(laid));
@@ -544,6 +546,21 @@ class ExportsTest : public QObject {
                          QStringLiteral("--category"), QStringLiteral("Runs"), QStringLiteral("--per-page"), QStringLiteral("1")}),
              0);
     QCOMPARE(pdfPages(readBytes(book)), 2);
+    // A category longer than a column goes on in the next, in smaller
+    // letters; one too long for a page of 14-pixel letters takes two pages.
+    const QDir big(w.file(QStringLiteral("Big")));
+    QVERIFY(big.mkpath(QStringLiteral("Runs")));
+    for (const auto& [count, pages] : {std::pair(90, 1), std::pair(200, 2)}) {
+      for (int n = 1; n <= count; ++n)
+        writeBytes(big.filePath(QStringLiteral("Runs/Run %1.ply").arg(n)),  // "Run 9" before "Run 10"
+                   readBytes(w.path) + "call,Run " + QByteArray::number(n) + "\r\n");
+      QCOMPARE(moxten.run({QStringLiteral("--callsheet"), band, QStringLiteral("--from"), big.path()}), 0);
+      QCOMPARE(pdfPages(readBytes(band)), pages);
+      laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout")}));
+      QVERIFY2(laid.contains(QRegularExpression(QStringLiteral("Runs +Runs \\(more\\)"))) &&
+                   laid.contains(QStringLiteral("%1 Run %1").arg(count)),
+               qPrintable(laid));
+    }
     const QString nowhere = w.file(QStringLiteral("nowhere"));
     const QList<std::pair<QStringList, QString>> refusals = {
         {{"--wristband", band, "--category", "Runs"}, "--category needs --from"},
