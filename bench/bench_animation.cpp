@@ -256,8 +256,9 @@ void benchPlaybook(Moxten& window, const QString& folder) {
   for (const WristbandLayout& layout : {WristbandLayout{}, WristbandLayout{2, 8, Level::HighSchool}}) {
     clock.start();
     const QList<PlaybookPlay> plays = readFolderPlays(window.playbook->folder().plays.mid(0, 60));
-    const std::optional<QByteArray> pdf = pagesPdf(QPageSize(QPageSize::Letter), QStringLiteral("bench"),
-                                                   [&](QPagedPaintDevice& pages) { drawWristband(pages, plays, layout); });
+    const std::optional<QByteArray> pdf =
+        pagesPdf(QPageSize(QPageSize::Letter), QStringLiteral("bench"),
+                 [&](QPagedPaintDevice& pages) { drawWristband(pages, plays, layout); });
     std::printf("wristband 60 plays%s: %.0f ms, %lld KiB\n", layout.cells == 8 ? " with diagrams, 8 a card" : "",
                 clock.nsecsElapsed() / 1e6, pdf ? static_cast<long long>(pdf->size() / 1024) : -1LL);
   }

@@ -28,8 +28,10 @@ struct MakeOption {
   const char* help;
 };
 const MakeOption makeOptions[] = {
-    {"export", CommandLine::Make::Picture, "OUT", "Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."},
-    {"export-animation", CommandLine::Make::Animation, "OUT.gif", "Writes the animation of FILE to OUT as an animated GIF."},
+    {"export", CommandLine::Make::Picture, "OUT",
+     "Writes the picture of FILE to OUT: PNG, SVG or PDF by its extension."},
+    {"export-animation", CommandLine::Make::Animation, "OUT.gif",
+     "Writes the animation of FILE to OUT as an animated GIF."},
     {"playbook", CommandLine::Make::Playbook, "OUT.pdf",
      "Writes a PDF playbook of every play in the play list (or of --from) to OUT."},
     {"export-video", CommandLine::Make::Video, "OUT.mp4",
@@ -39,7 +41,8 @@ const MakeOption makeOptions[] = {
     {"callsheet", CommandLine::Make::CallSheet, "OUT.pdf",
      "Writes a call sheet of the plays of --from (or the play list) by category to OUT."},
 };
-const QString makeNames = QStringLiteral("--export, --export-animation, --export-video, --playbook, --wristband and --callsheet");
+const QString makeNames =
+    QStringLiteral("--export, --export-animation, --export-video, --playbook, --wristband and --callsheet");
 
 bool madeFromPlays(CommandLine::Make make) {
   return make == CommandLine::Make::Playbook || make == CommandLine::Make::Wristband ||
@@ -188,9 +191,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                      QStringLiteral("The video's frame, WxH (the usual: 1920x1080)."),
                                      QStringLiteral("WxH"), QStringLiteral("1920x1080"));
   parser.addOption(frameSize);
-  const QCommandLineOption from(QStringLiteral("from"),
-                                QStringLiteral("The playbook folder to print from: its sub-folders are its categories."),
-                                QStringLiteral("FOLDER"));
+  const QCommandLineOption from(
+      QStringLiteral("from"), QStringLiteral("The playbook folder to print from: its sub-folders are its categories."),
+      QStringLiteral("FOLDER"));
   parser.addOption(from);
   const QCommandLineOption category(QStringLiteral("category"), QStringLiteral("Prints only this category of --from."),
                                     QStringLiteral("NAME"));
@@ -203,9 +206,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                  QStringLiteral("Plays a wristband card holds: 8, 12, 16 (the usual), 20 or 24."),
                                  QStringLiteral("N"), QStringLiteral("16"));
   parser.addOption(cells);
-  const QCommandLineOption paper(QStringLiteral("paper"),
-                                 QStringLiteral("The paper: letter or a4 (the usual: a4 for --playbook, letter for the rest)."),
-                                 QStringLiteral("SIZE"));
+  const QCommandLineOption paper(
+      QStringLiteral("paper"),
+      QStringLiteral("The paper: letter or a4 (the usual: a4 for --playbook, letter for the rest)."),
+      QStringLiteral("SIZE"));
   parser.addOption(paper);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The play file to open or to export."),
                                QStringLiteral("[FILE]"));

@@ -118,8 +118,7 @@ QList<PlaybookPlay> Moxten::listedPlays() {
 PlaybookLayout Moxten::playbookLayout() const {
   // Paper unless the window shows the football field; headed by the folder's name.
   return {playbookPerPage_, view_.look == Look::Classic ? Look::Paper : view_.look, view_.level,
-          playbook->isVisible() ? playbook->folder().title : QStringLiteral("Playbook"),
-          QDate::currentDate()};
+          playbook->isVisible() ? playbook->folder().title : QStringLiteral("Playbook"), QDate::currentDate()};
 }
 
 void Moxten::exportPlaybook_Click() {
@@ -138,7 +137,8 @@ void Moxten::exportPlaybook_Click() {
 void Moxten::printPlaybook_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
-  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(), int(playsPerPageChoices.indexOf(playbookPerPage_)),
+  platform_.printPreview(this, playsPerPageLabel, playsPerPageItems(),
+                         int(playsPerPageChoices.indexOf(playbookPerPage_)),
                          [&](QPagedPaintDevice& pages, int chosen, Progress& progress) {
                            playbookPerPage_ = playsPerPageChoices.value(chosen, usualPlaysPerPage);
                            drawPlaybook(pages, plays, playbookLayout(), &progress);
@@ -152,13 +152,12 @@ void Moxten::printWristband_Click() {
   for (const WristbandCard& card : wristbandCards)
     for (const int cells : wristbandCellChoices) cards << card.name + QStringLiteral(", %1 plays").arg(cells);
   const int usual = int(wristbandCellChoices.indexOf(WristbandLayout().cells));
-  platform_.printPreview(this, QStringLiteral("Card:"), cards, usual,
-                         [&](QPagedPaintDevice& pages, int chosen, Progress& progress) {
-                           const WristbandLayout layout{int(chosen / wristbandCellChoices.size()),
-                                                        wristbandCellChoices.value(chosen % wristbandCellChoices.size()),
-                                                        view_.level};
-                           drawWristband(pages, plays, layout, &progress);
-                         });
+  platform_.printPreview(
+      this, QStringLiteral("Card:"), cards, usual, [&](QPagedPaintDevice& pages, int chosen, Progress& progress) {
+        const WristbandLayout layout{int(chosen / wristbandCellChoices.size()),
+                                     wristbandCellChoices.value(chosen % wristbandCellChoices.size()), view_.level};
+        drawWristband(pages, plays, layout, &progress);
+      });
 }
 
 void Moxten::printCallSheet_Click() {

@@ -267,7 +267,8 @@ void PlaybookDock::retitle() {
       this, {QStringLiteral("Playbook Title"), QStringLiteral("Title:"), folder_.title, QString(), nullptr});
   if (!title) return;
   if (QString why; !writePlaybookTitle(folder_.root, *title, &why))
-    return refuse(QStringLiteral("The title could not be written into ") + folder_.root + QStringLiteral(": ") + why + u'.');
+    return refuse(QStringLiteral("The title could not be written into ") + folder_.root + QStringLiteral(": ") + why +
+                  u'.');
   rescan();
 }
 

@@ -27,18 +27,6 @@ double unitOf(QPagedPaintDevice& device) { return device.logicalDpiX() / inch; }
 // The page's size in units.
 QSizeF pageOf(QPagedPaintDevice& device) { return QSizeF(device.width(), device.height()) / unitOf(device); }
 
-// The title at the left of the head, what the page is at its right.
-void drawHead(QPainter& painter, const QRectF& head, const QString& title, const QString& what) {
-  painter.setPen(Qt::black);
-  painter.setFont(pageFont(13));
-  const double whatWidth = QFontMetricsF(painter.font()).horizontalAdvance(what) + 16;
-  painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, what);
-  painter.setFont(pageFont(20, true));
-  painter.drawText(head.adjusted(0, 0, -whatWidth, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   QFontMetricsF(painter.font()).elidedText(title, Qt::ElideRight, head.width() - whatWidth));
-  painter.drawLine(QLineF(head.bottomLeft(), head.bottomRight()));
-}
-
 void drawCutMarks(QPainter& painter, const QRectF& card) {
   painter.setPen(QPen(Qt::black, 0.5));
   for (const QPointF corner : {card.topLeft(), card.topRight(), card.bottomLeft(), card.bottomRight()}) {
@@ -126,7 +114,7 @@ void drawKey(QPagedPaintDevice& device, QPainter& painter, const QList<PlaybookP
   for (int n = 0; n < plays.size(); ++n) {
     if (n > 0 && n % rows == 0) device.newPage();
     if (n % rows == 0) {
-      drawHead(painter, head, QStringLiteral("Coach's key"), QStringLiteral("Wristband numbers"));
+      drawPageHead(painter, head, QStringLiteral("Coach's key"), QStringLiteral("Wristband numbers"));
       painter.setFont(bold);
       for (int c = 0; c < 4; ++c)
         painter.drawText(QRectF(head.left() + columns[c] * head.width(), head.bottom() + 4, 200, row),
@@ -177,11 +165,16 @@ QList<SheetColumn> sheetColumns(const QList<PlaybookPlay>& plays, int rows) {
 
 QSize wristbandGrid(int cells) {
   switch (cells) {
-    case 8: return {4, 2};
-    case 12: return {4, 3};
-    case 20: return {5, 4};
-    case 24: return {6, 4};
-    default: return {4, 4};
+    case 8:
+      return {4, 2};
+    case 12:
+      return {4, 3};
+    case 20:
+      return {5, 4};
+    case 24:
+      return {6, 4};
+    default:
+      return {4, 4};
   }
 }
 
@@ -215,9 +208,12 @@ QStringList linesWithin(const QString& text, const QFontMetricsF& metrics, doubl
       out << line;
       line.clear();
     }
-    if (fits(words[w])) line = words[w];
-    else if (out.size() + 1 == lines) return last(QString(), w);
-    else out << metrics.elidedText(words[w], Qt::ElideRight, width);  // a word wider than a line
+    if (fits(words[w]))
+      line = words[w];
+    else if (out.size() + 1 == lines)
+      return last(QString(), w);
+    else
+      out << metrics.elidedText(words[w], Qt::ElideRight, width);  // a word wider than a line
   }
   if (!line.isEmpty() && out.size() < lines) out << line;
   return out;
@@ -284,18 +280,19 @@ void drawCallSheet(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, 
   const QFontMetricsF metrics(plain), boldMetrics(bold);
   const int shown = std::min<int>(most, int(columns.size()));
   const double width = body.width() / std::max(1, shown);
-  const QString sheet = QStringLiteral("Call sheet, ") + date.toString(QStringLiteral("d MMMM yyyy"));
+  const QString sheet = QStringLiteral("Call sheet, ") + pageDate(date);
   for (int c = 0; c < columns.size(); ++c) {
     if (c % most == 0) {
       if (c > 0) device.newPage();
-      drawHead(painter, head, title, sheet);
+      drawPageHead(painter, head, title, sheet);
     }
     const SheetColumn& column = columns[c];
     const double left = body.left() + (c % most) * width, room = width - 12;
     painter.setFont(bold);
-    painter.drawText(QRectF(left, body.top(), room, metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter,
-                     boldMetrics.elidedText(column.category + (column.continued ? QStringLiteral(" (more)") : QString()),
-                                            Qt::ElideRight, room));
+    painter.drawText(
+        QRectF(left, body.top(), room, metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter,
+        boldMetrics.elidedText(column.category + (column.continued ? QStringLiteral(" (more)") : QString()),
+                               Qt::ElideRight, room));
     const double numbers = boldMetrics.horizontalAdvance(QString::number(plays.size())) + 10;
     for (int i = 0; i < column.plays.size(); ++i) {
       const int n = column.plays[i];

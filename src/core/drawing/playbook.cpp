@@ -109,25 +109,11 @@ void drawLegend(QPainter& painter, const QRectF& strip, Look look) {
   painter.setFont(pageFont(12));
   painter.setPen(Qt::black);
   for (int i = 0; i < legend.playerCount; ++i) {
-    const double left = strip.left() + (i * width + 20 + (samples[i].style.end == RouteEnd::None ? 20 : reach + 10)) * scale;
+    const double left =
+        strip.left() + (i * width + 20 + (samples[i].style.end == RouteEnd::None ? 20 : reach + 10)) * scale;
     painter.drawText(QRectF(left, strip.top(), strip.left() + (i + 1) * width * scale - left, strip.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(samples[i].meaning));
   }
-}
-
-// The title at the left of the head, the date at its right, a rule under both.
-void drawHead(QPainter& painter, const QRectF& head, const PlaybookLayout& layout) {
-  painter.setPen(Qt::black);
-  painter.setFont(pageFont(20, true));
-  const QRectF text = head.adjusted(0, 0, 0, -8);
-  const QString date = layout.date.toString(QStringLiteral("d MMMM yyyy"));
-  const double dateWidth = QFontMetricsF(pageFont(13)).horizontalAdvance(date) + 16;
-  painter.drawText(text.adjusted(0, 0, -dateWidth, 0), Qt::AlignLeft | Qt::AlignBottom,
-                   QFontMetricsF(painter.font()).elidedText(layout.title, Qt::ElideRight, text.width() - dateWidth));
-  painter.setFont(pageFont(13));
-  painter.drawText(text, Qt::AlignRight | Qt::AlignBottom, date);
-  painter.setPen(QPen(Qt::black, 1));
-  painter.drawLine(QLineF(head.left(), head.bottom() - 4, head.right(), head.bottom() - 4));
 }
 
 }  // namespace
@@ -137,6 +123,17 @@ QFont pageFont(double pixels, bool bold) {
   font.setPixelSize(int(pixels));
   font.setBold(bold);
   return fontAwayFromWindow(font);
+}
+
+void drawPageHead(QPainter& painter, const QRectF& head, const QString& title, const QString& what) {
+  painter.setPen(Qt::black);
+  painter.setFont(pageFont(13));
+  const double whatWidth = QFontMetricsF(painter.font()).horizontalAdvance(what) + 16;
+  painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, what);
+  painter.setFont(pageFont(20, true));
+  painter.drawText(head.adjusted(0, 0, -whatWidth, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetricsF(painter.font()).elidedText(title, Qt::ElideRight, head.width() - whatWidth));
+  painter.drawLine(QLineF(head.bottomLeft(), head.bottomRight()));
 }
 
 QRectF fitted(const QRectF& room, QSizeF size) {
@@ -165,9 +162,7 @@ QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Lo
   return area;
 }
 
-QString PlaybookPlay::called() const {
-  return picture && !picture->play.call.isEmpty() ? picture->play.call : title;
-}
+QString PlaybookPlay::called() const { return picture && !picture->play.call.isEmpty() ? picture->play.call : title; }
 
 QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why) {
   QString reason;
@@ -246,7 +241,7 @@ void drawPlaybook(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, c
   if (progress) progress->start(int(plays.size()));
   for (int p = 0; p < pages; ++p) {
     if (p > 0) device.newPage();
-    if (headed) drawHead(painter, head, layout);
+    if (headed) drawPageHead(painter, head.adjusted(0, 0, 0, -8), layout.title, pageDate(layout.date));
     QRectF body(head.bottomLeft(), QPointF(head.right(), page.height() - pageMargin - footHeight));
     if (p == 0 && diagrams(layout)) {
       drawLegend(painter, QRectF(body.topLeft(), QSizeF(body.width(), legendHeight)), layout.look);
@@ -286,6 +281,7 @@ std::optional<QByteArray> pagesPdf(QPageSize paper, const QString& title,
 
 std::optional<QByteArray> playbookPdf(const QList<PlaybookPlay>& plays, const PlaybookLayout& layout,
                                       Progress* progress) {
-  return pagesPdf(QPageSize(QPageSize::A4), QStringLiteral("Moxten playbook"),
-                  [&](QPagedPaintDevice& pages) { drawPlaybook(pages, plays, layout, progress); }, progress);
+  return pagesPdf(
+      QPageSize(QPageSize::A4), QStringLiteral("Moxten playbook"),
+      [&](QPagedPaintDevice& pages) { drawPlaybook(pages, plays, layout, progress); }, progress);
 }

@@ -36,6 +36,13 @@ struct PlaybookPlay {
 // The font of printed pages, in pixels of 1/96 inch.
 QFont pageFont(double pixels, bool bold = false);
 
+// A date as printed pages give it: "9 December 2026".
+inline QString pageDate(const QDate& date) { return date.toString(QStringLiteral("d MMMM yyyy")); }
+
+// A printed page's head: the title bold at its left (shortened to fit), what
+// the page is at its right, a rule under both.
+void drawPageHead(QPainter& painter, const QRectF& head, const QString& title, const QString& what);
+
 // The largest rectangle of the size's shape within the room, at its top and
 // centred across it.
 QRectF fitted(const QRectF& room, QSizeF size);

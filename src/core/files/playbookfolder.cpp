@@ -67,13 +67,12 @@ QImage saying(const QString& text, QSize size) {
 }
 
 // The first line of the title, at most so long.
-QString titleLine(const QString& text) {
-  return text.section(u'\n', 0, 0).trimmed().left(longestPlaybookTitle);
-}
+QString titleLine(const QString& text) { return text.section(u'\n', 0, 0).trimmed().left(longestPlaybookTitle); }
 
 QString titleIn(const QDir& dir) {
   QFile file(dir.filePath(playbookTitleFile));
-  const QString title = openRegularFile(file, QIODevice::ReadOnly) ? titleLine(QString::fromUtf8(file.read(4096))) : QString();
+  const QString title =
+      openRegularFile(file, QIODevice::ReadOnly) ? titleLine(QString::fromUtf8(file.read(4096))) : QString();
   return title.isEmpty() ? dir.dirName() : title;
 }
 

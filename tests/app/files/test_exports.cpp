@@ -476,7 +476,7 @@ class ExportsTest : public QObject {
     const QDir root(w.file(QStringLiteral("Eagles 2026")));
     const QList<std::pair<QString, QByteArray>> plays = {
         {"Quick Game/Slant", "Slant Flat"}, {"Quick Game/Stick", "Stick Left"}, {"Quick Game/Snag", "Snag Right"},
-        {"Runs/Dive", "Dive 32"},          {"Runs/Power", "Power O"},         {"Red Zone/Fade", "Fade Stop"}};
+        {"Runs/Dive", "Dive 32"},           {"Runs/Power", "Power O"},          {"Red Zone/Fade", "Fade Stop"}};
     for (const auto& [name, call] : plays) {
       QVERIFY(root.mkpath(QFileInfo(name).path()));
       writeBytes(root.filePath(name + QStringLiteral(".ply")), readBytes(w.path) + "call," + call + "\r\n");
@@ -520,8 +520,9 @@ class ExportsTest : public QObject {
                  !laid.contains(QStringLiteral("Stick")),
              qPrintable(laid));
     laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("2")}));
-    QVERIFY2(laid.contains(row(1, "Slant Flat", "Slant", "Quick Game")) && laid.contains(row(2, "Dive 32", "Dive", "Runs")),
-             qPrintable(laid));
+    QVERIFY2(
+        laid.contains(row(1, "Slant Flat", "Slant", "Quick Game")) && laid.contains(row(2, "Dive 32", "Dive", "Runs")),
+        qPrintable(laid));
     w->printCallSheet->trigger();
     QVERIFY(w.platform.printChoices.isEmpty());
     writeBytes(band, w.platform.printed);
@@ -530,20 +531,25 @@ class ExportsTest : public QObject {
              qPrintable(laid));
 
     CommandRun moxten(w.platform);
-    QCOMPARE(moxten.run({QStringLiteral("--wristband"), band, QStringLiteral("--from"), root.path(),
-                         QStringLiteral("--card"), QStringLiteral("5x3"), QStringLiteral("--cells"), QStringLiteral("8")}),
-             0);
+    QCOMPARE(
+        moxten.run({QStringLiteral("--wristband"), band, QStringLiteral("--from"), root.path(),
+                    QStringLiteral("--card"), QStringLiteral("5x3"), QStringLiteral("--cells"), QStringLiteral("8")}),
+        0);
     laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("2")}));
-    QVERIFY2(laid.contains(row(1, "Slant Flat", "Slant", "Quick Game")) && laid.contains(row(3, "Stick Left", "Stick", "Quick Game")) &&
-                 laid.contains(row(4, "Fade Stop", "Fade", "Red Zone")) && laid.contains(row(6, "Power O", "Power", "Runs")),
+    QVERIFY2(laid.contains(row(1, "Slant Flat", "Slant", "Quick Game")) &&
+                 laid.contains(row(3, "Stick Left", "Stick", "Quick Game")) &&
+                 laid.contains(row(4, "Fade Stop", "Fade", "Red Zone")) &&
+                 laid.contains(row(6, "Power O", "Power", "Runs")),
              qPrintable(laid));
     QCOMPARE(moxten.run({QStringLiteral("--callsheet"), band, QStringLiteral("--from"), root.path()}), 0);
     laid = QString::fromUtf8(pdfWords(band, {QStringLiteral("-layout")}));
     QVERIFY2(laid.contains(QRegularExpression(QStringLiteral("Eagles Spread +Call sheet"))) &&
-                 laid.contains(QRegularExpression(QStringLiteral("Quick Game +Red Zone +Runs *\\n *1 +Slant Flat +4 +Fade Stop +5 +Dive 32"))),
+                 laid.contains(QRegularExpression(
+                     QStringLiteral("Quick Game +Red Zone +Runs *\\n *1 +Slant Flat +4 +Fade Stop +5 +Dive 32"))),
              qPrintable(laid));
     QCOMPARE(moxten.run({QStringLiteral("--playbook"), book, QStringLiteral("--from"), root.path(),
-                         QStringLiteral("--category"), QStringLiteral("Runs"), QStringLiteral("--per-page"), QStringLiteral("1")}),
+                         QStringLiteral("--category"), QStringLiteral("Runs"), QStringLiteral("--per-page"),
+                         QStringLiteral("1")}),
              0);
     QCOMPARE(pdfPages(readBytes(book)), 2);
     // A category longer than a column goes on in the next, in smaller
@@ -571,7 +577,8 @@ class ExportsTest : public QObject {
         {{"--wristband", band, "--card", "4x6"}, "--card must be 4.5x2.75, 3.5x2.5 or 5x3"},
         {{"--playbook", band, "--cells", "8"}, "--card and --cells belong to --wristband"},
         {{"--callsheet", w.file("sheet.png"), "--from", root.path()}, "the file name must end in .pdf"},
-        {{"--export", w.file("a.png"), "--from", root.path(), w.path}, "--from and --paper belong to --playbook, --wristband and --callsheet"},
+        {{"--export", w.file("a.png"), "--from", root.path(), w.path},
+         "--from and --paper belong to --playbook, --wristband and --callsheet"},
         {{"--wristband", band, "--paper", "legal"}, "--paper must be letter or a4"}};
     for (const auto& [arguments, error] : refusals) {
       QCOMPARE(moxten.run(arguments), 1);

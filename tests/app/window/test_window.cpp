@@ -128,22 +128,23 @@ class WindowTest : public QObject {
     }
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
-         {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...", "Export &Animation...",
-          "Export &Video...", "Export Play&book...", "P&rint Playbook...", "Print &Wristband...",
-          "Print &Call Sheet...", "", "&Quit"}},
+         {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...",
+          "Export &Animation...", "Export &Video...", "Export Play&book...", "P&rint Playbook...",
+          "Print &Wristband...", "Print &Call Sheet...", "", "&Quit"}},
         {"&Edit",
          {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "", "Cu&t", "&Copy",
           "&Paste", "", "Player &Properties..."}},
         {"&View",
-         {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro", "",
-          "&Snap to Yards"}},
+         {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro", "", "&Snap to Yards"}},
         {"F&ormations",
          {"Pro I", "Shotgun Spread 2x2", "Trips Right", "Empty 3x2", "Pistol", "Singleback Ace", "I Twins", "Wing T",
           "", "4-3 Over", "3-4", "Nickel 4-2-5", "Dime", "46", "5-2 youth", "", "&Save Formation..."}},
         {"Ro&utes", routes},
         {"&Mouse", {"&X-locked", "&Y-lock"}},
-        {"&Animate", {"A&nimate", "&Reset", "&Preview"}},           {"&Config", {"&Panel"}},
-        {"&Play", {"&Show All", "Play &Properties..."}}, {"A&bout", {"&About"}}};
+        {"&Animate", {"A&nimate", "&Reset", "&Preview"}},
+        {"&Config", {"&Panel"}},
+        {"&Play", {"&Show All", "Play &Properties..."}},
+        {"A&bout", {"&About"}}};
     const QStringList withKeys = {"&New",  "&Open", "Save &Again", "&Quit",       "&Undo", "&Redo",
                                   "&Select", "&Route", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste",
                                   "&Preview"};

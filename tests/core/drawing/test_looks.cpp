@@ -238,14 +238,16 @@ class LooksTest : public QObject {
     QTest::addColumn<bool>("diagram");
     const QSizeF letter(8.5, 11), a4(8.27, 11.69);
     QTest::newRow("8 on 4.5 x 2.75, letter") << 8 << QSize(4, 2) << QSizeF(4.5, 2.75) << letter << QSize(1, 3) << true;
-    QTest::newRow("12, letter lying") << 12 << QSize(4, 3) << QSizeF(4.5, 2.75) << letter.transposed() << QSize(2, 2) << false;
+    QTest::newRow("12, letter lying") << 12 << QSize(4, 3) << QSizeF(4.5, 2.75) << letter.transposed() << QSize(2, 2)
+                                      << false;
     QTest::newRow("16 on 3.5 x 2.5, letter") << 16 << QSize(4, 4) << QSizeF(3.5, 2.5) << letter << QSize(2, 3) << false;
     QTest::newRow("8 on 3.5 x 2.5") << 8 << QSize(4, 2) << QSizeF(3.5, 2.5) << letter << QSize(2, 3) << false;
     QTest::newRow("12 on 5 x 3, A4") << 12 << QSize(4, 3) << QSizeF(5, 3) << a4 << QSize(1, 3) << true;
-    QTest::newRow("20 on 5 x 3, A4 lying") << 20 << QSize(5, 4) << QSizeF(5, 3) << a4.transposed() << QSize(2, 2) << false;
+    QTest::newRow("20 on 5 x 3, A4 lying")
+        << 20 << QSize(5, 4) << QSizeF(5, 3) << a4.transposed() << QSize(2, 2) << false;
     QTest::newRow("24 on 5 x 3") << 24 << QSize(6, 4) << QSizeF(5, 3) << letter << QSize(1, 3) << false;
-    QTest::newRow("a sheet smaller than a card") << 16 << QSize(4, 4) << QSizeF(5, 3) << QSizeF(4, 3) << QSize(0, 0)
-                                                 << false;
+    QTest::newRow("a sheet smaller than a card")
+        << 16 << QSize(4, 4) << QSizeF(5, 3) << QSizeF(4, 3) << QSize(0, 0) << false;
   }
   void wristbandCardsFitTheirSheet() {
     QFETCH(int, cells);
@@ -269,11 +271,12 @@ class LooksTest : public QObject {
     QTest::addColumn<QStringList>("broken");
     const QString call = QStringLiteral("Trips Right 62 Slant");
     QTest::newRow("fits") << call << call << 1 << QStringList{call};
-    QTest::newRow("two lines") << call << QStringLiteral("Trips Right") << 2 << QStringList({"Trips Right", "62 Slant"});
+    QTest::newRow("two lines") << call << QStringLiteral("Trips Right") << 2
+                               << QStringList({"Trips Right", "62 Slant"});
     QTest::newRow("spaces run together") << QStringLiteral("  Trips   Right ") << QStringLiteral("Trips Right") << 1
                                          << QStringList{"Trips Right"};
-    QTest::newRow("the last line shortened") << call << QStringLiteral("Trips Right") << 1
-                                             << QStringList{QStringLiteral("Trips Right 6\u2026")};
+    QTest::newRow("the last line shortened")
+        << call << QStringLiteral("Trips Right") << 1 << QStringList{QStringLiteral("Trips Right 6\u2026")};
     QTest::newRow("a word wider than a line") << QStringLiteral("Counterclockwise Z") << QStringLiteral("Counter") << 3
                                               << QStringList({QStringLiteral("Counte\u2026"), "Z"});
     QTest::newRow("nothing") << QString() << QStringLiteral("Z") << 2 << QStringList();
@@ -288,8 +291,10 @@ class LooksTest : public QObject {
     QCOMPARE(got.size(), broken.size());
     for (qsizetype i = 0; i < got.size(); ++i) {
       QVERIFY(metrics.horizontalAdvance(got[i]) <= metrics.horizontalAdvance(widthOf));
-      if (broken[i].endsWith(QChar(0x2026))) QVERIFY2(got[i].endsWith(QChar(0x2026)), qPrintable(got[i]));
-      else QCOMPARE(got[i], broken[i]);
+      if (broken[i].endsWith(QChar(0x2026)))
+        QVERIFY2(got[i].endsWith(QChar(0x2026)), qPrintable(got[i]));
+      else
+        QCOMPARE(got[i], broken[i]);
     }
   }
 
