@@ -35,7 +35,9 @@ QString Moxten::askExportFile(const QString& title, const QString& filter, const
   FileRequest request{.title = title,
                       .filter = filter,
                       .defaultSuffix = suffix,
-                      .fileName = QFileInfo(playTitle(playFileName)).completeBaseName(),
+                      // A playbook is proposed under its title, the rest under the play's name.
+                      .fileName = playsPerPage ? playbookLayout().title
+                                               : QFileInfo(playTitle(playFileName)).completeBaseName(),
                       .askBeforeReplacing = true};
   int chosen = playsPerPage ? int(playsPerPageChoices.indexOf(*playsPerPage)) : 0;
   if (playsPerPage) {

@@ -376,7 +376,8 @@ class Moxten : public QMainWindow, public PlayState {
   // the ball left and took.
   QRegion moveFootball(QPointF corner);
 
-  // Asks for the file to export to; with playsPerPage, the dialog offers
+  // Asks for the file to export to, proposing the play's name; with
+  // playsPerPage (a playbook), the playbook's title, and the dialog offers
   // the plays a page, the one given first, and keeps the one taken there.
   QString askExportFile(const QString& title, const QString& filter, const QString& suffix,
                         int* playsPerPage = nullptr);

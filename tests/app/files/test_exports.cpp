@@ -492,6 +492,7 @@ class ExportsTest : public QObject {
     w.platform.fileAnswers << book;
     w.platform.fileChoices << 1;
     w->exportPlaybook->trigger();
+    QCOMPARE(w.platform.fileRequests.last().fileName, QStringLiteral("Eagles 2026"));
     QCOMPARE(pdfPages(readBytes(book)), 2);
     QVERIFY(readBytes(book).contains("/MediaBox [0 0 842.000000 595.000000]"));
     QByteArray words = pdfWords(book);
