@@ -1,4 +1,5 @@
 #include "core/files/filenames.h"
+#include "core/files/playbookfolder.h"
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
 
@@ -144,6 +145,50 @@ class WritingTest : public QObject {
   }
 
   // An export into a folder that is not there says which; nothing is written.
+  // A playbook folder lists its plays as a file manager does (case aside,
+  // numbers by their value) and takes its title from the first line of its
+  // title file, at most 120 characters, else from the folder's name.
+  void aPlaybookFolderIsOrderedAndTitled_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QByteArray>("titleFile");  // "(folder)" for a folder of that name
+    QTest::addColumn<QString>("title");
+    const QString folder = QStringLiteral("Eagles");
+    QTest::newRow("numbers by value") << QStringList{"Run 10", "Run 9", "Run 100"}
+                                      << QStringList{"Run 9", "Run 10", "Run 100"} << QByteArray() << folder;
+    QTest::newRow("a name before a longer one") << QStringList{"Fade copy", "Fade"} << QStringList{"Fade", "Fade copy"}
+                                                << QByteArray("Red Zone\n") << QStringLiteral("Red Zone");
+    QTest::newRow("case aside") << QStringList{"b", "A", "c"} << QStringList{"A", "b", "c"}
+                                << QByteArray("  Spread  \nsecond line") << QStringLiteral("Spread");
+    QTest::newRow("leading zeros") << QStringList{"Play 010", "Play 9", "Play 07"}
+                                   << QStringList{"Play 07", "Play 9", "Play 010"} << QByteArray(" \n") << folder;
+    QTest::newRow("a long title") << QStringList{"Z"} << QStringList{"Z"} << QByteArray(200, 'T')
+                                  << QString(120, u'T');
+    QTest::newRow("a folder named as the title file") << QStringList() << QStringList() << QByteArray("(folder)")
+                                                      << folder;
+  }
+  void aPlaybookFolderIsOrderedAndTitled() {
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, listed);
+    QFETCH(QByteArray, titleFile);
+    QFETCH(QString, title);
+    QTemporaryDir temporary;
+    const QDir root(temporary.filePath(QStringLiteral("Eagles")));
+    QVERIFY(root.mkpath(QStringLiteral(".")));
+    for (const QString& name : names) writeAll(root.filePath(name + QStringLiteral(".ply")), "1\r\n");
+    if (titleFile == "(folder)") QVERIFY(root.mkdir(playbookTitleFile));
+    else if (!titleFile.isEmpty()) writeAll(root.filePath(playbookTitleFile), titleFile);
+    const PlaybookFolder folder = scanPlaybookFolder(root.path());
+    QStringList got;
+    for (const FolderPlay& play : folder.plays) got << play.name;
+    QCOMPARE(got, listed);
+    QCOMPARE(folder.title, title);
+    if (titleFile == "(folder)") return;
+    QString why;
+    QVERIFY(writePlaybookTitle(root.path(), folder.title, &why));  // what is written reads back the same
+    QCOMPARE(scanPlaybookFolder(root.path()).title, title);
+  }
+
   void exportsSayWhichFolderIsMissing() {
     QTemporaryDir folder;
     QString why;
