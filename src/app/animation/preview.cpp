@@ -44,7 +44,7 @@ void Moxten::buildPreview() {
     if (!preview_) return;
     preview_->playing = false;
     previewBar->showPlaying(false);
-    showPreviewAt(value / 1000.0 * wholeLength(preview_->length));
+    showPreviewAt(value / 1000.0 * wholeLength(preview_->timeline.length));
   });
   // Space, Left and Right are the bar's while it is shown; Esc closes it through the select tool's key.
   const std::pair<QKeySequence, std::function<void()>> keys[] = {
@@ -62,8 +62,8 @@ void Moxten::preview_Click() {
   closePreview();  // a second F5 starts it again
   PlayPicture picture = playPicture();
   picture.size = Field->size();
-  const double length = playLength(picture.play, picture.roles);
-  preview_ = PreviewState{picture, length, 0, true, !football->isHidden()};
+  const Timeline timeline = timelineOf(picture.play, picture.roles);
+  preview_ = PreviewState{picture, timeline, 0, true, !football->isHidden()};
   // The preview draws its own ball.
   football->hide();
   placePreviewBar();
@@ -85,7 +85,7 @@ void Moxten::previewTick() {
   if (!preview_) return;
   const double elapsed = previewClock_->restart() / 1000.0;
   if (!preview_->playing) return;
-  const double whole = wholeLength(preview_->length);
+  const double whole = wholeLength(preview_->timeline.length);
   double at = preview_->at + elapsed * previewBar->speed();
   // It loops while Play is on.
   if (at > whole) at = 0;
@@ -94,25 +94,26 @@ void Moxten::previewTick() {
 
 void Moxten::showPreviewAt(double at) {
   if (!preview_) return;
-  const double whole = wholeLength(preview_->length);
+  const double whole = wholeLength(preview_->timeline.length);
   preview_->at = std::clamp(at, 0.0, whole);
-  const double t = std::clamp(preview_->at - heldAtStart, 0.0, preview_->length);
+  const double t = std::clamp(preview_->at - heldAtStart, 0.0, preview_->timeline.length);
   QImage frame(preview_->picture.size, QImage::Format_RGB32);
   QPainter painter(&frame);
-  drawPlayMoment(painter, preview_->picture, playAt(preview_->picture.play, preview_->picture.roles, t));
+  drawPlayMoment(painter, preview_->picture, playAt(preview_->picture.play, preview_->timeline, t));
   painter.end();
   Field->showPicture(frame);
   Field->setOverlay(FieldOverlay());  // no selection or ball of the window over the preview
   const QSignalBlocker quiet(previewBar->previewSlider);
   previewBar->previewSlider->setValue(int(std::lround(preview_->at / whole * 1000)));
-  previewBar->previewTime->setText(QStringLiteral("%1 s / %2 s").arg(t, 0, 'f', 1).arg(preview_->length, 0, 'f', 1));
+  previewBar->previewTime->setText(
+      QStringLiteral("%1 s / %2 s").arg(t, 0, 'f', 1).arg(preview_->timeline.length, 0, 'f', 1));
 }
 
 void Moxten::stepPreview(double seconds) {
   if (!preview_) return;
   preview_->playing = false;
   previewBar->showPlaying(false);
-  showPreviewAt(std::clamp(preview_->at, heldAtStart, heldAtStart + preview_->length) + seconds);
+  showPreviewAt(std::clamp(preview_->at, heldAtStart, heldAtStart + preview_->timeline.length) + seconds);
 }
 
 void Moxten::playOrPausePreview() {

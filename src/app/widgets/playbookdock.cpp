@@ -23,9 +23,8 @@ namespace {
 
 const QSize thumbnailSize(160, 100);
 constexpr int pathRole = Qt::UserRole + 1;
-constexpr int categoryRole = Qt::UserRole + 2;
-constexpr int callRole = Qt::UserRole + 3;
-constexpr int noteRole = Qt::UserRole + 4;
+constexpr int callRole = Qt::UserRole + 2;
+constexpr int noteRole = Qt::UserRole + 3;
 const QString allCategories = QStringLiteral("All");
 
 // A drawing is kept for the file as long as it has not changed since.
@@ -155,7 +154,6 @@ void PlaybookDock::rescan() {
   for (const FolderPlay& play : folder_.plays) {
     auto* item = new QStandardItem(play.name);
     item->setData(play.path, pathRole);
-    item->setData(play.category, categoryRole);
     item->setToolTip(play.path);
     const auto known = drawn_.constFind(cacheKey(play.path));
     if (known == drawn_.constEnd()) {
@@ -188,8 +186,7 @@ void PlaybookDock::takeThumbnails() {
     drawn_.insert(drawn.key, drawn.thumbnail);
     const int row = rowOf_.value(drawn.path, -1);
     if (row < 0) continue;
-    const FolderPlay play{drawn.path, QFileInfo(drawn.path).completeBaseName(), QString()};
-    showThumbnail(model_->item(row), play, drawn.thumbnail);
+    showThumbnail(model_->item(row), folder_.plays[row], drawn.thumbnail);
     playbookPlays->setRowHidden(row, !wanted(row));
   }
   if (thumbnailsDone()) takeDrawn_->stop();
@@ -197,9 +194,9 @@ void PlaybookDock::takeThumbnails() {
 
 bool PlaybookDock::wanted(int row) const {
   const QString category = playbookCategories->currentIndex() > 0 ? playbookCategories->currentText() : QString();
+  if (row < 0 || row >= folder_.plays.size()) return false;
+  const FolderPlay& play = folder_.plays[row];  // the rows are the folder's plays, in order
   const QStandardItem* item = model_->item(row);
-  const FolderPlay play{item->data(pathRole).toString(), item->text().section(u'\n', 0, 0),
-                        item->data(categoryRole).toString()};
   PlayThumbnail details;
   details.call = item->data(callRole).toString();
   details.note = item->data(noteRole).toString();

@@ -3,6 +3,7 @@
 #include "app/desktop/platform.h"
 #include "app/settings/preferences.h"
 #include "core/animation/run.h"
+#include "core/animation/timeline.h"
 #include "core/drawing/playbook.h"
 #include "core/files/playfile.h"
 #include "core/model/editing.h"
@@ -401,7 +402,7 @@ class Moxten : public QMainWindow, public PlayState {
   // from 0 to previewHeld + length + previewHeldAtEnd.
   struct PreviewState {
     PlayPicture picture;
-    double length = 0;
+    Timeline timeline;  // found once for all the preview's frames
     double at = 0;
     bool playing = true;
     bool footballShown = false;

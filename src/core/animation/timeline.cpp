@@ -73,23 +73,8 @@ QPointF positionAt(const Play& play, int player, double t) {
 
 bool placed(const Play& play, int player) { return player >= 1 && player <= play.placedCount(); }
 
-// When every player has stopped and the pass, if any, is caught.
-double lengthWith(const Play& play, const std::optional<Pass>& pass) {
-  double length = pass ? pass->caught : 0;
-  for (int p = 1; p <= play.placedCount(); ++p) length = std::max(length, runTime(play, p));
-  return std::min(length, longestPlay);
-}
-
-}  // namespace
-
-double speedOf(const Play& play, int player) {
-  if (play.speeds[player] >= slowestPlayer && play.speeds[player] <= fastestPlayer) return play.speeds[player];
-  const QString label = labelText(play.labels[player]);
-  for (const SpeedGroup& group : play.players[player].kind == Defence ? defenceSpeeds() : offenceSpeeds())
-    if (group.labels.contains(label)) return group.yards;
-  return unknownSpeed;
-}
-
+// The pass of a passing play (Passing Play ticked, the quarterback and the
+// receiver placed): when and where it is thrown and caught.
 std::optional<Pass> passOf(const Play& play, const PlayRoles& roles) {
   if (!roles.passing || !placed(play, roles.quarterback) || !placed(play, roles.receiver)) return std::nullopt;
   Pass pass;
@@ -126,9 +111,27 @@ std::optional<Pass> passOf(const Play& play, const PlayRoles& roles) {
   return pass;
 }
 
-PlayMoment playAt(const Play& play, const PlayRoles& roles, double t) {
-  const std::optional<Pass> pass = passOf(play, roles);
-  t = std::clamp(t, 0.0, lengthWith(play, pass));
+}  // namespace
+
+double speedOf(const Play& play, int player) {
+  if (play.speeds[player] >= slowestPlayer && play.speeds[player] <= fastestPlayer) return play.speeds[player];
+  const QString label = labelText(play.labels[player]);
+  for (const SpeedGroup& group : play.players[player].kind == Defence ? defenceSpeeds() : offenceSpeeds())
+    if (group.labels.contains(label)) return group.yards;
+  return unknownSpeed;
+}
+
+Timeline timelineOf(const Play& play, const PlayRoles& roles) {
+  Timeline timeline{passOf(play, roles), 0};
+  double length = timeline.pass ? timeline.pass->caught : 0;
+  for (int p = 1; p <= play.placedCount(); ++p) length = std::max(length, runTime(play, p));
+  timeline.length = std::min(length, longestPlay);
+  return timeline;
+}
+
+PlayMoment playAt(const Play& play, const Timeline& timeline, double t) {
+  const std::optional<Pass>& pass = timeline.pass;
+  t = std::clamp(t, 0.0, timeline.length);
   PlayMoment moment;
   moment.standing.resize(play.placedCount() + 1);
   for (int p = 1; p <= play.placedCount(); ++p) moment.standing[p] = positionAt(play, p, t);
@@ -147,5 +150,3 @@ PlayMoment playAt(const Play& play, const PlayRoles& roles, double t) {
   }
   return moment;
 }
-
-double playLength(const Play& play, const PlayRoles& roles) { return lengthWith(play, passOf(play, roles)); }

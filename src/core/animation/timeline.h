@@ -43,11 +43,15 @@ struct Pass {
   QPointF from;
   QPointF to;
 };
-std::optional<Pass> passOf(const Play& play, const PlayRoles& roles);
+
+// What the play's moments share, found once: its pass, and its length (when
+// every player has stopped and the ball, on a passing play, is caught; at
+// most longestPlay).
+struct Timeline {
+  std::optional<Pass> pass;
+  double length = 0;
+};
+Timeline timelineOf(const Play& play, const PlayRoles& roles);
 
 // The moment of the play at t seconds (clamped to 0 and the play's length).
-PlayMoment playAt(const Play& play, const PlayRoles& roles, double t);
-
-// When every player has stopped and the ball, on a passing play, is caught;
-// at most longestPlay.
-double playLength(const Play& play, const PlayRoles& roles);
+PlayMoment playAt(const Play& play, const Timeline& timeline, double t);

@@ -27,9 +27,9 @@ constexpr int largestSide = 4096;
 class VideoFrames {
  public:
   VideoFrames(const VideoRequest& request, int fps)
-      : request_(request), fps_(fps), length_(playLength(request.picture.play, request.picture.roles)) {}
+      : request_(request), fps_(fps), timeline_(timelineOf(request.picture.play, request.picture.roles)) {}
 
-  int count() const { return int(std::ceil((heldAtStart + length_ + heldAtEnd) * fps_)); }
+  int count() const { return int(std::ceil((heldAtStart + timeline_.length + heldAtEnd) * fps_)); }
 
   void draw(int i, QImage& frame) const {
     frame.fill(Qt::black);
@@ -39,14 +39,14 @@ class VideoFrames {
     painter.translate((frame.width() - fitted.width()) / 2, (frame.height() - fitted.height()) / 2);
     painter.scale(fitted.width() / source.width(), fitted.height() / source.height());
     painter.setClipRect(QRect(QPoint(0, 0), source));
-    const double t = std::clamp(double(i) / fps_ - heldAtStart, 0.0, length_);
-    drawPlayMoment(painter, request_.picture, playAt(request_.picture.play, request_.picture.roles, t));
+    const double t = std::clamp(double(i) / fps_ - heldAtStart, 0.0, timeline_.length);
+    drawPlayMoment(painter, request_.picture, playAt(request_.picture.play, timeline_, t));
   }
 
  private:
   const VideoRequest& request_;
   int fps_;
-  double length_;
+  Timeline timeline_;
 };
 
 QString ffmpegReason(const char* what, int error) {

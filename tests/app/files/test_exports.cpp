@@ -339,7 +339,7 @@ class ExportsTest : public QObject {
     QVERIFY(w.platform.messages.isEmpty());
     const Play play = *w.window;
     const int frames = videoFrames({w->playPicture(), QSize(1920, 1080), 30});
-    QCOMPARE(frames, int(std::ceil((0.5 + playLength(play, {2, 1, true}) + 1) * 30)));
+    QCOMPARE(frames, int(std::ceil((0.5 + timelineOf(play, {2, 1, true}).length + 1) * 30)));
     QProcess probe;
     probe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-count_frames"),
                                             QStringLiteral("-show_entries"),

@@ -84,7 +84,7 @@ class TimelineTest : public QObject {
     QFETCH(double, t);
     QFETCH(QPointF, receiver);
     QFETCH(QPointF, tackle);
-    const PlayMoment moment = playAt(passingPlay(), {}, t);
+    const PlayMoment moment = playAt(passingPlay(), timelineOf(passingPlay(), {}), t);
     QCOMPARE(moment.standing[2], receiver);
     QCOMPARE(moment.standing[3], tackle);
     QCOMPARE(moment.standing[4], QPointF(800, 450));
@@ -95,10 +95,10 @@ class TimelineTest : public QObject {
   void aRouteOf25YardsEndsAt3Point125Seconds() {
     Play play;
     place(play, Offence, QStringLiteral("X"), {300, 900}, {{300, 150}});
-    QCOMPARE(playLength(play, {}), 3.125);
-    QCOMPARE(playAt(play, {}, 3.125).standing[1], QPointF(300, 150));
-    QCOMPARE(playAt(play, {}, 3.124).standing[1].y() > 150, true);
-    QCOMPARE(playAt(play, {}, 30).standing[1], QPointF(300, 150));
+    QCOMPARE(timelineOf(play, {}).length, 3.125);
+    QCOMPARE(playAt(play, timelineOf(play, {}), 3.125).standing[1], QPointF(300, 150));
+    QCOMPARE(playAt(play, timelineOf(play, {}), 3.124).standing[1].y() > 150, true);
+    QCOMPARE(playAt(play, timelineOf(play, {}), 30).standing[1], QPointF(300, 150));
   }
 
   void theBallIsLedToWhereTheReceiverWillBe_data() {
@@ -120,20 +120,20 @@ class TimelineTest : public QObject {
     Play play = passingPlay();
     play.throwTime = throwTime;
     play.ballSpeed = ballSpeed;
-    const std::optional<Pass> pass = passOf(play, passing);
+    const std::optional<Pass> pass = timelineOf(play, passing).pass;
     QVERIFY(pass);
     QCOMPARE(pass->thrown, thrown);
-    QCOMPARE(pass->from, playAt(play, passing, thrown).standing[1]);
+    QCOMPARE(pass->from, playAt(play, timelineOf(play, passing), thrown).standing[1]);
     const double speed = (ballSpeed == 0 ? usualBallSpeed : ballSpeed) * 30;
     QVERIFY(std::abs(distance(pass->from, pass->to) - speed * (pass->caught - pass->thrown)) <= 1);
-    const PlayMoment caught = playAt(play, passing, pass->caught);
+    const PlayMoment caught = playAt(play, timelineOf(play, passing), pass->caught);
     QVERIFY(distance(*caught.ball, caught.standing[2]) <= 1);
     QVERIFY(distance(pass->to, caught.standing[2]) <= 1);
-    const PlayMoment held = playAt(play, passing, thrown * 0.9);
+    const PlayMoment held = playAt(play, timelineOf(play, passing), thrown * 0.9);
     QVERIFY(held.ballHeld && *held.ball == held.standing[1] && !held.flight);
-    const PlayMoment flying = playAt(play, passing, (pass->thrown + pass->caught) / 2);
+    const PlayMoment flying = playAt(play, timelineOf(play, passing), (pass->thrown + pass->caught) / 2);
     QVERIFY(!flying.ballHeld && flying.flight && flying.flight->p1() == pass->from);
-    QCOMPARE(playLength(play, passing), std::max(pass->caught, (450 + std::hypot(100.0, 50.0)) / 240));
+    QCOMPARE(timelineOf(play, passing).length, std::max(pass->caught, (450 + std::hypot(100.0, 50.0)) / 240));
   }
 
   // A receiver the ball cannot catch up with gets it where he stops; the
@@ -144,24 +144,25 @@ class TimelineTest : public QObject {
     play.speeds[2] = 12;
     play.ballSpeed = 10;
     play.throwTime = 0.5;
-    const std::optional<Pass> pass = passOf(play, passing);
+    const std::optional<Pass> pass = timelineOf(play, passing).pass;
     QVERIFY(pass);
     QCOMPARE(pass->to, QPointF(1100, 100));
-    QVERIFY(!passOf(play, {1, 2, false}) && !passOf(play, {1, 9, true}) && !passOf(play, {0, 2, true}));
+    QVERIFY(!timelineOf(play, {1, 2, false}).pass && !timelineOf(play, {1, 9, true}).pass &&
+            !timelineOf(play, {0, 2, true}).pass);
 
     Play far;
     const int big = std::numeric_limits<std::int32_t>::max();
     place(far, Offence, QStringLiteral("X"), {1, 1}, {{big, big}});
-    QCOMPARE(playLength(far, {}), longestPlay);
+    QCOMPARE(timelineOf(far, {}).length, longestPlay);
 
     QList<double> times;
     for (int i = 0; i <= 40; ++i) times << i * 0.1;
     QList<PlayMoment> inOrder;
-    for (const double t : times) inOrder << playAt(play, passing, t);
+    for (const double t : times) inOrder << playAt(play, timelineOf(play, passing), t);
     std::mt19937 shuffler(7);
     std::shuffle(times.begin(), times.end(), shuffler);
     for (const double t : times) {
-      const PlayMoment again = playAt(play, passing, t);
+      const PlayMoment again = playAt(play, timelineOf(play, passing), t);
       const PlayMoment& first = inOrder[qsizetype(std::lround(t * 10))];
       QCOMPARE(again.standing, first.standing);
       QCOMPARE(again.ball, first.ball);
