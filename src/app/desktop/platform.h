@@ -15,9 +15,9 @@ class QWidget;
 // pointer, the animation's blocking wait and the folder it was started from.
 // The main window gets one at construction; tests give it a fake.
 
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class Icon { None, Warning, Critical };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 struct Message {
   QString text;

@@ -6,39 +6,65 @@
 #include "core/model/vocabulary.h"
 
 #include <QComboBox>
+#include <QList>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
 
-void Moxten::playerProperties_Click() {
-  int first = 0;
-  for (int i = placedCount(); i >= 1; --i)
-    if (selection[i]) first = i;
-  if (first == 0) return;
-  playerPropertiesDialog->labelEdit->setText(labelText(labels[first]));
-  playerPropertiesDialog->routeLine->setCurrentIndex(int(routes[first].line));
-  playerPropertiesDialog->routeEnd->setCurrentIndex(int(routes[first].end));
-  playerPropertiesDialog->speedBox->setValue(speeds[first]);
-  bringToFront(playerPropertiesDialog);
+#include <algorithm>
+
+namespace {
+
+// The value when every one of the values is the same; nothing when they differ.
+template <typename Value>
+std::optional<Value> shared(const QList<Value>& values) {
+  if (values.isEmpty() || std::any_of(values.begin(), values.end(), [&](const Value& v) { return v != values.front(); }))
+    return std::nullopt;
+  return values.front();
 }
 
-bool Moxten::applyPlayerProperties() {
-  const QString label = playerPropertiesDialog->labelEdit->text();
-  if (const QString why = labelRefusal(label); !why.isEmpty()) {
-    refuse(QStringLiteral("The label ") + label + QStringLiteral(" cannot be used: ") + why + u'.');
-    return false;
-  }
-  const EditedPlay before = editedPlay();
-  const RouteStyle style{RouteLine(playerPropertiesDialog->routeLine->currentIndex()),
-                         RouteEnd(playerPropertiesDialog->routeEnd->currentIndex())};
+}  // namespace
+
+void Moxten::playerProperties_Click() {
+  if (showChosenPlayers()) bringToFront(playerPropertiesDialog);
+}
+
+bool Moxten::showChosenPlayers() {
+  QList<QString> labelsShown;
+  QList<int> lines, ends;
+  QList<double> speedsShown;
   for (int i = 1; i <= placedCount(); ++i) {
     if (!selection[i]) continue;
-    labels[i] = labelFrom(label);
-    routes[i] = style;
-    speeds[i] = timingOf(playerPropertiesDialog->speedBox, slowestPlayer, fastestPlayer);
+    labelsShown << labelText(labels[i]);
+    lines << int(routes[i].line);
+    ends << int(routes[i].end);
+    speedsShown << speeds[i];
+  }
+  if (labelsShown.isEmpty()) return false;
+  playerPropertiesDialog->showPlayers({shared(labelsShown), shared(lines), shared(ends), shared(speedsShown)});
+  return true;
+}
+
+// Applies the fields the coach changed to every chosen player, one undo step;
+// each player keeps his own value of the others.
+bool Moxten::applyPlayerProperties() {
+  const ShownPlayers changes = playerPropertiesDialog->changed();
+  if (changes.label)
+    if (const QString why = labelRefusal(*changes.label); !why.isEmpty()) {
+      refuse(QStringLiteral("The label ") + *changes.label + QStringLiteral(" cannot be used: ") + why + u'.');
+      return false;
+    }
+  const EditedPlay before = editedPlay();
+  for (int i = 1; i <= placedCount(); ++i) {
+    if (!selection[i]) continue;
+    if (changes.label) labels[i] = labelFrom(*changes.label);
+    if (changes.line) routes[i].line = RouteLine(*changes.line);
+    if (changes.end) routes[i].end = RouteEnd(*changes.end);
+    if (changes.speed) speeds[i] = timingOf(*changes.speed, slowestPlayer, fastestPlayer);
   }
   finishEdit(QStringLiteral("Player Properties"), before);
+  showChosenPlayers();  // what is applied is what the dialog now shows
   return true;
 }
 

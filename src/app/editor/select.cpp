@@ -150,7 +150,7 @@ void Moxten::deleteChosen(const QString& text) {
   const auto follow = [&](DropDownBox* box, const QString& none) {
     const std::optional<int> p = playerNumberIn(box->currentText());
     if (!p || *p < 1 || *p > count || renumbering(*p) == *p) return box->currentText();
-    return renumbering(*p) == 0 ? none : listNumber(renumbering(*p));
+    return renumbering(*p) == 0 ? none : roleText(renumbering(*p));
   };
   setRoleControls(follow(Quarterback, quarterbackStartText), follow(intended, receiverStartText),
                   PassingPlay->isChecked());

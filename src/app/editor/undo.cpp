@@ -50,6 +50,7 @@ class PlayStep : public QUndoCommand {
 void Moxten::finishEdit(const QString& text, const EditedPlay& before, std::optional<Selection> arrowRun) {
   if (editedPlay() == before) return;
   isSaved = flagFalse;
+  takeLabelledQuarterback();
   redrawPlay();
   choose(selection);
   commitStep(text, before, arrowRun);

@@ -38,8 +38,9 @@ void Moxten::save_Click() {
   }
   loadPlayList();
   const bool listed = listedInMembers(title);
-  // A file that exists is replaced only after the same question, listed or not.
-  if ((listed || QFileInfo::exists(chosen)) &&
+  // Asked only before a file that exists is replaced, listed or not: a new
+  // file replaces nothing.
+  if (QFileInfo::exists(chosen) &&
       ask({QStringLiteral("Overwrite File?"), QStringLiteral("File"), Buttons::YesNo}) == Answer::No) {
     isSaved = flagFalse;
     return;

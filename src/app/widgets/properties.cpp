@@ -58,6 +58,8 @@ Field* named(Field* field, const char* name) {
 
 namespace {
 
+const QString byLabel = QStringLiteral("By label");
+
 // A box of 0 (shown as its special text) and of low to high, which its tip says.
 void timingBox(QDoubleSpinBox* box, double low, double high, double step, const QString& unset, const QString& unit,
                const QString& what) {
@@ -84,9 +86,41 @@ PlayerProperties::PlayerProperties(QWidget* parent)
   addField(QStringLiteral("&Label:"), labelEdit);
   addField(QStringLiteral("Route l&ine:"), routeLine);
   addField(QStringLiteral("Route &end:"), routeEnd);
-  timingBox(speedBox, slowestPlayer, fastestPlayer, 0.5, QStringLiteral("By label"), QStringLiteral(" yd/s"),
+  timingBox(speedBox, slowestPlayer, fastestPlayer, 0.5, byLabel, QStringLiteral(" yd/s"),
             QStringLiteral("Yards a second"));
   addField(QStringLiteral("&Speed:"), speedBox);
+}
+
+namespace {
+
+const QString several = QStringLiteral("(several)");
+
+}  // namespace
+
+void PlayerProperties::showPlayers(const ShownPlayers& shown) {
+  shown_ = shown;
+  labelEdit->setText(shown.label.value_or(QString()));
+  labelEdit->setPlaceholderText(shown.label ? QString() : several);
+  routeLine->setCurrentIndex(shown.line.value_or(-1));
+  routeEnd->setCurrentIndex(shown.end.value_or(-1));
+  // A step below the box's range stands "(several)", until the coach picks a speed.
+  const double unshared = -speedBox->singleStep();
+  speedBox->setMinimum(shown.speed ? 0 : unshared);
+  speedBox->setSpecialValueText(shown.speed ? byLabel : several);
+  speedBox->setValue(shown.speed.value_or(unshared));
+}
+
+ShownPlayers PlayerProperties::changed() const {
+  ShownPlayers changes;
+  if (labelEdit->isModified() || labelEdit->text() != shown_.label.value_or(QString())) changes.label = labelEdit->text();
+  const auto pick = [](const QComboBox* box, std::optional<int> was) {
+    return box->currentIndex() >= 0 && box->currentIndex() != was.value_or(-1) ? std::optional(box->currentIndex())
+                                                                                : std::nullopt;
+  };
+  changes.line = pick(routeLine, shown_.line);
+  changes.end = pick(routeEnd, shown_.end);
+  if (speedBox->value() >= 0 && speedBox->value() != shown_.speed.value_or(-1)) changes.speed = speedBox->value();
+  return changes;
 }
 
 PlayProperties::PlayProperties(QWidget* parent)
@@ -114,6 +148,6 @@ PlayProperties::PlayProperties(QWidget* parent)
   setMinimumWidth(420);
 }
 
-float timingOf(const QDoubleSpinBox* box, double low, double high) {
-  return box->value() == 0 ? 0.0f : float(std::clamp(box->value(), low, high));
-}
+float timingOf(double value, double low, double high) { return value == 0 ? 0.0f : float(std::clamp(value, low, high)); }
+
+float timingOf(const QDoubleSpinBox* box, double low, double high) { return timingOf(box->value(), low, high); }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -31,7 +34,17 @@ class PropertiesDialog : public QDialog {
   QList<QWidget*> fields_;
 };
 
+// What Player Properties shows of the chosen players: each field's value
+// when they share it, nothing when they differ.
+struct ShownPlayers {
+  std::optional<QString> label;
+  std::optional<int> line, end;  // indexes of RouteLine and RouteEnd
+  std::optional<double> speed;
+};
+
 // Player Properties: the label, route style and speed of the selected players.
+// A field that the chosen players do not share shows blank ("(several)" in
+// the label and speed) and is applied only when the coach changes it.
 class PlayerProperties : public PropertiesDialog {
   Q_OBJECT
  public:
@@ -41,6 +54,13 @@ class PlayerProperties : public PropertiesDialog {
   QComboBox* routeLine;  // "Solid", "Dashed", in RouteLine's order
   QComboBox* routeEnd;   // "Arrow", "Block", "None", in RouteEnd's order
   QDoubleSpinBox* speedBox;  // yards a second; 0: by the label
+
+  void showPlayers(const ShownPlayers& shown);
+  // The fields changed since showPlayers, with their new values.
+  ShownPlayers changed() const;
+
+ private:
+  ShownPlayers shown_;
 };
 
 // Play Properties: the play's call name, note, the yard line the ball is on
@@ -59,4 +79,5 @@ class PlayProperties : public PropertiesDialog {
 
 // The value a timing box gives the play: 0 for its special "not set" value,
 // else kept within low to high.
+float timingOf(double value, double low, double high);
 float timingOf(const QDoubleSpinBox* box, double low, double high);

@@ -29,7 +29,7 @@ namespace {
 
 // Asked when the program ends with unsaved changes.
 const Message saveOnLeavingQuestion{QStringLiteral("Would you like to save changes"), QStringLiteral("Save"),
-                                    Buttons::YesNo};
+                                    Buttons::SaveDiscardCancel};
 
 template <typename Control>
 Control* named(Control* control, const char* name, const char* toolTip = nullptr) {
@@ -347,18 +347,7 @@ void Moxten::panel_Click() {
   bringToFront(configuration);
 }
 
-void Moxten::quit_Click() {
-  if (isSaved == flagTrue) {
-    close();
-    return;
-  }
-  if (ask(saveOnLeavingQuestion) == Answer::Yes) {
-    save_Click();
-    return;
-  }
-  isSaved = flagTrue;
-  close();
-}
+void Moxten::quit_Click() { close(); }
 
 void Moxten::closeEvent(QCloseEvent* event) {
   if (animating_) {
@@ -367,18 +356,29 @@ void Moxten::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (isSaved == flagFalse) {
-    if (ask(saveOnLeavingQuestion) == Answer::Yes) {
-      save_Click();
-      if (isSaved != flagTrue) {
-        // Not saved after all: keep the window and the play.
-        event->ignore();
-        return;
-      }
-    }
+  if (!mayLeave()) {
+    event->ignore();
+    return;
   }
   event->accept();
   endProgram();
+}
+
+// Unsaved work is saved, or discarded only when the coach says so; Cancel,
+// Esc, closing the question or a save that does not happen keep the window,
+// the play and its recovery copy.
+bool Moxten::mayLeave() {
+  if (isSaved == flagTrue) return true;
+  switch (ask(saveOnLeavingQuestion)) {
+    case Answer::Save:
+      save_Click();
+      return isSaved == flagTrue;
+    case Answer::Discard:
+      isSaved = flagTrue;
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Moxten::endProgram() {

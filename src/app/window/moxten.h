@@ -189,10 +189,12 @@ class Moxten : public QMainWindow, public PlayState {
   void restore(const EditedPlay& state, bool withFileName);
 
   // Player and Play Properties: editor/properties.cpp. Opening shows the
-  // first selected player's values (the play's); applying sets them on every
-  // selected player (the play) as one undo step, or refuses a text the play
-  // file cannot hold with a message and answers false.
+  // values the selected players share (the play's); applying sets what the
+  // coach changed on every selected player (the play) as one undo step, or
+  // refuses a text the play file cannot hold with a message and answers false.
   void playerProperties_Click();
+  // Fills Player Properties from the selected players; false with none.
+  bool showChosenPlayers();
   void playProperties_Click();
   bool applyPlayerProperties();
   bool applyPlayProperties();
@@ -289,6 +291,7 @@ class Moxten : public QMainWindow, public PlayState {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool mayLeave();
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -353,6 +356,10 @@ class Moxten : public QMainWindow, public PlayState {
   // The roles a play file gets: those of the boxes once the play has roles of its own.
   PlayRoles rolesOfPlay() const;
   void showRoles(const PlayRoles& roles);
+  // A player as the role boxes show him: " 10", or " 10 QB" when labelled.
+  QString roleText(int player) const;
+  void offerPasser(DropDownBox* box, const QString& placeholder);
+  void takeLabelledQuarterback();
   // Sets the boxes and the mark as the program does, which gives the play no
   // roles of its own.
   void setRoleControls(const QString& quarterback, const QString& receiver, bool passing);

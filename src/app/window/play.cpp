@@ -74,7 +74,7 @@ PlayRoles Moxten::rolesOfPlay() const { return playHasRoles_ ? rolesInBoxes() : 
 // A role that names no placed player shows the box's starting text.
 void Moxten::showRoles(const PlayRoles& roles) {
   const auto shown = [this](int player, const QString& none) {
-    return player >= 1 && player <= placedCount() ? listNumber(player) : none;
+    return player >= 1 && player <= placedCount() ? roleText(player) : none;
   };
   setRoleControls(shown(roles.quarterback, quarterbackStartText), shown(roles.receiver, receiverStartText),
                   roles.passing);
@@ -92,10 +92,13 @@ void Moxten::setRoleControls(const QString& quarterback, const QString& receiver
 void Moxten::takeReadPlay(const Play& read, const std::optional<PlayRoles>& roles, const QString& fileName) {
   route_.reset();
   static_cast<Play&>(*this) = read;
-  if (roles)
+  if (roles) {
     showRoles(*roles);
-  else
+  } else {
+    // Another play saved without roles has none: never the last play's.
+    if (fileName != playFileName) setRoleControls(quarterbackStartText, receiverStartText, PassingPlay->isChecked());
     playHasRoles_ = false;
+  }
   clearSelection();
   clearField();
   playFileName = fileName;

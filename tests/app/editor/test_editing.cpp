@@ -272,7 +272,8 @@ class EditingTest : public QObject {
     writeBytes(b, twoPlayers);
     w.platform.fileAnswers << b;
     w->Open_Click();
-    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 1"));  // the boxes stay as they were
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));  // another play's roles are not its own
+    QCOMPARE(w->intended->currentText(), QStringLiteral("Intended"));
     QVERIFY(w->PassingPlay->isChecked());
     const QString b2 = w.file(QStringLiteral("b2.ply"));
     w.platform.fileAnswers << b2;

@@ -2,6 +2,7 @@
 #include "app/support/window.h"
 #include "app/widgets/controls.h"
 #include "core/editor/cursorfile.h"
+#include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
 
 #include <QAction>
@@ -448,20 +449,26 @@ class EditorTest : public QObject {
     QCOMPARE(w->Quarterback->count(), 0);
     QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
     w->Quarterback->hidePopup();
+    // The offence only, each with his label; the defender is not offered.
+    w->obox_Click();
+    w.clickAll({{100, 100}, {200, 100}});
     w->XBox_MouseUp();
-    w.clickAll({{100, 100}, {200, 100}, {300, 100}});
+    w.click({300, 100});
+    w->sbox_Click();
+    w.click({400, 100});
+    w->labels[2] = labelFrom(QStringLiteral("QB"));
     w->Quarterback->setEditText(QStringLiteral("2"));
     w->Quarterback->showPopup();
-    QCOMPARE(items(w->Quarterback), (QStringList{" 1", " 2", " 3"}));
+    QCOMPARE(items(w->Quarterback), (QStringList{" 1", " 2 QB", " 4"}));
     QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
     w->Quarterback->hidePopup();
     QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
     w->intended->showPopup();
-    QCOMPARE(items(w->intended), (QStringList{" 1", " 2", " 3"}));
+    QCOMPARE(items(w->intended), (QStringList{" 1", " 2 QB", " 4"}));
     QCOMPARE(w->intended->currentText(), QStringLiteral("Intended"));
     w->intended->hidePopup();
-    w->intended->setCurrentIndex(2);
-    QCOMPARE(w->intended->currentText(), QStringLiteral(" 3"));
+    w->intended->setCurrentIndex(1);
+    QCOMPARE(w->intended->currentText(), QStringLiteral(" 2 QB"));
   }
 };
 

@@ -3,6 +3,7 @@
 #include "app/widgets/about.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/splash.h"
+#include "core/files/recovery.h"
 #include "core/model/routes.h"
 #include "core/settings/colors.h"
 
@@ -365,75 +366,62 @@ class WindowTest : public QObject {
     QTRY_VERIFY(about.isNull());
   }
 
-  void quitWithUnsavedChangesAsksFirst() {
+  // The question offers Save, Discard and Cancel; only Discard loses the
+  // work, and until then its recovery copy stays.
+  void leavingWithUnsavedWorkAsksSaveDiscardOrCancel() {
     TestWindow w;
     QSignalSpy ended(w.window.get(), &Moxten::programEnded);
     w->obox_Click();
     w.click(QPoint(100, 100));
-    w.platform.answers << Answer::No;
+    w->keepRecoveryCopy();
+    w->recoveryCopies().finish();
+    const QString copy = w->recoveryCopies().path();
+    QVERIFY(QFile::exists(copy));
+    w.platform.answers << Answer::Cancel << Answer::Cancel;
     w->quit_Click();
-    QCOMPARE(w.platform.messages.size(), 1);
-    QCOMPARE(w.platform.messages[0].text, QStringLiteral("Would you like to save changes"));
-    QCOMPARE(w.platform.messages[0].title, QStringLiteral("Save"));
-    QCOMPARE(w.platform.messages[0].buttons, Buttons::YesNo);
-    QCOMPARE(w.platform.messages[0].icon, Icon::None);
-    QCOMPARE(w->isSaved, flagTrue);
-    QCOMPARE(ended.size(), 1);
-  }
-
-  void quitAnsweredYesSavesAndStays() {
-    TestWindow w;
-    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
-    w->obox_Click();
-    w.click(QPoint(100, 100));
-    const QString path = w.platform.folder.filePath(QStringLiteral("q.ply"));
-    w.platform.answers << Answer::Yes;
-    w.platform.fileAnswers << path;
-    w->quit_Click();
-    QCOMPARE(ended.size(), 0);
-    QVERIFY(w->isVisible());
-    QCOMPARE(w->isSaved, flagTrue);
-    QVERIFY(QFile::exists(path));
-    w->quit_Click();
-    QCOMPARE(ended.size(), 1);
-  }
-
-  void closingWithChangesSavesOnYesThenEnds() {
-    TestWindow w;
-    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
-    w->sbox_Click();
-    w.click(QPoint(100, 100));
-    const QString path = w.platform.folder.filePath(QStringLiteral("c.ply"));
-    w.platform.answers << Answer::Yes;
-    w.platform.fileAnswers << path;
-    QVERIFY(w->close());
-    QCOMPARE(ended.size(), 1);
-    QCOMPARE(readBytes(path), QByteArray("1\r\nplayer,1, 2 \r\ncoord,115,115\r\nEND\r\n"));
-  }
-
-  void closingWithChangesAndNoEndsWithoutSaving() {
-    TestWindow w;
-    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
-    w->sbox_Click();
-    w.click(QPoint(100, 100));
-    w.platform.answers << Answer::No;
-    QVERIFY(w->close());
-    QCOMPARE(ended.size(), 1);
-    QVERIFY(w.platform.fileRequests.isEmpty());
-  }
-
-  void closingAnsweredYesButNotSavedKeepsTheWindow() {
-    TestWindow w;
-    QSignalSpy ended(w.window.get(), &Moxten::programEnded);
-    w->sbox_Click();
-    w.click(QPoint(100, 100));
-    w.platform.answers << Answer::Yes;
-    w.platform.fileAnswers << QString();  // the save dialog is cancelled
     QVERIFY(!w->close());
+    QCOMPARE(w.platform.messages.size(), 2);
+    for (const Message& asked : w.platform.messages) {
+      QCOMPARE(asked.text, QStringLiteral("Would you like to save changes"));
+      QCOMPARE(asked.title, QStringLiteral("Save"));
+      QCOMPARE(asked.buttons, Buttons::SaveDiscardCancel);
+      QCOMPARE(asked.icon, Icon::None);
+    }
     QCOMPARE(ended.size(), 0);
     QVERIFY(w->isVisible());
-    QCOMPARE(w->playerCount, std::int16_t(1));
     QCOMPARE(w->isSaved, flagFalse);
+    w->recoveryCopies().finish();
+    QVERIFY(QFile::exists(copy));
+    // Save whose dialog is cancelled keeps the window too.
+    w.platform.answers << Answer::Save;
+    w.platform.fileAnswers << QString();
+    w->quit_Click();
+    QCOMPARE(ended.size(), 0);
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    w.platform.answers << Answer::Discard;
+    w->quit_Click();
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!w->isVisible());
+    w->recoveryCopies().finish();
+    QVERIFY(!QFile::exists(copy));
+  }
+
+  void leavingAnsweredSaveSavesThenEnds() {
+    for (const bool byQuit : {true, false}) {
+      TestWindow w;
+      QSignalSpy ended(w.window.get(), &Moxten::programEnded);
+      w->sbox_Click();
+      w.click(QPoint(100, 100));
+      const QString path = w.platform.folder.filePath(QStringLiteral("c.ply"));
+      w.platform.answers << Answer::Save;
+      w.platform.fileAnswers << path;
+      if (byQuit)
+        w->quit_Click();
+      else
+        QVERIFY(w->close());
+      QCOMPARE(ended.size(), 1);
+      QCOMPARE(readBytes(path), QByteArray("1\r\nplayer,1, 2 \r\ncoord,115,115\r\nEND\r\n"));
+    }
   }
 };
 
