@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
 #include <QTimer>
@@ -78,7 +79,8 @@ void Moxten::preview_Click() {
 
 void Moxten::placePreviewBar() {
   const int height = previewBar->sizeHint().height();
-  previewBar->setGeometry(Field->x(), Field->y() + Field->height() - height, Field->width(), height);
+  const QRect shown = fieldView->geometry();
+  previewBar->setGeometry(shown.x(), shown.bottom() + 1 - height, shown.width(), height);
 }
 
 void Moxten::previewTick() {
@@ -86,10 +88,13 @@ void Moxten::previewTick() {
   const double elapsed = previewClock_->restart() / 1000.0;
   if (!preview_->playing) return;
   const double whole = wholeLength(preview_->timeline.length);
-  double at = preview_->at + elapsed * previewBar->speed();
-  // It loops while Play is on.
-  if (at > whole) at = 0;
+  const double at = preview_->at + elapsed * previewBar->speed();
   showPreviewAt(at);
+  // It stops at the end, every player on his last point.
+  if (at >= whole) {
+    preview_->playing = false;
+    previewBar->showPlaying(false);
+  }
 }
 
 void Moxten::showPreviewAt(double at) {
@@ -119,6 +124,8 @@ void Moxten::stepPreview(double seconds) {
 void Moxten::playOrPausePreview() {
   if (!preview_) return;
   preview_->playing = !preview_->playing;
+  // Play at the end plays it again from the start.
+  if (preview_->playing && preview_->at >= wholeLength(preview_->timeline.length)) showPreviewAt(0);
   previewBar->showPlaying(preview_->playing);
   previewClock_->restart();
 }

@@ -166,5 +166,6 @@ void Moxten::flipPlay_Click() {
   }
   const EditedPlay before = editedPlay();
   mirrorPlay(*this, Field->size());
+  if (flipLabels->isChecked()) mirrorSides(*this);
   finishEdit(QStringLiteral("Flip Play"), before);
 }

@@ -4,12 +4,16 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 const QString lookKey = QStringLiteral("view/look");
 const QString levelKey = QStringLiteral("view/level");
 const QString snapKey = QStringLiteral("view/snapToYards");
 const QString playbookKey = QStringLiteral("playbook/folder");
+const QString dockOpenKey = QStringLiteral("playbook/open");
+const QString dockWidthKey = QStringLiteral("playbook/width");
 
 // Read afresh each time, so that XDG_CONFIG_HOME counts as it is now.
 QString preferencesFile() {
@@ -39,4 +43,15 @@ QString lastPlaybook() { return QSettings(preferencesFile(), QSettings::IniForma
 
 void keepLastPlaybook(const QString& folder) {
   QSettings(preferencesFile(), QSettings::IniFormat).setValue(playbookKey, folder);
+}
+
+DockPreference playbookDockPreference() {
+  const QSettings settings(preferencesFile(), QSettings::IniFormat);
+  return {settings.value(dockOpenKey, true).toBool(), std::max(0, settings.value(dockWidthKey, 0).toInt())};
+}
+
+void keepPlaybookDockPreference(const DockPreference& dock) {
+  QSettings settings(preferencesFile(), QSettings::IniFormat);
+  settings.setValue(dockOpenKey, dock.open);
+  settings.setValue(dockWidthKey, dock.width);
 }

@@ -17,3 +17,12 @@ void keepViewPreferences(const ViewPreferences& preferences);
 // The playbook folder last opened, to open again at the next start; empty for none.
 QString lastPlaybook();
 void keepLastPlaybook(const QString& folder);
+
+// How the playbook dock was left: open or closed, and its width in pixels
+// (0: its usual width).
+struct DockPreference {
+  bool open = true;
+  int width = 0;
+};
+DockPreference playbookDockPreference();
+void keepPlaybookDockPreference(const DockPreference& dock);

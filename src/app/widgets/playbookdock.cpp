@@ -2,6 +2,7 @@
 
 #include "app/desktop/platform.h"
 #include "core/files/formationfile.h"
+#include "core/files/savedfile.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -23,8 +24,7 @@ namespace {
 
 const QSize thumbnailSize(160, 100);
 constexpr int pathRole = Qt::UserRole + 1;
-constexpr int callRole = Qt::UserRole + 2;
-constexpr int noteRole = Qt::UserRole + 3;
+constexpr int callRole = Qt::UserRole + 2;  // the play's call, once read
 const QString allCategories = QStringLiteral("All");
 
 // A drawing is kept for the file as long as it has not changed since.
@@ -33,12 +33,11 @@ QString cacheKey(const QString& path) {
 }
 
 // The item shows the thumbnail and the call under the name, and keeps the
-// call and note for the search.
+// call for the search.
 void showThumbnail(QStandardItem* item, const FolderPlay& play, const PlayThumbnail& thumbnail) {
   item->setIcon(QIcon(QPixmap::fromImage(thumbnail.image)));
   item->setText(thumbnail.call.isEmpty() ? play.name : play.name + u'\n' + thumbnail.call);
   item->setData(thumbnail.call, callRole);
-  item->setData(thumbnail.note, noteRole);
 }
 
 // Moves the file to the desktop's trash. The trash lies in the user's data
@@ -66,7 +65,7 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
   playbookCategories->setObjectName(QStringLiteral("playbookCategories"));
   playbookCategories->setAccessibleName(QStringLiteral("Category"));
   playbookSearch->setObjectName(QStringLiteral("playbookSearch"));
-  playbookSearch->setPlaceholderText(QStringLiteral("Search names, calls and notes"));
+  playbookSearch->setPlaceholderText(QStringLiteral("Search names and calls"));
   playbookSearch->setAccessibleName(QStringLiteral("Search"));
   playbookSearch->setClearButtonEnabled(true);
   playbookPlays->setObjectName(QStringLiteral("playbookPlays"));
@@ -92,8 +91,7 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
   column->addWidget(playbookPlays, 1);
   column->addWidget(playbookStatus);
   setWidget(contents);
-  // Two columns of thumbnails beside the scroll bar, the frames and margins.
-  setMinimumWidth(playbookPlays->gridSize().width() * 2 + 56);
+  setMinimumWidth(usualWidth() - playbookPlays->gridSize().width());
 
   rescanSoon_->setSingleShot(true);
   rescanSoon_->setInterval(150);
@@ -114,6 +112,9 @@ PlaybookDock::PlaybookDock(Platform& platform, QWidget* parent)
   playbookPlays->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(playbookPlays, &QListView::customContextMenuRequested, this, &PlaybookDock::showMenu);
 }
+
+// Two columns of thumbnails beside the scroll bar, the frames and margins.
+int PlaybookDock::usualWidth() const { return playbookPlays->gridSize().width() * 2 + 56; }
 
 PlaybookDock::~PlaybookDock() {
   drawing_.cancel();
@@ -196,11 +197,12 @@ bool PlaybookDock::wanted(int row) const {
   const QString category = playbookCategories->currentIndex() > 0 ? playbookCategories->currentText() : QString();
   if (row < 0 || row >= folder_.plays.size()) return false;
   const FolderPlay& play = folder_.plays[row];  // the rows are the folder's plays, in order
-  const QStandardItem* item = model_->item(row);
-  PlayThumbnail details;
-  details.call = item->data(callRole).toString();
-  details.note = item->data(noteRole).toString();
-  return (category.isEmpty() || play.category == category) && matchesSearch(play, &details, playbookSearch->text());
+  if (!category.isEmpty() && play.category != category) return false;
+  const QString search = playbookSearch->text();
+  QStandardItem* item = model_->item(row);
+  // A play whose thumbnail is still being drawn has its call read for the search.
+  if (!search.trimmed().isEmpty() && !item->data(callRole).isValid()) item->setData(callOfPlay(play.path), callRole);
+  return matchesSearch(play, item->data(callRole).toString(), search);
 }
 
 void PlaybookDock::showOnlyWanted() {
@@ -242,10 +244,17 @@ void PlaybookDock::showMenu(QPoint at) {
     QMenu* move = menu->addMenu(QStringLiteral("&Move to Category"));
     for (const QString& category : QStringList{QString()} + folder_.categories)
       move->addAction(category.isEmpty() ? QStringLiteral("(the playbook itself)") : category, this,
-                      [this, path, category] { moveToCategory(path, category); });
+                      [this, path, category] { moveToCategory(playsActedOn(path), category); });
     menu->addAction(QStringLiteral("&Delete"), this, [this, path] { deletePlay(path); });
   }
   menu->popup(playbookPlays->viewport()->mapToGlobal(at));
+}
+
+QStringList PlaybookDock::playsActedOn(const QString& path) const {
+  QStringList chosen;
+  for (const QModelIndex& index : playbookPlays->selectionModel()->selectedIndexes())
+    if (!playbookPlays->isRowHidden(index.row())) chosen << index.data(pathRole).toString();
+  return chosen.contains(path) ? chosen : QStringList{path};
 }
 
 void PlaybookDock::newCategory() {
@@ -285,6 +294,7 @@ void PlaybookDock::renamePlay(const QString& path) {
       return refuse(QStringLiteral("The play ") + target + QStringLiteral(" could not be moved to the trash."));
   }
   if (!QFile::rename(path, target)) return refuse(QStringLiteral("The play could not be renamed ") + target + u'.');
+  emit playMoved(path, target);
   rescan();
 }
 
@@ -298,12 +308,22 @@ void PlaybookDock::duplicatePlay(const QString& path) {
   rescan();
 }
 
-void PlaybookDock::moveToCategory(const QString& path, const QString& category) {
-  const QString target = QDir(QDir(folder_.root).filePath(category)).filePath(QFileInfo(path).fileName());
-  if (QFileInfo::exists(target))
-    return refuse(QStringLiteral("The category already holds a play named ") + QFileInfo(path).completeBaseName() + u'.');
-  if (!QFile::rename(path, target)) return refuse(QStringLiteral("The play could not be moved to ") + target + u'.');
+void PlaybookDock::moveToCategory(const QStringList& paths, const QString& category) {
+  QStringList unmoved;
+  for (const QString& path : paths) {
+    const QString target = QDir(QDir(folder_.root).filePath(category)).filePath(QFileInfo(path).fileName());
+    if (sameFile(path, target)) continue;
+    if (QFileInfo::exists(target) || !QFile::rename(path, target)) {
+      unmoved << QFileInfo(path).completeBaseName();
+      continue;
+    }
+    emit playMoved(path, target);
+  }
   rescan();
+  if (!unmoved.isEmpty())
+    refuse(QStringLiteral("These plays could not be moved, as the category holds a play of the same name or the "
+                          "file could not be moved: ") +
+           unmoved.join(QStringLiteral(", ")) + u'.');
 }
 
 void PlaybookDock::deletePlay(const QString& path) {

@@ -17,8 +17,8 @@ class QStandardItemModel;
 class QTimer;
 
 // The playbook beside the Field: a folder's plays as thumbnails in the
-// window's look, by category ("All" first) and by a search of their names,
-// calls and notes. The names show at once; the thumbnails are drawn away
+// window's look, by category ("All" first) and by a search of their names
+// and calls. The names show at once; the thumbnails are drawn away
 // from the window's thread and kept while their files do not change. The
 // folder is watched: a play saved into it, from anywhere, shows at once.
 class PlaybookDock : public QDockWidget {
@@ -33,6 +33,8 @@ class PlaybookDock : public QDockWidget {
   QLabel* playbookStatus;
 
   void showFolder(const QString& root, Look look, Level level);
+  // Wide enough for two columns of thumbnails; it can be made as narrow as one.
+  int usualWidth() const;
   const PlaybookFolder& folder() const { return folder_; }
   // The plays shown (by category and search), in their order.
   QStringList shownPlays() const;
@@ -50,12 +52,15 @@ class PlaybookDock : public QDockWidget {
   void retitle();
   void renamePlay(const QString& path);
   void duplicatePlay(const QString& path);
-  void moveToCategory(const QString& path, const QString& category);
+  // Moves each play to the category; those it cannot move are named.
+  void moveToCategory(const QStringList& paths, const QString& category);
   void deletePlay(const QString& path);
 
  signals:
   // A double-click or Enter on a play.
   void openRequested(const QString& path);
+  // A play's file was renamed or moved to another category.
+  void playMoved(const QString& from, const QString& to);
 
  private:
   struct Drawn {
@@ -65,6 +70,9 @@ class PlaybookDock : public QDockWidget {
   };
   void rescan();
   void showMenu(QPoint at);
+  // The plays a command of the menu opened on this play applies to: the
+  // chosen ones when it is one of them, else itself.
+  QStringList playsActedOn(const QString& path) const;
   void refuse(const QString& text);
   void showOnlyWanted();
   // Whether the row's play is in the category chosen and matches the search.

@@ -1,13 +1,35 @@
 // Moxten: the layout of the Field and the tool column in window units.
 #include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
+#include "app/widgets/playbookdock.h"
 #include "app/window/moxten.h"
 #include "core/drawing/symbols.h"
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScrollArea>
 
+#include <algorithm>
 #include <cmath>
+
+bool Moxten::fieldBesideDock() const { return !playbook->isHidden() && !playbook->isFloating(); }
+
+// Puts the Field into the scrolled view or back in its place in the window,
+// keeping the keyboard with it.
+void Moxten::showFieldScrolled(bool scrolled) {
+  if ((fieldView->widget() == Field) == scrolled) return;
+  const bool focused = Field->hasFocus();
+  if (scrolled) {
+    fieldView->setWidget(Field);
+  } else {
+    fieldView->takeWidget();
+    Field->setParent(centralWidget());
+    Field->lower();  // under the preview bar, as it was made
+  }
+  fieldView->setVisible(scrolled);
+  Field->show();
+  if (focused) Field->setFocus();
+}
 
 // Lays the Field and the tool column out in window units; the controls keep
 // their own sizes in pixels.
@@ -21,8 +43,21 @@ void Moxten::layoutControls() {
   const auto place = [&](QWidget* control, double left, double top) { control->move(pixelX(left), pixelY(top)); };
 
   const double fieldLeft = 10, fieldTop = 10;
-  Field->setGeometry(pixelX(fieldLeft), pixelY(fieldTop), pixelX(fieldLeft + fieldWidthUnits) - pixelX(fieldLeft),
-                     pixelY(fieldTop + fieldHeightUnits) - pixelY(fieldTop));
+  const QRect shown(QPoint(pixelX(fieldLeft), pixelY(fieldTop)),
+                    QPoint(pixelX(fieldLeft + fieldWidthUnits) - 1, pixelY(fieldTop + fieldHeightUnits) - 1));
+  fieldView->setGeometry(shown);
+  if (fieldBesideDock()) {
+    // The dock takes none of the Field: it keeps the width it has in the whole
+    // window and scrolls where the layout puts it.
+    const double wholeUnitX = width() / windowUnitsWide;
+    const int wholeWidth =
+        int(std::lround((fieldLeft + fieldWidthUnits) * wholeUnitX)) - int(std::lround(fieldLeft * wholeUnitX));
+    showFieldScrolled(true);
+    Field->resize(std::max(shown.width(), wholeWidth), shown.height());
+  } else {
+    showFieldScrolled(false);
+    Field->setGeometry(shown);
+  }
 
   const double column = fieldWidthUnits + 20;
   double top = 10;

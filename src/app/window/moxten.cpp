@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -111,6 +112,10 @@ void Moxten::buildControls() {
   area->installEventFilter(this);
 
   Field = new FieldBox(area);
+  fieldView = named(new QScrollArea(area), "fieldView");
+  fieldView->setFrameShape(QFrame::NoFrame);
+  fieldView->setAccessibleName(QStringLiteral("Field view"));
+  fieldView->hide();
   XBox = tool(area, "XBox", Defence, "Draw deffence");
   obox = tool(area, "obox", Offence, "Draw offence");
   sbox = tool(area, "sbox", Centre, "Draw center");
@@ -179,6 +184,8 @@ void Moxten::buildMenus() {
   deletePlayers = item(edit, "deletePlayers", "&Delete", {QKeySequence(QKeySequence::Delete)});
   selectAll = item(edit, "selectAll", "Select &All", {QKeySequence(QKeySequence::SelectAll)});
   flipPlay = item(edit, "flipPlay", "&Flip Play");
+  flipLabels = item(edit, "flipLabels", "Flip &Labels and Call", true);
+  flipLabels->setChecked(true);
   edit->addSeparator();
   cutPlayers = item(edit, "cutPlayers", "Cu&t", {QKeySequence(QKeySequence::Cut)});
   copyPlayers = item(edit, "copyPlayers", "&Copy", {QKeySequence(QKeySequence::Copy)});
@@ -324,7 +331,8 @@ void Moxten::Form_Load() {
   setWindowState(windowState() | Qt::WindowMaximized);
   layoutControls();
   drawFieldMarks(canvas(), fieldWidthUnits, fieldHeightUnits);
-  if (const QString last = lastPlaybook(); !last.isEmpty() && QDir(last).exists()) showPlaybook(last);
+  if (const QString last = lastPlaybook(); !last.isEmpty() && QDir(last).exists())
+    showPlaybook(last, playbookDockPreference().open);
 }
 
 FieldCanvas& Moxten::canvas() { return Field->canvas; }
@@ -382,6 +390,7 @@ bool Moxten::mayLeave() {
 }
 
 void Moxten::endProgram() {
+  keepPlaybookDock();
   recoveryTimer_->stop();
   recovery_->discard();
   recovery_->finish();

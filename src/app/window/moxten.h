@@ -25,6 +25,7 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
 class QTimer;
 class QUndoStack;
@@ -73,6 +74,10 @@ class Moxten : public QMainWindow, public PlayState {
 
   // Controls, by their design names.
   FieldBox* Field;
+  // Where the layout puts the Field. With the playbook dock beside it, the
+  // Field is in here, keeping the size it has without the dock, and scrolls;
+  // without the dock this stays hidden and the Field stands there itself.
+  QScrollArea* fieldView;
   ToolPicture* XBox;
   ToolPicture* obox;
   ToolPicture* sbox;
@@ -118,8 +123,11 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* deletePlayers;
   QAction* selectAll;
   QAction* flipPlay;
+  // Whether Flip Play also swaps side-bound labels and the call's right and left.
+  QAction* flipLabels;
   QAction* playerProperties;
   QMenu* view;
+  QAction* viewPlaybook;  // shows or closes the playbook dock
   QAction* classicField;
   QAction* footballField;
   QAction* paperField;
@@ -164,6 +172,9 @@ class Moxten : public QMainWindow, public PlayState {
   void about_Click();
   void panel_Click();
   void layoutControls();
+  // Whether the playbook dock stands beside the Field, in the window.
+  bool fieldBesideDock() const;
+  void showFieldScrolled(bool scrolled);
 
   // Placement tools and locks: editor/tools.cpp; the mouse on the Field: editor/fieldmouse.cpp.
   void XBox_MouseUp();
@@ -267,8 +278,12 @@ class Moxten : public QMainWindow, public PlayState {
 
   // The playbook dock: files/playbook.cpp. Opens the folder's plays beside
   // the Field; the last folder opens again at the next start.
+  void playbookPlayMoved(const QString& from, const QString& to);
   void openPlaybook_Click();
-  void showPlaybook(const QString& folder);
+  // Shows the folder in the dock, and the dock at its kept width when open.
+  void showPlaybook(const QString& folder, bool open = true);
+  // Keeps whether the dock is open and its width for the next start.
+  void keepPlaybookDock();
   // The preview: animation/preview.cpp. Plays the play in memory on the
   // Field, in the window's look, without blocking the window; an edit, Open,
   // New, Load Play, Save or Animate closes it first, and the Field shows the

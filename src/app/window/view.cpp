@@ -41,6 +41,11 @@ void Moxten::buildViewMenu() {
   snapToYards = view->addAction(QStringLiteral("&Snap to Yards"));
   snapToYards->setObjectName(QStringLiteral("snapToYards"));
   snapToYards->setCheckable(true);
+  view->addSeparator();
+  viewPlaybook = playbook->toggleViewAction();
+  viewPlaybook->setObjectName(QStringLiteral("viewPlaybook"));
+  viewPlaybook->setText(QStringLiteral("Play&book"));
+  view->addAction(viewPlaybook);
 
   view_ = readViewPreferences();
   const std::pair<QAction*, Look> lookItems[] = {

@@ -108,7 +108,6 @@ PlayThumbnail playThumbnail(const QString& path, Look look, Level level, QSize s
   }
   thumbnail.read = true;
   thumbnail.call = play.call;
-  thumbnail.note = play.note;
   const PlayPicture picture{play, roles.value_or(PlayRoles()), pictureSizeFor(play), 0, look, level};
   const QRect shown = look == Look::Classic ? QRect(QPoint(0, 0), picture.size) : diagramArea(play, picture.size, level);
   thumbnail.image = QImage(size, QImage::Format_RGB32);
@@ -123,10 +122,12 @@ PlayThumbnail playThumbnail(const QString& path, Look look, Level level, QSize s
   return thumbnail;
 }
 
-bool matchesSearch(const FolderPlay& play, const PlayThumbnail* details, const QString& text) {
+QString callOfPlay(const QString& path) {
+  Play play;
+  return readPlayFile(path, ReadPolicy::Lenient, play) ? play.call : QString();
+}
+
+bool matchesSearch(const FolderPlay& play, const QString& call, const QString& text) {
   const QString wanted = text.trimmed();
-  if (wanted.isEmpty()) return true;
-  for (const QString& where : {play.name, details ? details->call : QString(), details ? details->note : QString()})
-    if (where.contains(wanted, Qt::CaseInsensitive)) return true;
-  return false;
+  return wanted.isEmpty() || play.name.contains(wanted, Qt::CaseInsensitive) || call.contains(wanted, Qt::CaseInsensitive);
 }

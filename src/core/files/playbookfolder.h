@@ -37,12 +37,11 @@ inline constexpr int longestPlaybookTitle = 120;
 // into the folder's title file; false, and why, when it cannot.
 bool writePlaybookTitle(const QString& root, const QString& title, QString* why);
 
-// What a thumbnail shows of a play file: its call and note, and its
-// picture, or why it could not be read.
+// What a thumbnail shows of a play file: its call and its picture, or why
+// it could not be read.
 struct PlayThumbnail {
   QImage image;
   QString call;
-  QString note;
   bool read = false;
 };
 
@@ -51,6 +50,9 @@ struct PlayThumbnail {
 // gives a picture that says why.
 PlayThumbnail playThumbnail(const QString& path, Look look, Level level, QSize size);
 
-// Whether the play's name, call or note holds the text (case aside); an
-// empty text matches every play.
-bool matchesSearch(const FolderPlay& play, const PlayThumbnail* details, const QString& text);
+// The call of the play file; empty when it has none or cannot be read.
+QString callOfPlay(const QString& path);
+
+// Whether the play's name or call holds the text (case aside); an empty text
+// matches every play.
+bool matchesSearch(const FolderPlay& play, const QString& call, const QString& text);

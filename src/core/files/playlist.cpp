@@ -2,9 +2,11 @@
 
 #include "core/files/fieldreader.h"
 #include "core/files/regularfile.h"
+#include "core/files/savedfile.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 
 QList<PlayListEntry> readPlayList(QIODevice& device, qsizetype most) {
   QList<PlayListEntry> entries;
@@ -62,6 +64,28 @@ bool appendPlayListLine(const QString& listPath, const QString& title, const QSt
   if (file.write(line) == line.size()) return true;
   file.resize(oldSize);
   return false;
+}
+
+QByteArray playListWithMovedPlay(const QByteArray& list, const QString& from, const QString& to) {
+  const QString moved = QFileInfo(from).absoluteFilePath();
+  QList<QByteArray> lines = list.split('\n');
+  for (QByteArray& line : lines) {
+    const bool crlf = line.endsWith('\r');
+    const QByteArray text = crlf ? line.chopped(1) : line;
+    const qsizetype comma = text.indexOf(',');
+    const QString path = QString::fromLocal8Bit(text.mid(comma + 1)).trimmed();
+    if (comma > 0 && !path.isEmpty() && QFileInfo(path).absoluteFilePath() == moved)
+      line = playListLine(playTitle(to), to).chopped(crlf ? 1 : 2);
+  }
+  return lines.join('\n');
+}
+
+bool followMovedPlay(const QString& listPath, const QString& from, const QString& to) {
+  if (!QFileInfo::exists(listPath)) return true;
+  const std::optional<FileBytes> list = readRegularFile(listPath);
+  if (!list || !list->whole) return false;
+  const QByteArray moved = playListWithMovedPlay(list->bytes, from, to);
+  return moved == list->bytes || replaceFile(listPath, moved);
 }
 
 QString playTitle(const QString& path) {

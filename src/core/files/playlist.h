@@ -43,5 +43,15 @@ QByteArray playListLine(const QString& title, const QString& playPath);
 // reaches the disk or the file is cut back to what it held.
 bool appendPlayListLine(const QString& listPath, const QString& title, const QString& playPath);
 
+// The play list's bytes with every entry of the play file `from` (its path
+// written as it was saved) naming the file `to` instead, under its title;
+// the other lines are kept byte for byte.
+QByteArray playListWithMovedPlay(const QByteArray& list, const QString& from, const QString& to);
+
+// Rewrites the play list file so that its entries of a play that was moved
+// or renamed follow it; whether the file is as it should be (a list without
+// such an entry is left untouched).
+bool followMovedPlay(const QString& listPath, const QString& from, const QString& to);
+
 // The file-name part of a path, after its last separator ("\" or "/").
 QString playTitle(const QString& path);

@@ -1,5 +1,7 @@
 #include "core/model/editing.h"
 
+#include "core/model/vocabulary.h"
+
 #include <QLineF>
 
 #include <algorithm>
@@ -117,6 +119,11 @@ std::optional<int> playerBeyondMirror(const Play& play, QSize field) {
 
 void mirrorPlay(Play& play, QSize field) {
   forEachMirrored(play, [field](int, PlayerRecord& record) { record.x = field.width() - record.x; });
+}
+
+void mirrorSides(Play& play) {
+  for (int i = 1; i <= play.placedCount(); ++i) play.labels[i] = labelFrom(mirroredLabel(labelText(play.labels[i])));
+  play.call = mirroredCall(play.call);
 }
 
 Renumbering removePlayers(Play& play, const Selection& chosen) {

@@ -62,6 +62,10 @@ std::optional<int> playerBeyondMirror(const Play& play, QSize field);
 // when playerBeyondMirror finds no player.
 void mirrorPlay(Play& play, QSize field);
 
+// Gives each side-bound label and the call's words for right and left the
+// other side, as a mirrored play is called.
+void mirrorSides(Play& play);
+
 // What became of each player number in a delete: its new number, or 0 when
 // it was deleted. Numbers beyond the play map to themselves.
 struct Renumbering {

@@ -1,5 +1,7 @@
 #include "core/model/vocabulary.h"
 
+#include <QRegularExpression>
+
 #include <array>
 #include <utility>
 
@@ -58,3 +60,49 @@ QString routeLineWord(RouteLine line) { return wordOf(lineWords, line); }
 QString routeEndWord(RouteEnd end) { return wordOf(endWords, end); }
 std::optional<RouteLine> routeLineFrom(const QString& word) { return valueOf(lineWords, word); }
 std::optional<RouteEnd> routeEndFrom(const QString& word) { return valueOf(endWords, word); }
+
+namespace {
+
+// The other side of a side letter.
+QChar otherSide(QChar side) { return side == u'L' ? u'R' : u'L'; }
+
+// The words of a call for one side and their twins for the other.
+const std::array<std::pair<const char*, const char*>, 4> sideWords{
+    {{"right", "left"}, {"rt", "lt"}, {"rip", "liz"}, {"ray", "lou"}}};
+
+// The twin word, in the case the word is written in (RIGHT, Right, right).
+QString twinWord(const QString& word) {
+  const QString lower = word.toLower();
+  QString twin;
+  for (const auto& [right, left] : sideWords)
+    if (lower == QLatin1String(right)) twin = QLatin1String(left);
+    else if (lower == QLatin1String(left)) twin = QLatin1String(right);
+  if (word == word.toUpper() && word.size() > 1) return twin.toUpper();
+  if (word.front().isUpper()) return twin.front().toUpper() + twin.mid(1);
+  return twin;
+}
+
+}  // namespace
+
+QString mirroredLabel(const QString& label) {
+  // Positions whose players stand on a side, after the side letter.
+  static const QStringList sidedPairs = {"T", "G", "E", "H", "W", "C"};
+  static const QStringList sidedTriples = {"LB", "CB", "DE", "DT", "OT", "OG", "TE", "WR", "HB", "WB", "SB"};
+  if (label.size() < 2 || (label.front() != u'L' && label.front() != u'R')) return label;
+  const QString position = label.mid(1);
+  const bool sided = label.size() == 2 ? sidedPairs.contains(position) : sidedTriples.contains(position);
+  return sided ? otherSide(label.front()) + position : label;
+}
+
+QString mirroredCall(const QString& call) {
+  static const QRegularExpression words(QStringLiteral("\\b(right|rt|rip|ray|left|lt|liz|lou)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+  QString mirrored;
+  qsizetype from = 0;
+  for (const QRegularExpressionMatch& match : words.globalMatch(call)) {
+    mirrored += call.mid(from, match.capturedStart() - from) + twinWord(match.captured());
+    from = match.capturedEnd();
+  }
+  mirrored += call.mid(from);
+  return mirrored.size() <= maxCallLength ? mirrored : call;
+}

@@ -29,3 +29,13 @@ QString routeLineWord(RouteLine line);
 QString routeEndWord(RouteEnd end);
 std::optional<RouteLine> routeLineFrom(const QString& word);
 std::optional<RouteEnd> routeEndFrom(const QString& word);
+
+// A label as a play mirrored left to right calls the player: a side-bound
+// label takes the other side (LT and RT, LG and RG, LE and RE, LCB and RCB,
+// LLB and RLB...); any other label stays (RB is not a side of B).
+QString mirroredLabel(const QString& label);
+
+// A call as the mirrored play is called: the words for right and left
+// (Right, Rt, Rip, Ray; Left, Lt, Liz, Lou) swapped whole, keeping their
+// case; a call that would then not fit its length stays as it is.
+QString mirroredCall(const QString& call);

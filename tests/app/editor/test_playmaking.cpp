@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QListView>
 #include <QProcess>
+#include <QScrollArea>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -275,7 +276,7 @@ class PlaymakingTest : public QObject {
   // a search by call name, a play opened as Open opens it, a file written
   // from outside shown, the folder opened again in the next window.
   void thePlaybookDockShowsAFolder() {
-    TestWindow w;
+    TestWindow w(QSize(1280, 800));
     const QDir root(w.file(QStringLiteral("book")));
     for (const char* folder : {"Runs", "Red Zone"}) QVERIFY(root.mkpath(QLatin1String(folder)));
     const QByteArray play = "1\r\nplayer,1, 2 \r\ncoord,800,600\r\n0,800,600, 0 \r\n1,800,630, 0 \r\nEND\r\n";
@@ -292,19 +293,37 @@ class PlaymakingTest : public QObject {
     for (int i = 0; i < dock.playbookCategories->count(); ++i) categories << dock.playbookCategories->itemText(i);
     QCOMPARE(categories, QStringList({"All", "Red Zone", "Runs"}));
     QCOMPARE(dock.shownPlays().size(), 5);
-    QTRY_VERIFY(dock.thumbnailsDone());
-    QCoreApplication::processEvents();
+    // A call is found before its thumbnail is drawn; a note is not searched.
     dock.playbookSearch->setText(QStringLiteral("slant"));
     QCOMPARE(dock.shownPlays(), QStringList{root.filePath(QStringLiteral("Quick.ply"))});
+    QTRY_VERIFY(dock.thumbnailsDone());
+    QCoreApplication::processEvents();
+    QCOMPARE(dock.shownPlays(), QStringList{root.filePath(QStringLiteral("Quick.ply"))});
     dock.playbookSearch->setText(QStringLiteral("GUARD"));
+    QCOMPARE(dock.shownPlays(), QStringList());
+    dock.playbookSearch->setText(QStringLiteral("POWER"));
     QCOMPARE(dock.shownPlays(), QStringList{root.filePath(QStringLiteral("Runs/Power.ply"))});
     dock.playbookSearch->clear();
+
+    // The dock covers none of the Field: it keeps its width and scrolls, the tools stay in view.
+    QCOMPARE(w->Field->width(), 1067);
+    QVERIFY(w->fieldView->width() < 1067);
+    w->fieldView->ensureVisible(1066, 300);
+    QVERIFY(w->fieldView->viewport()->rect().contains(w->Field->mapTo(w->fieldView->viewport(), QPoint(1066, 300))));
+    QVERIFY(w->AnimateButton->geometry().right() < w->centralWidget()->width());
+    w->viewPlaybook->trigger();  // closed from the View menu
+    QVERIFY(!dock.isVisible());
+    QTRY_COMPARE(w->fieldView->width(), 1067);
+    w->viewPlaybook->trigger();
     dock.playbookCategories->setCurrentText(QStringLiteral("Runs"));
     QCOMPARE(dock.shownPlays(), QStringList({root.filePath(QStringLiteral("Runs/Dive.ply")),
                                              root.filePath(QStringLiteral("Runs/Power.ply"))}));
     emit dock.playbookPlays->activated(dock.playbookPlays->model()->index(3, 0));  // after Broken, Quick, Fade
     QCOMPARE(w->playFileName, root.filePath(QStringLiteral("Runs/Dive.ply")));
     QCOMPARE(w->undo->text(), QStringLiteral("&Undo Open Play"));
+    const QByteArray otherLine = "Other.ply," + w.file(QStringLiteral("Other.ply")).toLocal8Bit() + "\r\n";
+    writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")),
+               "Quick.ply," + root.filePath(QStringLiteral("Quick.ply")).toLocal8Bit() + "\r\n" + otherLine);
 
     writeBytes(root.filePath(QStringLiteral("Runs/Sweep.ply")), play);
     QTRY_COMPARE(dock.shownPlays().size(), 3);
@@ -317,12 +336,38 @@ class PlaymakingTest : public QObject {
     dock.renamePlay(root.filePath(QStringLiteral("Quick.ply")));
     dock.renamePlay(root.filePath(QStringLiteral("Runs/Dive.ply")));
     QCOMPARE(w.platform.texts().last(), QStringLiteral("A play named Power exists. Replace it?"));
+    QCOMPARE(w->playFileName, root.filePath(QStringLiteral("Runs/Power.ply")));  // the open play follows
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..") + w->playFileName);
     dock.duplicatePlay(root.filePath(QStringLiteral("Red Zone/Fade.ply")));
-    dock.moveToCategory(root.filePath(QStringLiteral("Slant.ply")), QStringLiteral("Screens"));
+    // Move to Category from the menu of one of the chosen plays moves them all.
+    dock.playbookCategories->setCurrentIndex(0);
+    const auto rowOf = [&dock](const QString& name) {
+      const QList<FolderPlay>& plays = dock.folder().plays;
+      for (int r = 0; r < plays.size(); ++r)
+        if (plays[r].name == name) return r;
+      return -1;
+    };
+    const QModelIndex slant = dock.playbookPlays->model()->index(rowOf(QStringLiteral("Slant")), 0);
+    dock.playbookPlays->selectionModel()->select(slant, QItemSelectionModel::Select);
+    dock.playbookPlays->selectionModel()->select(dock.playbookPlays->model()->index(rowOf(QStringLiteral("Fade copy")), 0),
+                                                 QItemSelectionModel::Select);
+    emit dock.playbookPlays->customContextMenuRequested(dock.playbookPlays->visualRect(slant).center());
+    QAction* screens = nullptr;
+    for (QMenu* menu : dock.findChildren<QMenu*>())
+      for (QAction* item : menu->actions())
+        if (item->text() == QStringLiteral("Screens")) screens = item;
+    QVERIFY(screens);
+    screens->trigger();
     dock.deletePlay(root.filePath(QStringLiteral("Broken.ply")));
     QStringList names;
     for (const FolderPlay& kept : dock.folder().plays) names << kept.category + u'/' + kept.name;
-    QCOMPARE(names, QStringList({"Red Zone/Fade", "Red Zone/Fade copy", "Runs/Power", "Runs/Sweep", "Screens/Slant"}));
+    QCOMPARE(names, QStringList({"Red Zone/Fade", "Runs/Power", "Runs/Sweep", "Screens/Fade copy", "Screens/Slant"}));
+    // The play list follows the renamed and moved play; Load Play takes it from there.
+    QCOMPARE(readBytes(w.platform.dataFile(QStringLiteral("plays.ini"))),
+             "Slant.ply," + root.filePath(QStringLiteral("Screens/Slant.ply")).toLocal8Bit() + "\r\n" + otherLine);
+    w->plays->setEditText(QStringLiteral("Slant.ply"));
+    w->LoadPlay_Click();
+    QCOMPARE(w->playFileName, root.filePath(QStringLiteral("Screens/Slant.ply")));
     QCOMPARE(readBytes(root.filePath(QStringLiteral("Screens/Slant.ply"))), play + "call,Trips Right 62 Slant\r\n");
     const QDir trash(w.platform.folder.filePath(QStringLiteral("user/Trash/files")));
     QCOMPARE(trash.entryList(QDir::Files), QStringList({"Broken.ply", "Power.ply"}));
@@ -337,10 +382,18 @@ class PlaymakingTest : public QObject {
     words.start(QStringLiteral("pdftotext"), {book, QStringLiteral("-")});
     QVERIFY(words.waitForFinished(20000));
     const QByteArray text = words.readAllStandardOutput();
-    QVERIFY2(text.contains("Fade copy") && !text.contains("Sweep") && text.contains("Page 1 of 1"), text.constData());
+    QVERIFY2(text.contains("Fade") && !text.contains("Fade copy") && !text.contains("Sweep") && text.contains("Page 1 of 1"), text.constData());
     w.open();  // the next window opens it again
     QVERIFY(w->playbook->isVisible());
     QCOMPARE(w->playbook->folder().root, root.path());
+    // Closed when the program ends, it starts closed, the folder kept for View > Playbook.
+    w->viewPlaybook->trigger();
+    QVERIFY(w->close());
+    w.open();
+    QVERIFY(!w->playbook->isVisible() && !w->viewPlaybook->isChecked());
+    QCOMPARE(w->playbook->folder().root, root.path());
+    w->viewPlaybook->trigger();
+    QVERIFY(w->playbook->isVisible());
   }
 };
 

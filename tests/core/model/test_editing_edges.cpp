@@ -199,6 +199,49 @@ class EditingEdgesTest : public QObject {
     mirrorPlay(mirrored, field);
     QCOMPARE(mirrored, play);
   }
+
+  void aMirroredPlayIsCalledForTheOtherSide_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("mirrored");
+    for (const auto& [label, mirrored] : QList<std::pair<const char*, const char*>>{
+             {"LT", "RT"}, {"RG", "LG"}, {"LE", "RE"}, {"LCB", "RCB"}, {"RLB", "LLB"}, {"LDE", "RDE"},
+             {"RB", "RB"}, {"LB", "LB"}, {"QB", "QB"}, {"L", "L"}, {"LX", "LX"}, {"LLL", "LLL"}, {"", ""},
+             {"lt", "lt"}, {"MLB", "MLB"}})
+      QTest::newRow(label) << QString::fromLatin1(label) << QString::fromLatin1(mirrored);
+  }
+
+  void aMirroredPlayIsCalledForTheOtherSide() {
+    QFETCH(QString, label);
+    QFETCH(QString, mirrored);
+    QCOMPARE(mirroredLabel(label), mirrored);
+    QCOMPARE(mirroredLabel(mirrored), label);
+  }
+
+  void aMirroredCallSwapsItsSideWords_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("mirrored");
+    for (const auto& [call, mirrored] : QList<std::pair<const char*, const char*>>{
+             {"Trips Right 62 Slant", "Trips Left 62 Slant"},
+             {"TRIPS LEFT 62", "TRIPS RIGHT 62"},
+             {"right, left and Rt", "left, right and Lt"},
+             {"Rip 34 Liz", "Liz 34 Rip"},
+             {"Ray Lou", "Lou Ray"},
+             {"Brighter Alright Lefty", "Brighter Alright Lefty"},
+             {"R L", "R L"},
+             {"", ""}})
+      QTest::newRow(call) << QString::fromLatin1(call) << QString::fromLatin1(mirrored);
+    // Left into Right grows by one: a call that would then not fit stays.
+    QTest::newRow("too long once swapped") << QString(55, u'x') + QStringLiteral(" Left")
+                                           << QString(55, u'x') + QStringLiteral(" Left");
+    QTest::newRow("just fits once swapped") << QString(54, u'x') + QStringLiteral(" Left")
+                                            << QString(54, u'x') + QStringLiteral(" Right");
+  }
+
+  void aMirroredCallSwapsItsSideWords() {
+    QFETCH(QString, call);
+    QFETCH(QString, mirrored);
+    QCOMPARE(mirroredCall(call), mirrored);
+  }
 };
 
 QTEST_GUILESS_MAIN(EditingEdgesTest)
