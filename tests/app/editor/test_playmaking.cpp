@@ -3,15 +3,18 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/playbookdock.h"
 #include "app/widgets/previewbar.h"
+#include "app/widgets/properties.h"
 #include "core/files/playfile.h"
 #include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QListView>
 #include <QProcess>
@@ -270,6 +273,102 @@ class PlaymakingTest : public QObject {
     w.click(QPoint(500, 300));
     QVERIFY(!w->previewShown());
     QCOMPARE(w->playerCount, std::int16_t(3));
+  }
+
+  // What a coach met in a trial, as he met it: a new play takes its labelled
+  // quarterback; the role lists offer the offence by number and label; Player
+  // Properties on the five linemen applies only what he changed; Flip Play
+  // swaps the sides of labels and call; each is one step, and the file keeps
+  // them; the preview ends with every player on his last point.
+  void aCoachsPlayFromFormationToPreview() {
+    TestWindow w(wide);
+    placeFormation(w, "formationShotgunSpread2x2", QPoint(795, 610));
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 10 QB"));
+    placeFormation(w, "formation43Over", QPoint(812, 604));
+    w->intended->showPopup();
+    QStringList offered;
+    for (int i = 0; i < w->intended->count(); ++i) offered << w->intended->itemText(i);
+    w->intended->hidePopup();
+    QCOMPARE(offered, QStringList({" 1 LT", " 2 LG", " 3 C", " 4 RG", " 5 RT", " 6 X", " 7 H", " 8 Y", " 9 Z",
+                                   " 10 QB", " 11 RB"}));
+    w->intended->setCurrentIndex(8);
+    w->PassingPlay->setChecked(true);
+
+    w->selectTool->trigger();
+    w->selection.reset();
+    for (int p = 1; p <= 5; ++p) w->selection.set(std::size_t(p));
+    w->playerProperties->trigger();
+    PlayerProperties& dialog = *w->playerPropertiesDialog;
+    QCOMPARE(dialog.labelEdit->text(), QString());
+    QCOMPARE(dialog.labelEdit->placeholderText(), QStringLiteral("(several)"));
+    QCOMPARE(dialog.routeEnd->currentText(), QStringLiteral("Arrow"));
+    dialog.routeEnd->setCurrentText(QStringLiteral("Block"));
+    dialog.buttons->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(labelsOf(w.window.get(), 1, 5), QStringLiteral("LT LG C RG RT"));
+    for (int p = 1; p <= 5; ++p) QCOMPARE(w->routes[p].end, RouteEnd::Block);
+    QCOMPARE(w->routes[6].end, RouteEnd::Arrow);
+    w->undo->trigger();
+    QCOMPARE(w->routes[1].end, RouteEnd::Arrow);
+    QCOMPARE(labelsOf(w.window.get(), 1, 5), QStringLiteral("LT LG C RG RT"));
+    w->redo->trigger();
+
+    w->call = QStringLiteral("Spread Right 76 Z Post");
+    const QPoint leftTackle = at(w.window.get(), 1);
+    w->flipPlay->trigger();
+    QCOMPARE(labelsOf(w.window.get(), 1, 5), QStringLiteral("RT RG C LG LT"));
+    QCOMPARE(at(w.window.get(), 1).x(), w->Field->width() - leftTackle.x());
+    QCOMPARE(w->call, QStringLiteral("Spread Left 76 Z Post"));
+    QCOMPARE(labelsOf(w.window.get(), 12, 13), QStringLiteral("E N"));
+    w->undo->trigger();
+    QCOMPARE(w->call, QStringLiteral("Spread Right 76 Z Post"));
+    QCOMPARE(labelsOf(w.window.get(), 1, 2), QStringLiteral("LT LG"));
+    QCOMPARE(at(w.window.get(), 1), leftTackle);
+    w->flipLabels->setChecked(false);
+    w->flipPlay->trigger();
+    QCOMPARE(labelsOf(w.window.get(), 1, 2), QStringLiteral("LT LG"));
+    w->undo->trigger();
+
+    const QString path = w.file(QStringLiteral("trial.ply"));
+    w.platform.fileAnswers << path;
+    w->save_Click();
+    QVERIFY(w.platform.messages.isEmpty());  // a new file: no "Overwrite File?"
+    const QByteArray saved = readBytes(path);
+    for (const char* line : {"roles,10,9,-1\r\n", "label,1,LT\r\n", "route,1,solid,block\r\n", "route,5,solid,block\r\n"})
+      QVERIFY2(saved.contains(line), line);
+    QVERIFY(!saved.contains("route,6,"));
+
+    // A route for Z, then the preview run to its end.
+    w->selection.reset();
+    w->selection.set(9);
+    item(w, "routeSlant")->trigger();
+    const QPoint slantEnd = step(w.window.get(), 9, 2), zStart = at(w.window.get(), 9);
+    w->preview->trigger();
+    emit w->previewBar->previewSlider->sliderMoved(995);
+    w->previewBar->previewPlay->click();
+    QTRY_COMPARE(w->previewBar->previewPlay->text(), QStringLiteral("Play"));
+    QCOMPARE(w->previewBar->previewSlider->value(), 1000);
+    const QImage end = w->Field->grab().toImage();
+    const QColor green = end.pixelColor(5, 300);
+    QVERIFY(end.pixelColor(slantEnd) != green);                 // Z (with the ball) on his last point
+    QCOMPARE(end.pixelColor(zStart + QPoint(10, 0)), green);   // and gone from where he stood
+    w->previewBar->previewPlay->click();  // Play again starts over
+    QVERIFY(w->previewBar->previewSlider->value() < 100);
+  }
+
+  // A group moves by one pixel or not at all, with a player beyond the Field.
+  void theArrowKeysMoveTheGroupWhole() {
+    TestWindow w;
+    const QString path = w.file(QStringLiteral("edge.ply"));
+    writeBytes(path, "2\r\nplayer,1, 1 \r\ncoord,1500,300\r\nEND\r\nplayer,2, 1 \r\ncoord,60,300\r\nEND\r\n");
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    w->selectAll->trigger();
+    QTest::keyClick(w->Field, Qt::Key_Right);
+    QCOMPARE(at(w.window.get(), 1), QPoint(1500, 300));
+    QCOMPARE(at(w.window.get(), 2), QPoint(60, 300));
+    QTest::keyClick(w->Field, Qt::Key_Left);
+    QCOMPARE(at(w.window.get(), 1), QPoint(1499, 300));
+    QCOMPARE(at(w.window.get(), 2), QPoint(59, 300));
   }
 
   // A playbook folder beside the Field: its categories, the names at once,
