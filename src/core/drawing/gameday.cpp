@@ -1,12 +1,14 @@
 #include "core/drawing/gameday.h"
 
 #include <QFontMetricsF>
+#include <QMultiHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -36,44 +38,80 @@ void drawCutMarks(QPainter& painter, const QRectF& card) {
   }
 }
 
-// A cell: the number bold at its top left with the call name beside it, or
-// under it in as many lines as the cell holds; the diagram under both when
-// the cell is large enough.
-void drawWristbandCell(QPainter& painter, const QRectF& cell, int number, const PlaybookPlay& play, Level level) {
+// How a cell's call is shortened where it does not fit: at its end; in its
+// middle, keeping its end; or not at all, saying the cell is too small.
+enum class Shortening { End, Middle, TooSmall };
+
+// What a cell shows of its play: the number, the call's lines beside it or
+// under it, and the diagram's room under both when the cell is large enough.
+struct CellText {
+  QFont bold, plain;
+  double numberWidth = 0;
+  bool beside = true;
+  QStringList lines;
+  std::optional<QRectF> diagram;
+};
+
+CellText cellText(const QRectF& cell, int number, const PlaybookPlay& play, Shortening shortening) {
   const QRectF inner = cell.adjusted(cellPad, cellPad, -cellPad, -cellPad);
   const bool diagram = play.picture && cellShowsDiagram(cell.size() / inch);
   const double size = std::clamp(cell.height() / (diagram ? 7 : 4.5), 8.0, 16.0);
-  const QFont bold = pageFont(size, true), plain = pageFont(size);
-  const QFontMetricsF boldMetrics(bold), metrics(plain);
-  const QString numberText = QString::number(number);
-  const double numberWidth = boldMetrics.horizontalAdvance(numberText) + 4;
-  painter.setPen(Qt::black);
-  painter.setFont(bold);
-  painter.drawText(QRectF(inner.topLeft(), QSizeF(numberWidth, metrics.height())), Qt::AlignLeft | Qt::AlignTop,
-                   numberText);
-  painter.setFont(plain);
-  if (diagram) {
-    const QString line = linesWithin(play.called(), metrics, inner.width() - numberWidth, 1).value(0);
-    painter.drawText(QRectF(inner.left() + numberWidth, inner.top(), inner.width() - numberWidth, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop, line);
-    drawPlayIn(painter, inner.adjusted(0, metrics.height() + 2, 0, 0), *play.picture, Look::Paper, level);
-    return;
-  }
-  // Beside the number when it fits there, else under it across the cell.
-  const QString called = play.called();
+  CellText text{pageFont(size, true), pageFont(size), 0, true, {}, std::nullopt};
+  const QFontMetricsF metrics(text.plain);
+  text.numberWidth = QFontMetricsF(text.bold).horizontalAdvance(QString::number(number)) + 4;
+  const QString called = shortening == Shortening::TooSmall ? QStringLiteral("Too small: see the key") : play.called();
+  const Qt::TextElideMode mode = shortening == Shortening::Middle ? Qt::ElideMiddle : Qt::ElideRight;
   const int rows = std::max(1, int(inner.height() / metrics.lineSpacing()));
-  const bool beside = rows == 1 || metrics.horizontalAdvance(called) <= inner.width() - numberWidth;
-  const QStringList lines = beside ? linesWithin(called, metrics, inner.width() - numberWidth, 1)
-                                   : linesWithin(called, metrics, inner.width(), rows - 1);
-  for (int i = 0; i < lines.size(); ++i) {
-    const double left = beside ? inner.left() + numberWidth : inner.left();
-    const double top = inner.top() + (beside ? i : i + 1) * metrics.lineSpacing();
-    painter.drawText(QRectF(left, top, inner.right() - left, metrics.height()), Qt::AlignLeft | Qt::AlignTop, lines[i]);
-  }
+  // Beside the number when it fits there; a diagram's call goes on a second
+  // line beside it when it needs one, else under the number across the cell.
+  text.beside = diagram || rows == 1 || metrics.horizontalAdvance(called) <= inner.width() - text.numberWidth;
+  text.lines = text.beside ? linesWithin(called, metrics, inner.width() - text.numberWidth, diagram ? 2 : 1, mode)
+                           : linesWithin(called, metrics, inner.width(), rows - 1, mode);
+  if (diagram)
+    text.diagram = inner.adjusted(0, std::max<qsizetype>(1, text.lines.size()) * metrics.lineSpacing() + 2, 0, 0);
+  return text;
 }
 
-void drawCard(QPainter& painter, const QRectF& card, const QList<PlaybookPlay>& plays, int first,
-              const WristbandLayout& layout) {
+void drawWristbandCell(QPainter& painter, const QRectF& cell, int number, const PlaybookPlay& play, Level level,
+                       Shortening shortening) {
+  const QRectF inner = cell.adjusted(cellPad, cellPad, -cellPad, -cellPad);
+  const CellText text = cellText(cell, number, play, shortening);
+  const QFontMetricsF metrics(text.plain);
+  painter.setPen(Qt::black);
+  painter.setFont(text.bold);
+  painter.drawText(QRectF(inner.topLeft(), QSizeF(text.numberWidth, metrics.height())), Qt::AlignLeft | Qt::AlignTop,
+                   QString::number(number));
+  painter.setFont(text.plain);
+  for (int i = 0; i < text.lines.size(); ++i) {
+    const double left = text.beside ? inner.left() + text.numberWidth : inner.left();
+    const double top = inner.top() + (text.beside ? i : i + 1) * metrics.lineSpacing();
+    painter.drawText(QRectF(left, top, inner.right() - left, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                     text.lines[i]);
+  }
+  if (text.diagram) drawPlayIn(painter, *text.diagram, *play.picture, Look::Paper, level);
+}
+
+// How each play's call is shortened so that no two calls read the same:
+// at the end where that tells them apart, in the middle where that does, else
+// the cell says it is too small.
+QList<Shortening> distinctShortenings(const QList<PlaybookPlay>& plays, const QRectF& cell) {
+  QList<Shortening> chosen(plays.size(), Shortening::End);
+  for (const Shortening next : {Shortening::Middle, Shortening::TooSmall}) {
+    QMultiHash<QStringList, qsizetype> shown;
+    for (qsizetype n = 0; n < plays.size(); ++n)
+      if (chosen[n] != Shortening::TooSmall) shown.insert(cellText(cell, int(n + 1), plays[n], chosen[n]).lines, n);
+    for (const QStringList& lines : shown.uniqueKeys()) {
+      const QList<qsizetype> same = shown.values(lines);
+      for (const qsizetype n : same)
+        if (std::any_of(same.begin(), same.end(), [&](qsizetype m) { return plays[m].called() != plays[n].called(); }))
+          chosen[n] = next;
+    }
+  }
+  return chosen;
+}
+
+void drawCard(QPainter& painter, const QRectF& card, const QList<PlaybookPlay>& plays,
+              const QList<Shortening>& shortenings, int first, const WristbandLayout& layout) {
   const QSize grid = wristbandGrid(layout.cells);
   const QSizeF cell(card.width() / grid.width(), card.height() / grid.height());
   painter.save();
@@ -83,7 +121,7 @@ void drawCard(QPainter& painter, const QRectF& card, const QList<PlaybookPlay>& 
                     cell);
     painter.save();
     painter.setClipRect(at, Qt::IntersectClip);
-    drawWristbandCell(painter, at, first + i + 1, plays[first + i], layout.level);
+    drawWristbandCell(painter, at, first + i + 1, plays[first + i], layout.level, shortenings.value(first + i));
     painter.restore();
   }
   painter.setPen(QPen(Qt::black, 0.75));
@@ -187,13 +225,14 @@ QSize cardsOnPage(QSizeF card, QSizeF page) {
 
 bool cellShowsDiagram(QSizeF cell) { return cell.width() >= 1.1 && cell.height() >= 0.95; }
 
-QStringList linesWithin(const QString& text, const QFontMetricsF& metrics, double width, int lines) {
+QStringList linesWithin(const QString& text, const QFontMetricsF& metrics, double width, int lines,
+                        Qt::TextElideMode shortening) {
   QStringList out;
   const QStringList words = text.simplified().split(u' ', Qt::SkipEmptyParts);
   const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };
   // The last line takes what is left, shortened.
   const auto last = [&](const QString& line, qsizetype from) {
-    out << metrics.elidedText((QStringList{line} + words.mid(from)).join(u' ').trimmed(), Qt::ElideRight, width);
+    out << metrics.elidedText((QStringList{line} + words.mid(from)).join(u' ').trimmed(), shortening, width);
     return out;
   };
   QString line;
@@ -236,6 +275,9 @@ void drawWristband(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, 
   const int perPage = std::max(1, fits.width() * fits.height());
   // A page holds whole sets of the cards, one for each player, when a set fits.
   const int places = cards <= perPage ? perPage / std::max(1, cards) * cards : cards;
+  const QSize grid = wristbandGrid(layout.cells);
+  const QList<Shortening> shortenings =
+      distinctShortenings(plays, QRectF(0, 0, card.width() * inch / grid.width(), card.height() * inch / grid.height()));
   if (progress) progress->start(cards);
   for (int slot = 0; slot < places; ++slot) {
     if (slot > 0 && slot % perPage == 0) device.newPage();
@@ -243,7 +285,7 @@ void drawWristband(QPagedPaintDevice& device, const QList<PlaybookPlay>& plays, 
     const int k = slot % perPage;
     const QPointF corner(sheetMargin + (k % std::max(1, fits.width())) * (card.width() + cardGap / inch) * inch,
                          sheetMargin + (k / std::max(1, fits.width())) * (card.height() + cardGap / inch) * inch);
-    drawCard(painter, QRectF(corner, card * inch), plays, (slot % cards) * layout.cells, layout);
+    drawCard(painter, QRectF(corner, card * inch), plays, shortenings, (slot % cards) * layout.cells, layout);
     if (progress && slot < cards) progress->step();
   }
   // The key keeps the cards' orientation: a print preview shows every page

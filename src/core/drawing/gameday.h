@@ -42,8 +42,10 @@ QSize cardsOnPage(QSizeF card, QSizeF page);
 bool cellShowsDiagram(QSizeF cell);
 
 // The text's lines within the width, broken between words, at most the
-// number of lines; what does not fit ends the last line with an ellipsis.
-QStringList linesWithin(const QString& text, const QFontMetricsF& metrics, double width, int lines);
+// number of lines; what does not fit ends the last line with an ellipsis, or
+// (ElideMiddle) takes the ellipsis in its middle, keeping the text's end.
+QStringList linesWithin(const QString& text, const QFontMetricsF& metrics, double width, int lines,
+                        Qt::TextElideMode shortening = Qt::ElideRight);
 
 // Draws the wristband cards of the plays on the pages, turned the way more
 // cards fit, as many sets of cards on the first page as it holds; each card

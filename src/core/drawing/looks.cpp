@@ -47,6 +47,19 @@ constexpr double labelPixels = 14;
 // The widest a label is drawn inside its symbol; a wider one is narrowed.
 constexpr double labelRoom = 2.0 * lookSymbolReach - 7;
 
+// The sizes of a look's marks in field pixels, at a scale of the symbols and
+// labels; route lines and their ends grow more gently.
+struct Marks {
+  double reach, line, label, room, route, arrowLength, arrowHalfWidth, blockHalfLength;
+};
+
+Marks marksAt(const MarkScale& scale) {
+  const double gentle = std::sqrt(scale.symbol);
+  return {lookSymbolReach * scale.symbol, symbolLine * scale.symbol, labelPixels * scale.label,
+          labelRoom * scale.symbol,       routeWidth * gentle,        arrowLength * gentle,
+          arrowHalfWidth * gentle,        blockHalfLength * gentle};
+}
+
 bool ballIsOn(const Play& play) { return play.ballOn >= 1 && play.ballOn <= 99; }
 
 // The first and last whole k with origin + k * step within 0 to height.
@@ -101,22 +114,22 @@ QColor pathColor(std::uint32_t color, Look look) {
 }
 
 // The mark at the end of a path's last step: an arrowhead or a block bar.
-void drawRouteEnd(QPainter& painter, const QLineF& last, RouteEnd end, const QColor& color) {
+void drawRouteEnd(QPainter& painter, const QLineF& last, RouteEnd end, const QColor& color, const Marks& marks) {
   const QPointF tip = last.p2();
   const QPointF along = QPointF(last.dx(), last.dy()) / last.length();
   const QPointF across(-along.y(), along.x());
   painter.setPen(Qt::NoPen);
   painter.setBrush(color);
   if (end == RouteEnd::Arrow) {
-    const QPointF base = tip - along * arrowLength;
-    painter.drawPolygon(QPolygonF({tip, base + across * arrowHalfWidth, base - across * arrowHalfWidth}));
+    const QPointF base = tip - along * marks.arrowLength;
+    painter.drawPolygon(QPolygonF({tip, base + across * marks.arrowHalfWidth, base - across * marks.arrowHalfWidth}));
   } else if (end == RouteEnd::Block) {
-    painter.setPen(QPen(color, routeWidth + 0.5, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QLineF(tip + across * blockHalfLength, tip - across * blockHalfLength));
+    painter.setPen(QPen(color, marks.route + 0.5, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(tip + across * marks.blockHalfLength, tip - across * marks.blockHalfLength));
   }
 }
 
-void drawPath(QPainter& painter, const QRectF& area, const Play& play, int player, Look look) {
+void drawPath(QPainter& painter, const QRectF& area, const Play& play, int player, Look look, const Marks& marks) {
   QList<QLineF> steps;
   for (int s = 1; s <= 3; ++s) {
     const PlayerRecord& from = play.moves[player][s - 1];
@@ -124,7 +137,7 @@ void drawPath(QPainter& painter, const QRectF& area, const Play& play, int playe
     if (to.x != 0 && to.y != 0) steps << QLineF(from.x, from.y, to.x, to.y);
   }
   // The path starts at the symbol's edge, never across its label.
-  constexpr double edge = lookSymbolReach + 2;
+  const double edge = marks.reach + 2;
   if (!steps.isEmpty() && play.moves[player][1].x != 0 && play.moves[player][1].y != 0) {
     if (steps.front().length() <= edge) steps.removeFirst();
     else steps.front().setP1(steps.front().pointAt(edge / steps.front().length()));
@@ -132,31 +145,31 @@ void drawPath(QPainter& painter, const QRectF& area, const Play& play, int playe
   if (steps.isEmpty()) return;
   const RouteStyle style = play.routes[player];
   const QColor color = pathColor(play.players[player].color, look);
-  const bool marked = style.end != RouteEnd::None && steps.back().length() > arrowLength;
+  const bool marked = style.end != RouteEnd::None && steps.back().length() > marks.arrowLength;
   const QLineF last = steps.back();
   // The line stops short of the arrowhead's tip so that its end does not
   // show past the point.
-  if (marked && style.end == RouteEnd::Arrow) steps.back().setLength(last.length() - arrowLength + 2);
-  QPen pen(color, routeWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+  if (marked && style.end == RouteEnd::Arrow) steps.back().setLength(last.length() - marks.arrowLength + 2);
+  QPen pen(color, marks.route, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
   if (style.line == RouteLine::Dashed) pen.setDashPattern({3, 2});
   painter.setPen(pen);
   for (const QLineF& step : steps)
     if (const std::optional<QLineF> seen = clipped(step, area)) painter.drawLine(*seen);
-  if (marked && area.contains(last.p2())) drawRouteEnd(painter, last, style.end, color);
+  if (marked && area.contains(last.p2())) drawRouteEnd(painter, last, style.end, color, marks);
 }
 
-QFont labelFont() {
+QFont labelFont(double pixels) {
   QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(int(labelPixels));
+  font.setPixelSize(std::max(1, int(std::lround(pixels))));
   font.setBold(true);
   return fontAwayFromWindow(font);
 }
 
-// The label's ink centred on the point, narrowed to the symbol's room. The
-// painter has the label's font and ink.
-void drawLabel(QPainter& painter, const QFontMetricsF& metrics, const QString& text, QPointF centre) {
+// The label's ink centred on the point, narrowed to the room. The painter
+// has the label's font and ink.
+void drawLabel(QPainter& painter, const QFontMetricsF& metrics, const QString& text, QPointF centre, double room) {
   const QRectF ink = metrics.tightBoundingRect(text);
-  const double narrowing = std::min(1.0, labelRoom / std::max(1.0, ink.width()));
+  const double narrowing = std::min(1.0, room / std::max(1.0, ink.width()));
   const QTransform field = painter.transform();
   painter.setTransform(QTransform(narrowing, 0, 0, 1, centre.x(), centre.y()) * field);
   painter.drawText(-ink.center(), text);
@@ -164,20 +177,21 @@ void drawLabel(QPainter& painter, const QFontMetricsF& metrics, const QString& t
 }
 
 // The symbol's shape; the label goes on it afterwards.
-void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at) {
-  const double r = lookSymbolReach - symbolLine / 2;
-  painter.setPen(QPen(symbolInk, symbolLine));
+void drawSymbolInLook(QPainter& painter, std::int16_t kind, QPointF at, const Marks& marks) {
+  const double r = marks.reach - marks.line / 2;
+  painter.setPen(QPen(symbolInk, marks.line));
   painter.setBrush(Qt::white);
   switch (kind) {
     case Offence: painter.drawEllipse(at, r, r); break;
     case Centre: painter.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)); break;
     case Defence: {
       // The cross's arms reach the corners; the label stands on a plate at its middle.
-      painter.setPen(QPen(symbolInk, symbolLine + 0.5, Qt::SolidLine, Qt::RoundCap));
+      painter.setPen(QPen(symbolInk, marks.line + 0.5, Qt::SolidLine, Qt::RoundCap));
       painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
       painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
       painter.setPen(Qt::NoPen);
-      painter.drawRoundedRect(QRectF(at.x() - r + 3, at.y() - 8, 2 * r - 6, 16), 3, 3);
+      const double plate = std::min(2 * r, marks.label + 2);
+      painter.drawRoundedRect(QRectF(at.x() - r + 3, at.y() - plate / 2, 2 * r - 6, plate), 3, 3);
       break;
     }
     default: break;
@@ -295,28 +309,46 @@ void drawFieldInLook(QPainter& painter, QSize size, const Play& play, Look look,
   painter.restore();
 }
 
-void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, const QList<QPointF>* standing) {
+void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, const QList<QPointF>* standing,
+                    const MarkScale& scale) {
+  const Marks marks = marksAt(scale);
   const QRectF area = QRectF(QPointF(0, 0), size).adjusted(-40, -40, 40, 40);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   const int count = play.placedCount();
-  for (int i = 1; i <= count; ++i) drawPath(painter, area, play, i, look);
-  const QFont font = labelFont();
-  const QFontMetricsF metrics(font);
-  painter.setFont(font);
+  for (int i = 1; i <= count; ++i) drawPath(painter, area, play, i, look, marks);
+  QList<std::pair<int, QPointF>> shown;
   for (int i = 1; i <= count; ++i) {
     const PlayerRecord& player = play.players[i];
     const QPointF at = standing && i < standing->size() ? standing->at(i) : QPointF(player.x, player.y);
     if (!area.contains(at) || player.kind < Offence || player.kind > Defence) continue;
-    drawSymbolInLook(painter, player.kind, at);
+    drawSymbolInLook(painter, player.kind, at, marks);
+    shown << std::pair(i, at);
+  }
+  // The labels go over every symbol: where symbols crowd, none hides a label.
+  const QFont font = labelFont(marks.label);
+  const QFontMetricsF metrics(font);
+  painter.setFont(font);
+  painter.setPen(symbolInk);
+  for (const auto& [i, at] : shown) {
+    // A label no wider than the way to the next player beside him, less a
+    // gap, so that crowded labels stay apart; narrowed down to two thirds of
+    // its height at most.
+    double room = marks.room;
+    for (const auto& [other, there] : shown)
+      if (other != i && std::abs(there.y() - at.y()) < marks.label)
+        room = std::min(room, std::max(std::abs(there.x() - at.x()) - marks.label / 3, marks.label * 2 / 3));
     const QString label = labelText(play.labels[i]);
-    painter.setPen(symbolInk);
-    drawLabel(painter, metrics, label.isEmpty() ? QString::number(i) : label, at);
+    drawLabel(painter, metrics, label.isEmpty() ? QString::number(i) : label, at, room);
   }
   painter.restore();
 }
 
-QPointF ballBeside(QPointF player) { return player + QPointF(lookSymbolReach + 2 + footballSize / 2.0, 0); }
+double labelCapHeight() { return QFontMetricsF(labelFont(labelPixels)).capHeight(); }
+
+QPointF ballBeside(QPointF player, double symbolScale) {
+  return player + QPointF(lookSymbolReach * symbolScale + 2 + footballSize / 2.0, 0);
+}
 
 QRect diagramArea(const Play& play, QSize size, Level level) {
   const QRectF picture(QPointF(0, 0), size);

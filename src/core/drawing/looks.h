@@ -58,12 +58,22 @@ void drawFieldInLook(QPainter& painter, QSize size, const Play& play, Look look,
 // from its player's edge in its line and with its end, each player as a
 // filled symbol with its label (or number) centred in it. Where given, the
 // players stand at these points (one for each player number) instead.
+// How large symbols and labels are drawn, as a scale of their size in the
+// window; printed pages scale them with the cell, not with the field.
+struct MarkScale {
+  double symbol = 1;
+  double label = 1;
+  bool operator==(const MarkScale&) const = default;
+};
 void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look,
-                    const QList<QPointF>* standing = nullptr);
+                    const QList<QPointF>* standing = nullptr, const MarkScale& scale = {});
+
+// The height of a label's capitals at the window's size, in field pixels.
+double labelCapHeight();
 
 // The football's centre beside a player standing at the point: it never
 // covers the symbol or its label.
-QPointF ballBeside(QPointF player);
+QPointF ballBeside(QPointF player, double symbolScale = 1);
 
 // The part of the picture a diagram of the play needs: its players and paths
 // with 3 yards around them, the line of scrimmage and both rows of hash marks

@@ -70,7 +70,7 @@ void drawLookPicture(QPainter& painter, const PlayPicture& picture, const QList<
   painter.save();
   painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);
   drawFieldInLook(painter, picture.size, picture.play, picture.look, picture.level);
-  drawPlayInLook(painter, picture.size, picture.play, picture.look, standing);
+  drawPlayInLook(painter, picture.size, picture.play, picture.look, standing, picture.marks);
   if (ball && QRectF(QPointF(0, 0), picture.size).adjusted(-footballSize, -footballSize, footballSize, footballSize).contains(*ball)) {
     painter.setRenderHint(QPainter::Antialiasing);
     drawBall(painter, QRectF(*ball - QPointF(footballSize / 2.0, footballSize / 2.0), QSizeF(footballSize, footballSize)));
@@ -90,7 +90,8 @@ void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
   if (picture.look != Look::Classic) {
     const PlayerRecord* thrower = q ? &picture.play.players[*q] : nullptr;
     return drawLookPicture(painter, picture, nullptr,
-                           thrower ? std::optional(ballBeside(QPointF(thrower->x, thrower->y))) : std::nullopt);
+                           thrower ? std::optional(ballBeside(QPointF(thrower->x, thrower->y), picture.marks.symbol))
+                                   : std::nullopt);
   }
   painter.save();
   painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);

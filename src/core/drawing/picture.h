@@ -25,6 +25,7 @@ struct PlayPicture {
   std::uint32_t penColor = 0;
   Look look = Look::Classic;
   Level level = Level::HighSchool;
+  MarkScale marks{};  // the football and paper looks' symbols and labels
 };
 
 // The Field of a window maximised on a 1920 x 1200 screen.

@@ -26,6 +26,14 @@ constexpr double noteHeight = 40;
 constexpr double headHeight = 40;
 constexpr double legendHeight = 52;
 
+// How tall a printed diagram's labels stand, their capitals in millimetres,
+// for a cell of this width in millimetres: 2.6 in a cell 90 mm wide (4 plays
+// on a page), 4.1 in one 185 mm wide (1 a page), in proportion between, never
+// under 2.
+double printedLabelHeight(double cellWidth) { return std::clamp(2.6 + (cellWidth - 90) * 1.5 / 95, 2.0, 4.1); }
+
+constexpr double millimetre = 96 / 25.4;  // page units
+
 bool diagrams(const PlaybookLayout& layout) { return layout.look != Look::Classic; }
 
 bool landscape(const PlaybookLayout& layout) {
@@ -51,7 +59,8 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, c
   const bool captioned = play.picture && diagrams(layout);
   const double above = captioned ? callHeight : 0, below = titleHeight + (captioned ? noteHeight : 0);
   const QRectF room = cell.adjusted(0, above, 0, -below);
-  const QRectF area = play.picture ? drawPlayIn(painter, room, *play.picture, layout.look, layout.level)
+  const QRectF area = play.picture ? drawPlayIn(painter, room, *play.picture, layout.look, layout.level,
+                                                printedLabelHeight(cell.width() / millimetre))
                                    : fitted(room, usualPictureSize);
   painter.setFont(pageFont(15, true));
   painter.setPen(Qt::black);
@@ -73,7 +82,8 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, c
   }
 }
 
-// A row of players with what their lines mean, drawn as the plays are.
+// A row of players with what their lines mean, drawn as the plays are, as
+// large as the strip holds them side by side (at most 0.6 of the field's size).
 void drawLegend(QPainter& painter, const QRectF& strip, Look look) {
   struct Sample {
     std::int16_t kind;
@@ -88,32 +98,47 @@ void drawLegend(QPainter& painter, const QRectF& strip, Look look) {
       {Centre, "C", {RouteLine::Solid, RouteEnd::None}, "Centre"},
       {Defence, "LB", {RouteLine::Dashed, RouteEnd::Arrow}, "Defence"},
   };
-  constexpr double scale = 0.6, reach = 120;  // a path of 120 field pixels
-  const double width = strip.width() / std::size(samples) / scale;
+  constexpr double reach = 120, beforeText = 10;  // field pixels
+  constexpr double gap = 24;                      // page units between samples
+  const QFont font = pageFont(12);
+  const QFontMetricsF metrics(font);
+  const auto drawn = [&](const Sample& sample) {  // field pixels of the symbol and its path
+    return 2.0 * lookSymbolReach + (sample.style.end == RouteEnd::None ? 0 : reach) + beforeText;
+  };
+  double symbols = 0, texts = 0;
+  for (const Sample& sample : samples) {
+    symbols += drawn(sample);
+    texts += metrics.horizontalAdvance(QLatin1String(sample.meaning)) + gap;
+  }
+  const double scale = std::clamp((strip.width() - texts) / symbols, 0.05, 0.6);
   Play legend;
   legend.playerCount = int(std::size(samples));
+  QList<double> textLefts;
+  double left = 0;  // page units from the strip's left
   for (int i = 1; i <= legend.playerCount; ++i) {
     const Sample& sample = samples[i - 1];
-    const int x = int((i - 1) * width + 20), y = int(strip.height() / 2 / scale);
+    const int x = int((left / scale) + lookSymbolReach), y = int(strip.height() / 2 / scale);
     legend.players[i] = {x, y, sample.kind, vbBlack};
     legend.moves[i][0] = legend.players[i];
     if (sample.style.end != RouteEnd::None) legend.moves[i][1] = {x + int(reach), y, sample.kind, 0};
     legend.labels[i] = labelFrom(QLatin1String(sample.label));
     legend.routes[i] = sample.style;
+    left += drawn(sample) * scale;
+    textLefts << left;
+    left += metrics.horizontalAdvance(QLatin1String(sample.meaning)) + gap;
   }
   painter.save();
+  painter.setClipRect(strip, Qt::IntersectClip);  // never over the plays
   painter.translate(strip.topLeft());
   painter.scale(scale, scale);
   drawPlayInLook(painter, (strip.size() / scale).toSize(), legend, look);
   painter.restore();
-  painter.setFont(pageFont(12));
+  painter.setFont(font);
   painter.setPen(Qt::black);
-  for (int i = 0; i < legend.playerCount; ++i) {
-    const double left =
-        strip.left() + (i * width + 20 + (samples[i].style.end == RouteEnd::None ? 20 : reach + 10)) * scale;
-    painter.drawText(QRectF(left, strip.top(), strip.left() + (i + 1) * width * scale - left, strip.height()),
+  for (int i = 0; i < legend.playerCount; ++i)
+    painter.drawText(QRectF(strip.left() + textLefts[i], strip.top(), strip.right() - strip.left() - textLefts[i],
+                            strip.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(samples[i].meaning));
-  }
 }
 
 }  // namespace
@@ -141,12 +166,18 @@ QRectF fitted(const QRectF& room, QSizeF size) {
   return {QPointF(room.left() + (room.width() - scaled.width()) / 2, room.top()), scaled};
 }
 
-QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Look look, Level level) {
+QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Look look, Level level, double labelHeight) {
   picture.look = look;
   picture.level = level;
   const bool diagram = look != Look::Classic;
   const QRect shown = diagram ? diagramArea(picture.play, picture.size, level) : QRect(QPoint(0, 0), picture.size);
   const QRectF area = fitted(room, shown.size());
+  if (labelHeight > 0 && !area.isEmpty()) {
+    // Labels of that height in the page's units, whatever the field's scale;
+    // the symbols grow less, the label narrowed to fit where they crowd.
+    const double label = labelHeight * millimetre / (labelCapHeight() * area.width() / shown.width());
+    picture.marks = {std::max(1.0, label * 0.8), std::max(1.0, label)};
+  }
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
   painter.translate(area.topLeft());

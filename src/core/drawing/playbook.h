@@ -49,8 +49,11 @@ QRectF fitted(const QRectF& room, QSizeF size);
 
 // Draws the play in the look at the largest size the room holds: its
 // diagram (diagramArea) framed in the football and paper looks, its whole
-// picture in the classic one; the area drawn.
-QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Look look, Level level);
+// picture in the classic one; the area drawn. With a label height (the
+// capitals, in millimetres) the symbols and labels are drawn that large on
+// the page, whatever the scale of the field.
+QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Look look, Level level,
+                  double labelHeight = 0);
 
 // The plays a page can hold, and what a playbook holds unless told otherwise.
 inline const QList<int> playsPerPageChoices = {1, 2, 4, 6, 9};

@@ -106,6 +106,42 @@ QList<QImage> gifFrames(const QString& path, QList<int>* delays) {
   return frames;
 }
 
+// A word of a PDF page and its box, in points, as pdftotext -bbox reads it.
+struct PdfWord {
+  QString text;
+  QRectF box;
+};
+
+QList<PdfWord> pdfWordBoxes(const QString& path, int page) {
+  const QString page1 = QString::number(page);
+  const QString xml = QString::fromUtf8(
+      pdfWords(path, {QStringLiteral("-bbox"), QStringLiteral("-f"), page1, QStringLiteral("-l"), page1}));
+  static const QRegularExpression word(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  QList<PdfWord> words;
+  for (const QRegularExpressionMatch& m : word.globalMatch(xml))
+    words << PdfWord{m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))};
+  return words;
+}
+
+// A shotgun line of labelled players a yard and a half apart, a route each.
+QByteArray labelledLine(const QByteArray& call) {
+  const QList<std::tuple<const char*, int, int, int>> players = {
+      {"LT", 712, 680, 1}, {"LG", 756, 680, 1}, {"C", 800, 680, 2}, {"RG", 844, 680, 1}, {"RT", 888, 680, 1},
+      {"X", 330, 680, 1},  {"Z", 1270, 680, 1}, {"QB", 800, 830, 1}, {"RB", 850, 830, 1}, {"CB", 330, 560, 3},
+      {"FS", 800, 400, 3}};
+  QByteArray text = QByteArray::number(players.size()) + "\r\n", labels;
+  int i = 0;
+  for (const auto& [label, x, y, kind] : players) {
+    const QByteArray at = QByteArray::number(x) + ',' + QByteArray::number(y);
+    text += "player," + QByteArray::number(++i) + ", " + QByteArray::number(kind) + " \r\ncoord," + at + "\r\n0," + at +
+            ", 0 \r\n1," + QByteArray::number(x) + ',' + QByteArray::number(y - 60) + ", 0 \r\nEND\r\n";
+    labels += "label," + QByteArray::number(i) + ',' + label + "\r\n";
+  }
+  return text + labels + "call," + call + "\r\n";
+}
+
 }  // namespace
 
 class ExportsTest : public QObject {
@@ -667,6 +703,59 @@ class ExportsTest : public QObject {
     QCOMPARE(moxten.readAllStandardError(),
              "moxten: " + book.toLocal8Bit() +
                  ": there is no play list: there is no data folder to keep it in: HOME is not set to an absolute path\n");
+  }
+
+  // Printed diagrams players can read: labels of at least 2.5 mm at 4 plays
+  // a page and 4 mm at 1 (their capitals; the word box pdftotext gives of
+  // DejaVu Sans Bold is 1.6 times that), a legend whose words stand apart
+  // above the plays, and wristband calls shortened so that no two read alike.
+  void printedPlaysArePlainToRead() {
+    FakePlatform platform;
+    const QDir root(platform.folder.filePath(QStringLiteral("book")));
+    QVERIFY(root.mkpath(QStringLiteral(".")));
+    for (const char* call : {"Spread Right 76 Z Post", "Spread Right 76 Z Corner", "Spread Right 76 H Dig"})
+      writeBytes(root.filePath(QLatin1String(call) + QStringLiteral(".ply")), labelledLine(call));
+    CommandRun moxten(platform);
+    constexpr double point = 25.4 / 72;  // millimetres
+    for (const auto& [perPage, tallest] : {std::pair(4, 2.5), std::pair(1, 4.0)}) {
+      const QString book = platform.folder.filePath(QStringLiteral("book-%1.pdf").arg(perPage));
+      QCOMPARE(moxten.run({QStringLiteral("--playbook"), book, QStringLiteral("--from"), root.path(),
+                           QStringLiteral("--per-page"), QString::number(perPage)}),
+               0);
+      const QList<PdfWord> words = pdfWordBoxes(book, 1);
+      double legendBottom = 0, playsTop = 1e9;  // the first play's call stands on top of it
+      QList<QRectF> legend;
+      for (const PdfWord& word : words) {
+        if (QStringList{"Route", "Motion", "or", "option", "Block", "Centre", "Defence"}.contains(word.text)) {
+          legend << word.box;
+          legendBottom = std::max(legendBottom, word.box.bottom());
+        }
+        if (word.text == QStringLiteral("Spread")) playsTop = std::min(playsTop, word.box.top());
+      }
+      QCOMPARE(legend.size(), 7);
+      QVERIFY(legendBottom < playsTop);
+      int labels = 0;
+      for (const PdfWord& word : words)
+        if (word.box.top() > playsTop && QStringList{"LT", "LG", "RG", "RT", "QB", "RB", "CB", "FS"}.contains(word.text)) {
+          ++labels;
+          QVERIFY2(word.box.height() * point >= tallest * 1.6, qPrintable(word.text));
+        }
+      QVERIFY(labels >= 8);
+      std::sort(legend.begin(), legend.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+      for (qsizetype i = 1; i < legend.size(); ++i) QVERIFY(legend[i - 1].right() < legend[i].left());
+    }
+    for (const QString& card : {QStringLiteral("--cells=24"), QStringLiteral("--cells=8")}) {
+      const QString band = platform.folder.filePath(QStringLiteral("band.pdf"));
+      QStringList arguments{QStringLiteral("--wristband"), band, QStringLiteral("--from"), root.path(),
+                            QStringLiteral("--cells"), card.mid(8)};
+      if (card.endsWith(u'8')) arguments << QStringLiteral("--card") << QStringLiteral("5x3");  // with diagrams
+      QCOMPARE(moxten.run(arguments), 0);
+      QStringList cells;
+      for (const PdfWord& word : pdfWordBoxes(band, 1))
+        if (word.box.top() < 150 && !word.text.front().isDigit() && word.text != QStringLiteral("Spread")) cells << word.text;
+      cells.removeDuplicates();
+      QVERIFY2(cells.size() >= 3, qPrintable(cells.join(u'|')));
+    }
   }
 };
 

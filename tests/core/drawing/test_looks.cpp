@@ -269,32 +269,45 @@ class LooksTest : public QObject {
     QTest::addColumn<QString>("widthOf");  // the line as wide as the width
     QTest::addColumn<int>("lines");
     QTest::addColumn<QStringList>("broken");
+    QTest::addColumn<bool>("middle");  // shortened in the middle, keeping the end
     const QString call = QStringLiteral("Trips Right 62 Slant");
-    QTest::newRow("fits") << call << call << 1 << QStringList{call};
+    QTest::newRow("fits") << call << call << 1 << QStringList{call} << false;
     QTest::newRow("two lines") << call << QStringLiteral("Trips Right") << 2
-                               << QStringList({"Trips Right", "62 Slant"});
+                               << QStringList({"Trips Right", "62 Slant"}) << false;
     QTest::newRow("spaces run together") << QStringLiteral("  Trips   Right ") << QStringLiteral("Trips Right") << 1
-                                         << QStringList{"Trips Right"};
+                                         << QStringList{"Trips Right"} << false;
     QTest::newRow("the last line shortened")
-        << call << QStringLiteral("Trips Right") << 1 << QStringList{QStringLiteral("Trips Right 6\u2026")};
+        << call << QStringLiteral("Trips Right") << 1 << QStringList{QStringLiteral("Trips Right 6\u2026")} << false;
     QTest::newRow("a word wider than a line") << QStringLiteral("Counterclockwise Z") << QStringLiteral("Counter") << 3
-                                              << QStringList({QStringLiteral("Counte\u2026"), "Z"});
-    QTest::newRow("nothing") << QString() << QStringLiteral("Z") << 2 << QStringList();
+                                              << QStringList({QStringLiteral("Counte\u2026"), "Z"}) << false;
+    QTest::newRow("nothing") << QString() << QStringLiteral("Z") << 2 << QStringList() << false;
+    QTest::newRow("the last line shortened in its middle")
+        << QStringLiteral("Spread Right 76 Z Corner") << QStringLiteral("Spread Right") << 1
+        << QStringList{QStringLiteral("Spre\u2026rner")} << true;
+    QTest::newRow("the second line shortened in its middle")
+        << QStringLiteral("Spread Right 76 Z Corner") << QStringLiteral("Spread Ri") << 2
+        << QStringList({QStringLiteral("Spread"), QStringLiteral("Rig\u2026ner")}) << true;
   }
   void aTextIsBrokenIntoTheLinesItHas() {
     QFETCH(QString, text);
     QFETCH(QString, widthOf);
     QFETCH(int, lines);
     QFETCH(QStringList, broken);
+    QFETCH(bool, middle);
     const QFontMetricsF metrics(pageFont(12));
-    const QStringList got = linesWithin(text, metrics, metrics.horizontalAdvance(widthOf), lines);
+    const QStringList got = linesWithin(text, metrics, metrics.horizontalAdvance(widthOf), lines,
+                                        middle ? Qt::ElideMiddle : Qt::ElideRight);
     QCOMPARE(got.size(), broken.size());
     for (qsizetype i = 0; i < got.size(); ++i) {
       QVERIFY(metrics.horizontalAdvance(got[i]) <= metrics.horizontalAdvance(widthOf));
-      if (broken[i].endsWith(QChar(0x2026)))
-        QVERIFY2(got[i].endsWith(QChar(0x2026)), qPrintable(got[i]));
-      else
+      // A shortened line: the ellipsis where expected, the text's end kept after it.
+      const qsizetype ellipsis = broken[i].indexOf(QChar(0x2026));
+      if (ellipsis < 0)
         QCOMPARE(got[i], broken[i]);
+      else
+        QVERIFY2(got[i].contains(QChar(0x2026)) && got[i].endsWith(broken[i].mid(ellipsis)) &&
+                     got[i].startsWith(broken[i].left(1)),
+                 qPrintable(got[i]));
     }
   }
 
