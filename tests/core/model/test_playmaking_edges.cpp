@@ -1,5 +1,6 @@
 #include "core/files/formationfile.h"
 #include "core/model/formation.h"
+#include "core/model/legality.h"
 #include "core/model/routes.h"
 #include "core/model/vocabulary.h"
 #include "core/model/yards.h"
@@ -29,7 +30,36 @@ GroupPlayer member(std::int16_t kind, QPointF at, QList<QPointF> path = {}) {
   return GroupPlayer{kind, at, labelFrom(QStringLiteral("X")), {}, path.isEmpty() ? 0u : 255u, path};
 }
 
+// A legal shotgun offence of 11 with the centre at (800, 600): X, LT, LG, C,
+// RG, RT and Z on the line, H, Y, QB and RB in the backfield; a defender
+// deep. Player numbers: X 1, LT 2, LG 3, C 4, RG 5, RT 6, Z 7, H 8, Y 9,
+// QB 10, RB 11, the defender 12.
+Play shotgun() {
+  Play play;
+  const QList<std::tuple<const char*, int, int, std::int16_t>> players = {
+      {"X", 330, 600, Offence},  {"LT", 712, 600, Offence}, {"LG", 756, 600, Offence}, {"C", 800, 600, Centre},
+      {"RG", 844, 600, Offence}, {"RT", 888, 600, Offence}, {"Z", 1270, 600, Offence}, {"H", 600, 660, Offence},
+      {"Y", 1000, 660, Offence}, {"QB", 800, 690, Offence}, {"RB", 850, 690, Offence}, {"FS", 800, 300, Defence}};
+  for (const auto& [label, x, y, kind] : players) {
+    const int p = ++play.playerCount;
+    play.players[p] = {x, y, kind, 0};
+    play.moves[p][0] = play.players[p];
+    play.labels[p] = labelFrom(QLatin1String(label));
+  }
+  return play;
+}
+
+// The player runs straight up the field this many yards.
+Play runningUp(Play play, int player, int yards) {
+  play.moves[player][1] = {play.players[player].x, play.players[player].y - yards * pixelsPerYard, 0, 0};
+  return play;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Play)
+Q_DECLARE_METATYPE(Level)
+Q_DECLARE_METATYPE(PlayRoles)
 
 class PlaymakingEdgesTest : public QObject {
   Q_OBJECT
@@ -162,6 +192,72 @@ class PlaymakingEdgesTest : public QObject {
     const std::optional<QPoint> spot = ball ? std::optional(QPoint(800, 600)) : std::nullopt;
     QCOMPARE(placeInYards(point, spot), place);
     QCOMPARE(snappedToYards(point, spot ? std::optional(spot->y()) : std::nullopt), snapped);
+  }
+
+  void theRuleBookChecksTheOffence_data() {
+    QTest::addColumn<Play>("play");
+    QTest::addColumn<PlayRoles>("roles");
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<QStringList>("broken");  // each warning: its players, a colon, its rule
+    const PlayRoles toZ{10, 7, true};
+    const QString backfield = QStringLiteral("7 8 9 10 11: 5 players are in the backfield: at most 4 may be");
+    const QString sixOnTheLine = QStringLiteral(": 6 players are on the line of scrimmage: at least 7 must be");
+    Play play = shotgun();
+    QTest::newRow("legal") << play << toZ << Level::HighSchool << QStringList();
+    play.players[7].y = 630;
+    QTest::newRow("a yard off the ball is on the line") << play << toZ << Level::HighSchool << QStringList();
+    play.players[7].y = 631;
+    QTest::newRow("a pixel more is a back")
+        << play << PlayRoles{} << Level::HighSchool << QStringList({sixOnTheLine, backfield});
+    play = shotgun();
+    play.players[7].kind = Defence;
+    QTest::newRow("defenders are not counted")
+        << play << PlayRoles{} << Level::HighSchool << QStringList{sixOnTheLine};
+    play = shotgun();
+    play.players[4].kind = Offence;
+    QTest::newRow("no centre: no line to check") << play << toZ << Level::HighSchool << QStringList();
+    play = shotgun();
+    play.throwTime = 2;
+    const QString lgDownfield = QStringLiteral(
+        "3: player 3 (LG), an ineligible receiver, is 3.0 yards beyond the line when the ball is thrown: at most ");
+    QTest::newRow("a guard 3 yards up at the throw, high school")
+        << runningUp(play, 3, 3) << toZ << Level::HighSchool << QStringList{lgDownfield + "2.0 at high school"};
+    QTest::newRow("a guard 3 yards up at the throw, college")
+        << runningUp(play, 3, 3) << toZ << Level::College << QStringList();
+    QTest::newRow("a guard 3 yards up at the throw, pro")
+        << runningUp(play, 3, 3) << toZ << Level::Pro << QStringList{lgDownfield + "1.0 in the pros"};
+    QTest::newRow("a guard downfield on a run") << runningUp(play, 3, 3) << PlayRoles{10, 7, false} << Level::Pro
+                                                << QStringList();
+    QTest::newRow("an end runs free") << runningUp(play, 1, 10) << toZ << Level::Pro << QStringList();
+    QTest::newRow("the intended receiver a tackle")
+        << shotgun() << PlayRoles{10, 2, true} << Level::HighSchool
+        << QStringList{"2: the intended receiver, player 2 (LT), is not an eligible receiver"};
+    play = shotgun();
+    play.labels[5] = labelFrom(QString());
+    QTest::newRow("an unlabelled inside man is no receiver")
+        << play << PlayRoles{10, 5, false} << Level::HighSchool
+        << QStringList{"5: the intended receiver, player 5, is not an eligible receiver"};
+    play = shotgun();
+    play.labels[7] = labelFrom(QStringLiteral("T"));
+    QTest::newRow("an end labelled T is no receiver")
+        << play << PlayRoles{10, 7, false} << Level::HighSchool
+        << QStringList{"7: the intended receiver, player 7 (T), is not an eligible receiver"};
+    QTest::newRow("the receiver a defender") << shotgun() << PlayRoles{10, 12, true} << Level::HighSchool
+                                             << QStringList{"12: the intended receiver, player 12 (FS), is not an eligible receiver"};
+  }
+
+  void theRuleBookChecksTheOffence() {
+    QFETCH(Play, play);
+    QFETCH(PlayRoles, roles);
+    QFETCH(Level, level);
+    QFETCH(QStringList, broken);
+    QStringList got;
+    for (const RuleWarning& warning : checkLegality(play, roles, level)) {
+      QStringList players;
+      for (const int p : warning.players) players << QString::number(p);
+      got << players.join(u' ') + QStringLiteral(": ") + warning.rule;
+    }
+    QCOMPARE(got, broken);
   }
 };
 

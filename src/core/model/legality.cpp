@@ -1,0 +1,92 @@
+#include "core/model/legality.h"
+
+#include "core/animation/timeline.h"
+#include "core/model/vocabulary.h"
+#include "core/model/yards.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int leastOnTheLine = 7;
+constexpr int mostBacks = 4;
+
+bool isOffence(const PlayerRecord& player) { return player.kind == Offence || player.kind == Centre; }
+
+bool labelledLineman(const Play& play, int player) {
+  static const QStringList linemen = {"C", "G", "T", "LG", "RG", "LT", "RT"};
+  return linemen.contains(labelText(play.labels[player]));
+}
+
+QString named(const Play& play, int player) {
+  const QString label = labelText(play.labels[player]);
+  return QStringLiteral("player %1").arg(player) + (label.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(label));
+}
+
+QString levelName(Level level) {
+  switch (level) {
+    case Level::College: return QStringLiteral("in college");
+    case Level::Pro: return QStringLiteral("in the pros");
+    default: return QStringLiteral("at high school");
+  }
+}
+
+QString yards(double value) { return QString::number(value, 'f', 1); }
+
+}  // namespace
+
+double ineligibleDownfield(Level level) {
+  switch (level) {
+    case Level::College: return 3;
+    case Level::Pro: return 1;
+    default: return 2;
+  }
+}
+
+QList<RuleWarning> checkLegality(const Play& play, const PlayRoles& roles, Level level) {
+  const std::optional<int> scrimmage = lineOfScrimmage(play);
+  if (!scrimmage) return {};
+  QList<int> offence, line, backs;
+  for (int i = 1; i <= play.placedCount(); ++i) {
+    if (!isOffence(play.players[i])) continue;
+    offence << i;
+    (std::abs(play.players[i].y - *scrimmage) <= pixelsPerYard ? line : backs) << i;
+  }
+  QList<RuleWarning> warnings;
+  if (line.size() < leastOnTheLine)
+    warnings << RuleWarning{{}, QStringLiteral("%1 players are on the line of scrimmage: at least %2 must be")
+                                    .arg(line.size())
+                                    .arg(leastOnTheLine)};
+  if (backs.size() > mostBacks)
+    warnings << RuleWarning{backs, QStringLiteral("%1 players are in the backfield: at most %2 may be")
+                                       .arg(backs.size())
+                                       .arg(mostBacks)};
+  QList<int> eligible = backs;
+  if (!line.isEmpty()) {
+    const auto byX = [&play](int a, int b) { return play.players[a].x < play.players[b].x; };
+    eligible << *std::min_element(line.begin(), line.end(), byX) << *std::max_element(line.begin(), line.end(), byX);
+  }
+  const auto isEligible = [&](int p) {
+    return eligible.contains(p) && play.players[p].kind == Offence && !labelledLineman(play, p);
+  };
+  const Timeline timeline = timelineOf(play, roles);
+  if (timeline.pass) {
+    const PlayMoment thrown = playAt(play, timeline, timeline.pass->thrown);
+    const double most = ineligibleDownfield(level);
+    for (const int p : offence) {
+      const double beyond = (*scrimmage - thrown.standing.value(p).y()) / pixelsPerYard;
+      if (!isEligible(p) && beyond > most)
+        warnings << RuleWarning{{p}, QStringLiteral("%1, an ineligible receiver, is %2 yards beyond the line when the "
+                                                    "ball is thrown: at most %3 %4")
+                                         .arg(named(play, p), yards(beyond), yards(most), levelName(level))};
+    }
+  }
+  const int receiver = roles.receiver;
+  if (receiver >= 1 && receiver <= play.placedCount() && !isEligible(receiver))
+    warnings << RuleWarning{{receiver},
+                            QStringLiteral("the intended receiver, %1, is not an eligible receiver").arg(named(play, receiver))};
+  return warnings;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/drawing/looks.h"
+#include "core/model/playstate.h"
+#include "core/model/roles.h"
+
+#include <QList>
+#include <QString>
+
+// The offence as drawn, checked against the rule book of a level. The line
+// of scrimmage is the centre's y; a player within a yard of it is on the
+// line, any other offence player a back. The eligible receivers are the two
+// ends of the line and the backs, but never the centre or a player labelled
+// as a lineman (C, G, T, LG, RG, LT, RT).
+struct RuleWarning {
+  QList<int> players;  // the players it is about; none for the offence as a whole
+  QString rule;        // what the rule says and how the play breaks it
+};
+
+// How far beyond the line an ineligible player may be when the ball is
+// thrown, in yards: 2 at high school, 3 in college, 1 in the pros.
+double ineligibleDownfield(Level level);
+
+// Every rule the play breaks, in the order the rules are given above and
+// then by player; nothing for a play without a centre, whose line is unknown.
+QList<RuleWarning> checkLegality(const Play& play, const PlayRoles& roles, Level level);
