@@ -17,6 +17,7 @@
 #include "app/widgets/playbookdock.h"
 #include "app/widgets/previewbar.h"
 #include "app/window/moxten.h"
+#include "core/model/legality.h"
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
 #include "core/drawing/gameday.h"
@@ -219,6 +220,22 @@ void benchFootballField(Moxten& window) {
 // while the window goes on serving a timer every 10 ms (its longest wait
 // between two is how long input would wait). Then the wristband cards, with
 // the coach's key, of 60 of those plays read from their files.
+// The rule book's check of a passing play of 22 (every player with a path of
+// three moves, so the throw's moment is found too).
+void benchLegality(Moxten& window) {
+  setUpPlay(window, 22);
+  const PlayRoles roles{1, 2, true};
+  std::vector<double> times;
+  QElapsedTimer clock;
+  for (int i = 0; i < 2000; ++i) {
+    clock.start();
+    const QList<RuleWarning> warnings = checkLegality(window, roles, Level::HighSchool);
+    times.push_back(clock.nsecsElapsed() / 1e6);
+    if (warnings.isEmpty()) std::printf("legality: the bench play breaks no rule\n");
+  }
+  std::printf("legality 22 players: median %.3f ms\n", median(times));
+}
+
 void benchPlaybook(Moxten& window, const QString& folder) {
   window.footballField->trigger();
   setUpPlay(window, 22);
@@ -304,6 +321,7 @@ int main(int argc, char* argv[]) {
   benchExports(window);
   benchRecovery(window);
   benchFootballField(window);
+  benchLegality(window);
   benchPreview(window);
   QTemporaryDir playbook;
   benchPlaybook(window, playbook.path());

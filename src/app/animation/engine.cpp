@@ -14,6 +14,7 @@ int Moxten::frameWait() const { return frameWaitFor(configuration->Speed->text()
 
 void Moxten::animatePlay() {
   animating_ = true;
+  checkRules();  // no rings over a run; the next drawing of the play brings them back
   const int delay = frameWait();
   const RunRoles roles = runRoles();
   if (const std::optional<QPointF> start = footballStart(*this, roles)) moveFootball(*start);

@@ -75,6 +75,7 @@ void Moxten::preview_Click() {
   previewTimer_->start(shown && shown->refreshRate() > 0 ? int(1000 / shown->refreshRate()) : 16);
   previewClock_->start();
   showPreviewAt(0);
+  checkRules();  // no rings over the players in time
 }
 
 void Moxten::placePreviewBar() {
@@ -139,4 +140,5 @@ void Moxten::closePreview() {
   football->setVisible(footballShown);
   choose(selection);
   refreshLook();
+  checkRules();
 }

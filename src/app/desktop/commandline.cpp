@@ -8,6 +8,7 @@
 #include "core/files/playlist.h"
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
+#include "core/model/legality.h"
 #include "core/settings/settingsfile.h"
 
 #include <QCommandLineParser>
@@ -40,9 +41,12 @@ const MakeOption makeOptions[] = {
      "Writes wristband cards of the plays of --from (or the play list), numbered, with the coach's key, to OUT."},
     {"callsheet", CommandLine::Make::CallSheet, "OUT.pdf",
      "Writes a call sheet of the plays of --from (or the play list) by category to OUT."},
+    {"check", CommandLine::Make::Check, "PLAY",
+     "Checks the offence of PLAY against the rule book of --level: prints each rule it breaks, and ends with "
+     "status 1 when there is one."},
 };
 const QString makeNames =
-    QStringLiteral("--export, --export-animation, --export-video, --playbook, --wristband and --callsheet");
+    QStringLiteral("--export, --export-animation, --export-video, --playbook, --wristband, --callsheet and --check");
 
 bool madeFromPlays(CommandLine::Make make) {
   return make == CommandLine::Make::Playbook || make == CommandLine::Make::Wristband ||
@@ -228,14 +232,17 @@ CommandLine readCommandLine(const QStringList& arguments) {
       line.output = parser.value(QLatin1String(option.name));
     }
   if (makes > 1) refuseLine(QStringLiteral("give one of ") + makeNames);
+  const bool checking = line.make == CommandLine::Make::Check;
+  if (checking) std::swap(line.play, line.output);  // the option names the play; nothing is written
   const QStringList files = parser.positionalArguments();
-  const bool needsPlay = !madeFromPlays(line.make);
+  const bool needsPlay = !madeFromPlays(line.make) && !checking;
   if (files.size() > 1 || (!needsPlay && !files.isEmpty()))
     refuseLine(QStringLiteral("unexpected argument ") + files.last());
   if (needsPlay && line.make != CommandLine::Make::Window && files.isEmpty())
     refuseLine(QStringLiteral("give the play FILE to export"));
   // QDir keeps a name's escaped bytes, where QFileInfo would lose them.
-  line.play = files.isEmpty() ? QString() : QDir::current().absoluteFilePath(files[0]);
+  if (!checking) line.play = files.isEmpty() ? QString() : QDir::current().absoluteFilePath(files[0]);
+  else line.play = QDir::current().absoluteFilePath(line.play);
   if (parser.isSet(perPage) && line.make != CommandLine::Make::Playbook)
     refuseLine(QStringLiteral("--per-page belongs to --playbook"));
   bool number = false;
@@ -253,7 +260,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
   if (const QString why = frameSizeRefusal(line.frameSize); !why.isEmpty()) refuseLine(QStringLiteral("--size: ") + why);
   if ((parser.isSet(style) || parser.isSet(level)) && line.make == CommandLine::Make::Window)
     refuseLine(QStringLiteral("--style and --level belong to ") + makeNames);
-  if ((parser.isSet(from) || parser.isSet(paper)) && needsPlay)
+  if ((parser.isSet(from) || parser.isSet(paper)) && !madeFromPlays(line.make))
     refuseLine(QStringLiteral("--from and --paper belong to --playbook, --wristband and --callsheet"));
   if (parser.isSet(category) && !parser.isSet(from)) refuseLine(QStringLiteral("--category needs --from"));
   line.from = parser.isSet(from) ? QDir::current().absoluteFilePath(parser.value(from)) : QString();
@@ -284,12 +291,27 @@ CommandLine readCommandLine(const QStringList& arguments) {
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
   if (madeFromPlays(line.make) && !hasExtension(line.output, QStringLiteral("pdf")))
     refuseLine(QStringLiteral("the file name must end in .pdf"));
-  if (line.make != CommandLine::Make::Window && sameFile(line.output, line.play))
+  if (line.make != CommandLine::Make::Window && !checking && sameFile(line.output, line.play))
     refuseLine(line.output + QStringLiteral(": it is the play file itself"));
   return line;
 }
 
+namespace {
+
+int checkPlay(const CommandLine& line) {
+  QString why;
+  const std::optional<PlayPicture> picture = readPicture(line, &why);
+  if (!picture) refuseLine(why);
+  const QList<RuleWarning> warnings = checkLegality(picture->play, picture->roles, line.level);
+  for (const RuleWarning& warning : warnings)
+    std::printf("%s\n", qPrintable(ruleSentence(warning)));
+  return warnings.isEmpty() ? 0 : 1;
+}
+
+}  // namespace
+
 int makeFile(const CommandLine& line, Platform& platform) {
+  if (line.make == CommandLine::Make::Check) return checkPlay(line);
   QString why;
   const std::optional<QByteArray> bytes = madeBytes(line, platform, &why);
   if (!bytes || !writeExport(line.output, *bytes, &why)) refuseLine(line.output + QStringLiteral(": ") + why);

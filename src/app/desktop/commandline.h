@@ -14,7 +14,7 @@ class Platform;
 // What the command line asks for: a play to open in the window, or a file to
 // make without one.
 struct CommandLine {
-  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet } make = Make::Window;
+  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet, Check } make = Make::Window;
   QString output;  // the file to make
   QString play;    // the play file to open or to make it from
   int playsPerPage = 0;
@@ -51,4 +51,6 @@ void prepareRun(const CommandLine& line);
 
 // Makes the file the command line asks for; the program's exit status. A
 // failure prints one line on standard error that says why and writes nothing.
+// --check prints each rule the play breaks, a line each, and answers 1 when
+// there is one.
 int makeFile(const CommandLine& line, Platform& platform);

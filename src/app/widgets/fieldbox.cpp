@@ -81,6 +81,30 @@ void FieldBox::setOverlay(const FieldOverlay& overlay) {
   update(before + overlayArea());
 }
 
+namespace {
+
+constexpr int warningReach = 18;
+const QColor warningColor(255, 140, 0);
+
+QRect warningRing(QPoint centre) {
+  return QRect(withinDrawingReach(centre) - QPoint(warningReach, warningReach), QSize(2 * warningReach, 2 * warningReach));
+}
+
+QRegion ringsArea(const QList<QPoint>& centres) {
+  QRegion area;
+  for (const QPoint centre : centres) area += warningRing(centre).adjusted(-3, -3, 3, 3);
+  return area;
+}
+
+}  // namespace
+
+void FieldBox::setWarned(const QList<QPoint>& centres) {
+  if (centres == warned_) return;
+  const QRegion before = ringsArea(warned_);
+  warned_ = centres;
+  update(before + ringsArea(warned_));
+}
+
 QRegion FieldBox::overlayArea() const {
   QRegion area;
   for (const QPoint centre : overlay_.chosen) area += chosenMark(centre).adjusted(-2, -2, 2, 2);
@@ -98,6 +122,8 @@ void FieldBox::paintEvent(QPaintEvent* event) {
   painter.setPen(QPen(overlayColor, 2, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
   for (const QPoint centre : overlay_.chosen) painter.drawRect(chosenMark(centre));
+  painter.setPen(QPen(warningColor, 3));
+  for (const QPoint centre : warned_) painter.drawEllipse(warningRing(centre));
   if (!overlay_.band.isNull()) {
     painter.setPen(QPen(overlayColor, 1, Qt::DashLine));
     QColor fill = overlayColor;

@@ -32,6 +32,10 @@ class FieldBox : public QWidget {
   const FieldOverlay& overlay() const { return overlay_; }
   void setOverlay(const FieldOverlay& overlay);
 
+  // Rings the players at these points in orange: the rule book's warnings.
+  void setWarned(const QList<QPoint>& centres);
+  const QList<QPoint>& warned() const { return warned_; }
+
   // Shows the picture in place of the canvas, the canvas again when it is null.
   void showPicture(const QImage& picture);
   const QImage& shownPicture() const { return picture_; }
@@ -66,6 +70,7 @@ class FieldBox : public QWidget {
   QRegion overlayArea() const;
 
   FieldOverlay overlay_;
+  QList<QPoint> warned_;
   QImage picture_;
   bool changeQueued_ = false;
 };

@@ -12,7 +12,11 @@
 #include <algorithm>
 #include <cmath>
 
-bool Moxten::fieldBesideDock() const { return !playbook->isHidden() && !playbook->isFloating(); }
+bool Moxten::fieldBesideDock() const {
+  for (const QDockWidget* dock : {static_cast<QDockWidget*>(playbook), legality})
+    if (!dock->isHidden() && !dock->isFloating()) return true;
+  return false;
+}
 
 // Puts the Field into the scrolled view or back in its place in the window,
 // keeping the keyboard with it.

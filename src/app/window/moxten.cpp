@@ -151,6 +151,7 @@ void Moxten::buildControls() {
   StatusBar1 = named(new QStatusBar(this), "StatusBar1");
   StatusBar1->setAccessibleName(QStringLiteral("Status"));
   setStatusBar(StatusBar1);
+  buildRuleCheck();
 }
 
 void Moxten::buildMenus() {
@@ -282,12 +283,15 @@ void Moxten::connectHandlers() {
   connect(Field, &FieldBox::mouseDoubleClicked, this, &Moxten::Field_DoubleClick);
   connect(Field, &FieldBox::enterPressed, this, &Moxten::Field_Enter);
   connect(Field, &FieldBox::canvasChanged, this, [this] {
-    if (!animating_) refreshLook();
+    if (animating_) return;
+    refreshLook();
+    checkRules();
   });
   football->installEventFilter(this);
 
   const auto userSetsARole = [this] {
     if (!settingRoles_) playHasRoles_ = true;
+    checkRules();
   };
   connect(Quarterback, &QComboBox::editTextChanged, this, userSetsARole);
   connect(intended, &QComboBox::editTextChanged, this, userSetsARole);

@@ -9,6 +9,7 @@
 #include "core/model/editing.h"
 #include "core/model/formation.h"
 #include "core/model/routes.h"
+#include "core/model/legality.h"
 #include "core/model/playstate.h"
 
 #include <QMainWindow>
@@ -26,6 +27,8 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QDockWidget;
+class QListWidget;
 class QStatusBar;
 class QTimer;
 class QUndoStack;
@@ -128,6 +131,7 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* playerProperties;
   QMenu* view;
   QAction* viewPlaybook;  // shows or closes the playbook dock
+  QAction* viewLegality;  // shows or closes the rule book's dock
   QAction* classicField;
   QAction* footballField;
   QAction* paperField;
@@ -158,6 +162,11 @@ class Moxten : public QMainWindow, public PlayState {
   PlayProperties* playPropertiesDialog;
   PreviewBar* previewBar;
   PlaybookDock* playbook;
+  // The rule book's warnings on the play as drawn: a dock with their list,
+  // the first of them in the status bar.
+  QDockWidget* legality;
+  QListWidget* legalityList;
+  QLabel* legalityStatus;
   QPointer<frmAbout> aboutWindow;
 
   // Every change of the play, for undo and redo; clean at the play last saved
@@ -172,6 +181,10 @@ class Moxten : public QMainWindow, public PlayState {
   void about_Click();
   void panel_Click();
   void layoutControls();
+  // The rule book: window/rules.cpp.
+  void buildRuleCheck();
+  void addRuleCheckToViewMenu();
+  void checkRules();
   // Whether the playbook dock stands beside the Field, in the window.
   bool fieldBesideDock() const;
   void showFieldScrolled(bool scrolled);
@@ -457,6 +470,7 @@ class Moxten : public QMainWindow, public PlayState {
   std::optional<int> runFrame_;
   bool animating_ = false;
   bool closeAfterRun_ = false;
+  QList<RuleWarning> ruleWarnings_;
   bool pushingStep_ = false;
   // Whether the path being entered replaces one the player had.
   bool replacingPath_ = false;

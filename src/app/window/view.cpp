@@ -46,6 +46,7 @@ void Moxten::buildViewMenu() {
   viewPlaybook->setObjectName(QStringLiteral("viewPlaybook"));
   viewPlaybook->setText(QStringLiteral("Play&book"));
   view->addAction(viewPlaybook);
+  addRuleCheckToViewMenu();
 
   view_ = readViewPreferences();
   const std::pair<QAction*, Look> lookItems[] = {
@@ -80,6 +81,7 @@ void Moxten::chooseLevel(Level level) {
   (level == Level::Pro ? pro : level == Level::College ? college : highSchool)->setChecked(true);
   keepViewPreferences(view_);
   refreshLook();
+  checkRules();
 }
 
 double Moxten::playerReachInLook() const {

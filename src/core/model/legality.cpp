@@ -38,6 +38,10 @@ QString yards(double value) { return QString::number(value, 'f', 1); }
 
 }  // namespace
 
+QString ruleSentence(const RuleWarning& warning) {
+  return warning.rule.isEmpty() ? QString() : warning.rule.front().toUpper() + warning.rule.mid(1) + u'.';
+}
+
 double ineligibleDownfield(Level level) {
   switch (level) {
     case Level::College: return 3;

@@ -17,6 +17,10 @@ struct RuleWarning {
   QString rule;        // what the rule says and how the play breaks it
 };
 
+// The warning as a sentence: "The intended receiver, player 5 (RT), is not an
+// eligible receiver."
+QString ruleSentence(const RuleWarning& warning);
+
 // How far beyond the line an ineligible player may be when the ball is
 // thrown, in yards: 2 at high school, 3 in college, 1 in the pros.
 double ineligibleDownfield(Level level);

@@ -17,6 +17,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QListView>
+#include <QListWidget>
+#include <QDockWidget>
 #include <QProcess>
 #include <QScrollArea>
 #include <QLabel>
@@ -353,6 +355,41 @@ class PlaymakingTest : public QObject {
     QCOMPARE(end.pixelColor(zStart + QPoint(10, 0)), green);   // and gone from where he stood
     w->previewBar->previewPlay->click();  // Play again starts over
     QVERIFY(w->previewBar->previewSlider->value() < 100);
+  }
+
+  // The rule book's warnings follow the play as drawn: in the dock's list and
+  // the status bar, the players ringed (not over a preview); saving goes on.
+  void theRuleBookWarnsAsThePlayIsDrawn() {
+    TestWindow w(wide);
+    placeFormation(w, "formationShotgunSpread2x2", QPoint(795, 610));
+    QCOMPARE(w->legalityList->count(), 0);
+    QVERIFY(w->Field->warned().isEmpty());
+    w->intended->setEditText(QStringLiteral(" 1 LT"));
+    const QString tackle = QStringLiteral("The intended receiver, player 1 (LT), is not an eligible receiver.");
+    QCOMPARE(w->legalityList->count(), 1);
+    QCOMPARE(w->legalityList->item(0)->text(), tackle);
+    QCOMPARE(w->legalityStatus->text(), tackle);
+    QCOMPARE(w->Field->warned(), QList<QPoint>{at(w.window.get(), 1)});
+    // X, Y and Z step back off the line (a yard off is on it): six on it, five in the backfield.
+    w->selectTool->trigger();
+    w->selection.reset();
+    w->selection.set(6).set(8).set(9);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(w->Field, Qt::Key_Down, Qt::ShiftModifier);
+    QTRY_COMPARE(w->legalityList->count(), 3);  // once the Field shows the change
+    QVERIFY(w->legalityStatus->text().endsWith(QStringLiteral("(and 2 more)")));
+    QCOMPARE(w->Field->warned().size(), 6);
+    w->undo->trigger();
+    QTRY_COMPARE(w->legalityList->count(), 1);
+    w->preview->trigger();
+    QVERIFY(w->Field->warned().isEmpty());
+    w->selectTool->trigger();
+    QCOMPARE(w->Field->warned().size(), 1);
+    const QString path = w.file(QStringLiteral("illegal.ply"));
+    w.platform.fileAnswers << path;
+    w->save_Click();
+    QVERIFY(w.platform.messages.isEmpty() && QFile::exists(path));
+    w->viewLegality->trigger();
+    QVERIFY(w->legality->isVisible());
   }
 
   // A group moves by one pixel or not at all, with a player beyond the Field.
