@@ -4,6 +4,7 @@
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
 #include "core/drawing/gameday.h"
+#include "core/drawing/scouting.h"
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
 #include "core/files/regularfile.h"
@@ -41,16 +42,39 @@ const MakeOption makeOptions[] = {
      "Writes wristband cards of the plays of --from (or the play list), numbered, with the coach's key, to OUT."},
     {"callsheet", CommandLine::Make::CallSheet, "OUT.pdf",
      "Writes a call sheet of the plays of --from (or the play list) by category to OUT."},
+    {"against", CommandLine::Make::Against, "OUT.pdf",
+     "Writes a page of FILE against each saved defence it names to OUT."},
+    {"scout", CommandLine::Make::Scout, "OUT.pdf",
+     "Writes scout cards of the plays of --from (or the play list) to OUT: each defence a play names as the offence "
+     "sees it, with the play's number and call, 2 a page (or --per-page 1)."},
     {"check", CommandLine::Make::Check, "PLAY",
      "Checks the offence of PLAY against the rule book of --level: prints each rule it breaks, and ends with "
      "status 1 when there is one."},
 };
-const QString makeNames =
-    QStringLiteral("--export, --export-animation, --export-video, --playbook, --wristband, --callsheet and --check");
+const QString makeNames = QStringLiteral(
+    "--export, --export-animation, --export-video, --playbook, --wristband, --callsheet, --against, --scout and --check");
 
 bool madeFromPlays(CommandLine::Make make) {
   return make == CommandLine::Make::Playbook || make == CommandLine::Make::Wristband ||
-         make == CommandLine::Make::CallSheet;
+         make == CommandLine::Make::CallSheet || make == CommandLine::Make::Scout;
+}
+
+// The diagrams of the plays against their defences; each one skipped said on
+// standard error, and none at all a failure.
+std::optional<QByteArray> versusBytes(const QList<PlaybookPlay>& plays, const CommandLine& line, Platform& platform,
+                                      const QString& heading, QString* why) {
+  const bool scouting = line.make == CommandLine::Make::Scout;
+  QStringList skipped;
+  const QList<VersusDiagram> diagrams = versusDiagrams(plays, formationFolders(platform), scouting, &skipped);
+  for (const QString& defence : skipped)
+    std::fprintf(stderr, "moxten: %s\n", qPrintable(QStringLiteral("skipped ") + defence));
+  if (diagrams.isEmpty()) {
+    *why = QStringLiteral("no play names a saved defence to be shown against");
+    return std::nullopt;
+  }
+  return pagesPdf(QPageSize(line.paper.value_or(QPageSize::Letter)), heading, [&](QPagedPaintDevice& pages) {
+    drawVersusPages(pages, diagrams, scouting ? line.playsPerPage : 1, heading, QDate::currentDate(), line.level);
+  });
 }
 bool hasDisplay() { return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"); }
 
@@ -130,6 +154,7 @@ std::optional<QByteArray> printedBytes(const CommandLine& line, Platform& platfo
   const QList<PlaybookPlay> plays = playsToPrint(line, platform, &title, why);
   if (plays.isEmpty()) return std::nullopt;
   const QDate today = QDate::currentDate();
+  if (line.make == CommandLine::Make::Scout) return versusBytes(plays, line, platform, title, why);
   if (line.make == CommandLine::Make::Playbook)
     return pagesPdf(QPageSize(line.paper.value_or(QPageSize::A4)), title, [&](QPagedPaintDevice& pages) {
       drawPlaybook(pages, plays, {line.playsPerPage, line.look, line.level, title, today});
@@ -147,6 +172,10 @@ std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform,
   const std::optional<PlayPicture> picture = readPicture(line, why);
   if (!picture) return std::nullopt;
   if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
+  if (line.make == CommandLine::Make::Against) {
+    const PlaybookPlay play{QFileInfo(line.play).completeBaseName(), line.play, picture, QString()};
+    return versusBytes({play}, line, platform, play.called(), why);
+  }
   if (line.make == CommandLine::Make::Video) {
     const VideoRequest request{*picture, line.frameSize, line.fps};
     return hasExtension(line.output, QStringLiteral("gif")) ? playVideoGif(request, why) : playVideo(request, why);
@@ -243,11 +272,14 @@ CommandLine readCommandLine(const QStringList& arguments) {
   // QDir keeps a name's escaped bytes, where QFileInfo would lose them.
   if (!checking) line.play = files.isEmpty() ? QString() : QDir::current().absoluteFilePath(files[0]);
   else line.play = QDir::current().absoluteFilePath(line.play);
-  if (parser.isSet(perPage) && line.make != CommandLine::Make::Playbook)
-    refuseLine(QStringLiteral("--per-page belongs to --playbook"));
+  const bool scouting = line.make == CommandLine::Make::Scout;
+  if (parser.isSet(perPage) && line.make != CommandLine::Make::Playbook && !scouting)
+    refuseLine(QStringLiteral("--per-page belongs to --playbook and --scout"));
   bool number = false;
-  line.playsPerPage = parser.value(perPage).toInt(&number);
-  if (!number || !playsPerPageChoices.contains(line.playsPerPage))
+  line.playsPerPage = scouting && !parser.isSet(perPage) ? 2 : parser.value(perPage).toInt(&number);
+  if (scouting && line.playsPerPage != 1 && line.playsPerPage != 2)
+    refuseLine(QStringLiteral("--per-page of --scout must be 1 or 2"));
+  if (!scouting && (!number || !playsPerPageChoices.contains(line.playsPerPage)))
     refuseLine(QStringLiteral("--per-page must be 1, 2, 4, 6 or 9"));
   if ((parser.isSet(fps) || parser.isSet(frameSize)) && line.make != CommandLine::Make::Video)
     refuseLine(QStringLiteral("--fps and --size belong to --export-video"));
@@ -289,7 +321,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     refuseLine(QStringLiteral("the video's file name must end in .mp4 or .gif"));
   if (line.make == CommandLine::Make::Animation && !hasExtension(line.output, QStringLiteral("gif")))
     refuseLine(QStringLiteral("the animation's file name must end in .gif"));
-  if (madeFromPlays(line.make) && !hasExtension(line.output, QStringLiteral("pdf")))
+  if ((madeFromPlays(line.make) || line.make == CommandLine::Make::Against) &&
+      !hasExtension(line.output, QStringLiteral("pdf")))
     refuseLine(QStringLiteral("the file name must end in .pdf"));
   if (line.make != CommandLine::Make::Window && !checking && sameFile(line.output, line.play))
     refuseLine(line.output + QStringLiteral(": it is the play file itself"));

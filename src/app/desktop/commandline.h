@@ -14,10 +14,10 @@ class Platform;
 // What the command line asks for: a play to open in the window, or a file to
 // make without one.
 struct CommandLine {
-  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet, Check } make = Make::Window;
+  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet, Check, Against, Scout } make = Make::Window;
   QString output;  // the file to make
   QString play;    // the play file to open or to make it from
-  int playsPerPage = 0;
+  int playsPerPage = 0;  // of the playbook; of the scout cards, 1 or 2
   // The playbook folder (and its category) the playbook, wristband or call
   // sheet is made from; the play list when there is none.
   QString from;

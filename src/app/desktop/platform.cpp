@@ -269,6 +269,10 @@ QString sharedDataPath(Platform& platform, const QString& fileName) {
   return QDir(QDir(platform.programFolder()).filePath(QStringLiteral(MOXTEN_INSTALLED_DATA))).filePath(fileName);
 }
 
+QStringList formationFolders(Platform& platform) {
+  return {sharedDataPath(platform, QStringLiteral("formations")), dataFilePath(platform, QStringLiteral("formations"))};
+}
+
 QString qtNameFilter(const QString& filter) {
   const QStringList parts = filter.split(u'|');
   QStringList filters;

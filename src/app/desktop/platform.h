@@ -110,6 +110,9 @@ class DesktopPlatform : public Platform {
 QString dataFilePath(Platform& platform, const QString& fileName);
 QString sharedDataPath(Platform& platform, const QString& fileName);
 
+// Where formations are found: the built-in ones, then the user's own.
+QStringList formationFolders(Platform& platform);
+
 // Makes the folder of a data file before it is written, when it is missing;
 // whether it is there. Reading makes no folder.
 bool makeDataFolderOf(const QString& dataFile);

@@ -14,27 +14,12 @@ namespace {
 
 const QString formationsFolder = QStringLiteral("formations");
 
-QStringList formationFiles(const QString& folder) {
-  QStringList files;
-  if (folder.isEmpty()) return files;
-  const QDir dir(folder);
-  for (const QString& name :
-       dir.entryList({QStringLiteral("*.") + formationExtension}, QDir::Files | QDir::Readable, QDir::Name))
-    files << dir.filePath(name);
-  return files;
-}
-
 // The menu item's object name: "formation" and the name's letters and digits.
 QString itemName(const QString& name) {
   QString letters;
   for (const QChar c : name)
     if (c.isLetterOrNumber()) letters += c;
   return QStringLiteral("formation") + letters;
-}
-
-bool isDefence(const PlayerGroup& group) {
-  return std::all_of(group.players.begin(), group.players.end(),
-                     [](const GroupPlayer& player) { return player.kind == Defence; });
 }
 
 }  // namespace
@@ -51,9 +36,10 @@ void Moxten::buildFormationsMenu() {
 // read for its name; one that cannot be read says why when it is chosen.
 void Moxten::listFormations() {
   formations->clear();
-  QStringList files = formationFiles(sharedDataPath(platform_, formationsFolder));
+  const QStringList folders = formationFolders(platform_);
+  QStringList files = formationFilesIn(folders.front());
   const qsizetype builtIn = files.size();
-  for (const QString& file : formationFiles(dataPath(formationsFolder)))
+  for (const QString& file : formationFilesIn(folders.back()))
     if (std::none_of(files.begin(), files.end(), [&file](const QString& known) { return sameFile(known, file); }))
       files << file;
   std::optional<bool> lastDefence;

@@ -2,6 +2,7 @@
 // PDF document and on paper, wristband cards and the call sheet.
 #include "app/widgets/playbookdock.h"
 #include "app/window/moxten.h"
+#include "core/drawing/scouting.h"
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
 #include "core/drawing/gameday.h"
@@ -168,4 +169,35 @@ void Moxten::printCallSheet_Click() {
   platform_.printPreview(this, QString(), {}, 0, [&](QPagedPaintDevice& pages, int, Progress&) {
     drawCallSheet(pages, plays, playbookLayout().title, QDate::currentDate());
   });
+}
+
+// The play as it stands, a page against each saved defence it names; those
+// it names that are not saved are listed in a message.
+void Moxten::printAgainst_Click() {
+  const PlaybookPlay play{QFileInfo(playFileName).completeBaseName(), playFileName, playPicture(), QString()};
+  QStringList skipped;
+  const QList<VersusDiagram> diagrams = versusDiagrams({play}, formationFolders(platform_), false, &skipped);
+  if (!skipped.isEmpty())
+    ask({QStringLiteral("These defences are skipped:\n") + skipped.join(u'\n'), appTitle, Buttons::Ok, Icon::Warning});
+  if (diagrams.isEmpty())
+    return refuse(QStringLiteral("The play names no saved defence: add one with View > Against > Add Defence."));
+  platform_.printPreview(this, QString(), {}, 0, [&](QPagedPaintDevice& pages, int, Progress&) {
+    drawVersusPages(pages, diagrams, 1, play.called(), QDate::currentDate(), view_.level);
+  });
+}
+
+// Scout cards of the plays of the dock (or the play list), 1 or 2 a page.
+void Moxten::printScoutCards_Click() {
+  const QList<PlaybookPlay> plays = listedPlays();
+  if (plays.isEmpty()) return;
+  QStringList skipped;
+  const QList<VersusDiagram> diagrams = versusDiagrams(plays, formationFolders(platform_), true, &skipped);
+  if (!skipped.isEmpty())
+    ask({QStringLiteral("These defences are skipped:\n") + skipped.join(u'\n'), appTitle, Buttons::Ok, Icon::Warning});
+  if (diagrams.isEmpty()) return refuse(QStringLiteral("No play names a saved defence to make a scout card of."));
+  platform_.printPreview(this, QStringLiteral("Cards a page:"), {QStringLiteral("1"), QStringLiteral("2")}, 1,
+                         [&](QPagedPaintDevice& pages, int chosen, Progress&) {
+                           drawVersusPages(pages, diagrams, chosen + 1, playbookLayout().title, QDate::currentDate(),
+                                           view_.level);
+                         });
 }

@@ -171,6 +171,8 @@ void Moxten::buildMenus() {
   printPlaybook = item(File, "printPlaybook", "P&rint Playbook...");
   printWristband = item(File, "printWristband", "Print &Wristband...");
   printCallSheet = item(File, "printCallSheet", "Print &Call Sheet...");
+  printAgainst = item(File, "printAgainst", "Print Play vs &Defences...");
+  printScoutCards = item(File, "printScoutCards", "Print &Scout Cards...");
   File->addSeparator();
   quit = item(File, "quit", "&Quit", {QKeySequence(Qt::CTRL | Qt::Key_Q)});
   edit = named(bar->addMenu(QStringLiteral("&Edit")), "edit");
@@ -252,6 +254,8 @@ void Moxten::connectHandlers() {
   connect(printPlaybook, &QAction::triggered, this, &Moxten::printPlaybook_Click);
   connect(printWristband, &QAction::triggered, this, &Moxten::printWristband_Click);
   connect(printCallSheet, &QAction::triggered, this, &Moxten::printCallSheet_Click);
+  connect(printAgainst, &QAction::triggered, this, &Moxten::printAgainst_Click);
+  connect(printScoutCards, &QAction::triggered, this, &Moxten::printScoutCards_Click);
   connect(Animate, &QAction::triggered, this, &Moxten::Animate_Click);
   connect(Reset, &QAction::triggered, this, &Moxten::Reset_Click);
   connect(panel, &QAction::triggered, this, &Moxten::panel_Click);

@@ -114,6 +114,8 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* printPlaybook;
   QAction* printWristband;
   QAction* printCallSheet;
+  QAction* printAgainst;
+  QAction* printScoutCards;
   QAction* quit;
   QMenu* edit;
   QAction* undo;
@@ -132,6 +134,8 @@ class Moxten : public QMainWindow, public PlayState {
   QMenu* view;
   QAction* viewPlaybook;  // shows or closes the playbook dock
   QAction* viewLegality;  // shows or closes the rule book's dock
+  QMenu* againstMenu;     // the play against the defences it names
+  QAction* nextDefence;   // D: the next of them
   QAction* classicField;
   QAction* footballField;
   QAction* paperField;
@@ -181,6 +185,14 @@ class Moxten : public QMainWindow, public PlayState {
   void about_Click();
   void panel_Click();
   void layoutControls();
+  // The play against defences: window/against.cpp.
+  void buildAgainstMenu();
+  void fillAgainstMenu();
+  void showAgainst(const QString& name);
+  void nextDefence_Click();
+  void addDefence(const QString& name);
+  void removeDefence();
+  std::optional<Play> playShownAgainst();
   // The rule book: window/rules.cpp.
   void buildRuleCheck();
   void addRuleCheckToViewMenu();
@@ -282,6 +294,8 @@ class Moxten : public QMainWindow, public PlayState {
   void printPlaybook_Click();
   void printWristband_Click();
   void printCallSheet_Click();
+  void printAgainst_Click();
+  void printScoutCards_Click();
   // The play as Reset shows it, at the Field's size.
   PlayPicture playPicture() const;
   // The quarterback and receiver as the animation reads their boxes.
@@ -471,6 +485,8 @@ class Moxten : public QMainWindow, public PlayState {
   bool animating_ = false;
   bool closeAfterRun_ = false;
   QList<RuleWarning> ruleWarnings_;
+  QString againstShown_;                      // the defence View > Against shows
+  std::optional<PlayerGroup> againstDefence_;
   bool pushingStep_ = false;
   // Whether the path being entered replaces one the player had.
   bool replacingPath_ = false;

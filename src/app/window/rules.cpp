@@ -21,6 +21,7 @@ void Moxten::buildRuleCheck() {
   legality->hide();
   legalityStatus = new QLabel(StatusBar1);
   legalityStatus->setObjectName(QStringLiteral("legalityStatus"));
+  legalityStatus->setAccessibleName(QStringLiteral("Rule book"));
   StatusBar1->addPermanentWidget(legalityStatus);
   // A warning chosen chooses the players it is about.
   connect(legalityList, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -47,6 +47,8 @@ void Moxten::buildViewMenu() {
   viewPlaybook->setText(QStringLiteral("Play&book"));
   view->addAction(viewPlaybook);
   addRuleCheckToViewMenu();
+  view->addSeparator();
+  buildAgainstMenu();
 
   view_ = readViewPreferences();
   const std::pair<QAction*, Look> lookItems[] = {
@@ -99,12 +101,14 @@ void Moxten::refreshLook() {
   }
   FieldOverlay overlay = Field->overlay();
   overlay.ball.reset();
-  if (classic) {
+  const std::optional<Play> against = runFrame_ ? std::nullopt : playShownAgainst();
+  if (classic && !against) {
     Field->showPicture(QImage());
     Field->setOverlay(overlay);
     return;
   }
   PlayPicture picture = playPicture();
+  if (against) picture.play = *against;
   picture.size = Field->size();
   picture.roles.passing = false;
   QImage shown(picture.size, QImage::Format_RGB32);

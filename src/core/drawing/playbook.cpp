@@ -26,14 +26,6 @@ constexpr double noteHeight = 40;
 constexpr double headHeight = 40;
 constexpr double legendHeight = 52;
 
-// How tall a printed diagram's labels stand, their capitals in millimetres,
-// for a cell of this width in millimetres: 2.6 in a cell 90 mm wide (4 plays
-// on a page), 4.1 in one 185 mm wide (1 a page), in proportion between, never
-// under 2.
-double printedLabelHeight(double cellWidth) { return std::clamp(2.6 + (cellWidth - 90) * 1.5 / 95, 2.0, 4.1); }
-
-constexpr double millimetre = 96 / 25.4;  // page units
-
 bool diagrams(const PlaybookLayout& layout) { return layout.look != Look::Classic; }
 
 bool landscape(const PlaybookLayout& layout) {
@@ -60,7 +52,7 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, c
   const double above = captioned ? callHeight : 0, below = titleHeight + (captioned ? noteHeight : 0);
   const QRectF room = cell.adjusted(0, above, 0, -below);
   const QRectF area = play.picture ? drawPlayIn(painter, room, *play.picture, layout.look, layout.level,
-                                                printedLabelHeight(cell.width() / millimetre))
+                                                printedLabelHeight(cell.width() / millimetres))
                                    : fitted(room, usualPictureSize);
   painter.setFont(pageFont(15, true));
   painter.setPen(Qt::black);
@@ -143,6 +135,8 @@ void drawLegend(QPainter& painter, const QRectF& strip, Look look) {
 
 }  // namespace
 
+double printedLabelHeight(double cellWidth) { return std::clamp(2.6 + (cellWidth - 90) * 1.5 / 95, 2.0, 4.1); }
+
 QFont pageFont(double pixels, bool bold) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(int(pixels));
@@ -175,7 +169,7 @@ QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Lo
   if (labelHeight > 0 && !area.isEmpty()) {
     // Labels of that height in the page's units, whatever the field's scale;
     // the symbols grow less, the label narrowed to fit where they crowd.
-    const double label = labelHeight * millimetre / (labelCapHeight() * area.width() / shown.width());
+    const double label = labelHeight * millimetres / (labelCapHeight() * area.width() / shown.width());
     picture.marks = {std::max(1.0, label * 0.8), std::max(1.0, label)};
   }
   painter.save();

@@ -33,6 +33,15 @@ struct PlaybookPlay {
   QString called() const;
 };
 
+// Page units (1/96 inch) in a millimetre.
+inline constexpr double millimetres = 96 / 25.4;
+
+// How tall a printed diagram's labels stand, their capitals in millimetres,
+// for a cell of this width in millimetres: 2.6 in a cell 90 mm wide (4 plays
+// on a page), 4.1 in one 185 mm wide (1 a page), in proportion between,
+// never under 2.
+double printedLabelHeight(double cellWidth);
+
 // The font of printed pages, in pixels of 1/96 inch.
 QFont pageFont(double pixels, bool bold = false);
 

@@ -6,8 +6,10 @@
 #include "core/settings/colors.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -150,4 +152,53 @@ QString givenNameRefusal(const QString& name) {
   if (name.contains(u'/') || name.contains(u'\\') || name.startsWith(u'.'))
     return QStringLiteral("a name cannot hold a slash or start with a dot");
   return playTextRefusal(name, maxCallLength);
+}
+
+QStringList formationFilesIn(const QString& folder) {
+  QStringList files;
+  if (folder.isEmpty()) return files;
+  const QDir dir(folder);
+  for (const QString& name :
+       dir.entryList({QStringLiteral("*.") + formationExtension}, QDir::Files | QDir::Readable, QDir::Name))
+    files << dir.filePath(name);
+  return files;
+}
+
+bool isDefence(const PlayerGroup& group) {
+  return !group.players.isEmpty() && std::all_of(group.players.begin(), group.players.end(),
+                                                 [](const GroupPlayer& player) { return player.kind == Defence; });
+}
+
+namespace {
+
+// Each defence formation of the folders' files, the first folder's first.
+template <typename Take>
+void forEachDefence(const QStringList& folders, Take take) {
+  for (const QString& folder : folders)
+    for (const QString& file : formationFilesIn(folder)) {
+      QString why;
+      if (const std::optional<PlayerGroup> group = readFormationFile(file, &why); group && isDefence(*group))
+        if (!take(*group)) return;
+    }
+}
+
+}  // namespace
+
+QStringList defenceNames(const QStringList& folders) {
+  QStringList names;
+  forEachDefence(folders, [&names](const PlayerGroup& group) {
+    if (!names.contains(group.name)) names << group.name;
+    return true;
+  });
+  return names;
+}
+
+std::optional<PlayerGroup> findDefence(const QStringList& folders, const QString& name, QString* why) {
+  std::optional<PlayerGroup> found;
+  forEachDefence(folders, [&](const PlayerGroup& group) {
+    if (group.name == name) found = group;
+    return !found;
+  });
+  if (!found) *why = QStringLiteral("no saved defence formation is named ") + name;
+  return found;
 }

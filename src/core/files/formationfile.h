@@ -34,6 +34,21 @@ std::optional<PlayerGroup> formationFromText(const QByteArray& text, QString* wh
 // larger than largestFormationFile.
 std::optional<PlayerGroup> readFormationFile(const QString& path, QString* why);
 
+// The formation files of a folder (*.formation), by name.
+QStringList formationFilesIn(const QString& folder);
+
+// Whether every player of the group is a defender.
+bool isDefence(const PlayerGroup& group);
+
+// The names of the defence formations of the folders' files, the first
+// folder's first, each name once.
+QStringList defenceNames(const QStringList& folders);
+
+// The defence formation of that name in the folders (the first folder's
+// first); nothing, and why, when there is none (a file of more than
+// maxPlayers players is none).
+std::optional<PlayerGroup> findDefence(const QStringList& folders, const QString& name, QString* why);
+
 // Why a name the user gives a file (a formation, a play of a playbook, a
 // category) cannot be used: the file system and the field reader must both
 // hold it. Empty when it can.

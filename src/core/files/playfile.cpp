@@ -44,6 +44,7 @@ QByteArray playFileText(const Play& play, const PlayRoles& roles) {
     if (play.speeds[i] != 0) line(QStringLiteral("speed,%1,").arg(i) + QString::number(play.speeds[i]));
   if (play.throwTime != 0) line(QStringLiteral("throw,") + QString::number(play.throwTime));
   if (play.ballSpeed != 0) line(QStringLiteral("ballspeed,") + QString::number(play.ballSpeed));
+  for (const QString& defence : play.defences) line(QStringLiteral("defence,") + defence);
   return text.toLatin1();
 }
 
@@ -234,6 +235,9 @@ void takeExtraLine(const QStringList& fields, Play& play) {
     play.throwTime = decimalWithin(fields[1], earliestThrow, latestThrow).value_or(play.throwTime);
   if (name == QStringLiteral("ballspeed") && fields.size() == 2)
     play.ballSpeed = decimalWithin(fields[1], slowestBall, fastestBall).value_or(play.ballSpeed);
+  if (const std::optional<QString> defence = text(maxCallLength); name == QStringLiteral("defence") && defence &&
+      !defence->isEmpty() && !play.defences.contains(*defence) && play.defences.size() < maxDefences)
+    play.defences << *defence;
 }
 
 }  // namespace

@@ -83,3 +83,18 @@ std::optional<Selection> placeGroup(Play& play, const PlayerGroup& group, QPoint
   play.playerCount = std::int16_t(n - 1);
   return placed;
 }
+
+std::optional<Play> playAgainst(const Play& play, const PlayerGroup& defence, QSize field, QString* why) {
+  const std::optional<QPoint> ball = ballSpot(play);
+  if (!ball) {
+    *why = QStringLiteral("the play has no centre to align a defence on");
+    return std::nullopt;
+  }
+  Play against = play;
+  Selection defenders;
+  for (int i = 1; i <= against.placedCount(); ++i)
+    if (against.players[i].kind == Defence) defenders.set(std::size_t(i));
+  removePlayers(against, defenders);
+  if (!placeGroup(against, defence, *ball, field, why)) return std::nullopt;
+  return against;
+}

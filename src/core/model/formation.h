@@ -34,6 +34,11 @@ struct PlayerGroup {
 // The chosen players as a group anchored at the point, with their paths or without.
 PlayerGroup groupOf(const Play& play, const Selection& chosen, QPointF anchor, bool withPaths);
 
+// The play with its own defenders taken out and the defence aligned on its
+// ball (the centre), within the Field's room; nothing, and why, for a play
+// without a centre.
+std::optional<Play> playAgainst(const Play& play, const PlayerGroup& defence, QSize field, QString* why);
+
 // Adds the group's players after the play's, with its anchor at the point,
 // moved as a whole to lie within the Field's room; answers them. Nothing,
 // and why, when the play would pass maxPlayers players.

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -64,6 +65,8 @@ inline constexpr double earliestThrow = 0.5, latestThrow = 10;
 // The longest call name and note of a play, in characters.
 inline constexpr int maxCallLength = 60;
 inline constexpr int maxNoteLength = 500;
+// The most defences a play names to be shown against.
+inline constexpr int maxDefences = 8;
 
 // The part of the play that a play file holds.
 struct Play {
@@ -83,6 +86,8 @@ struct Play {
   std::array<float, maxPlayers + 1> speeds{};
   float throwTime = 0;
   float ballSpeed = 0;
+  // The names of the saved defence formations the play is shown against.
+  QStringList defences;
 
   // playerCount kept within the arrays: the players 1 to this are placed.
   int placedCount() const { return std::clamp<int>(playerCount, 0, maxPlayers); }
@@ -98,6 +103,7 @@ struct Play {
     speeds = {};
     throwTime = 0;
     ballSpeed = 0;
+    defences.clear();
   }
 
   bool operator==(const Play&) const = default;

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QDockWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QLabel>
 #include <QPushButton>
@@ -390,6 +391,64 @@ class PlaymakingTest : public QObject {
     QVERIFY(w.platform.messages.isEmpty() && QFile::exists(path));
     w->viewLegality->trigger();
     QVERIFY(w->legality->isVisible());
+  }
+
+  // The play against the defences it names: added from View > Against,
+  // aligned on the ball over the Field without touching the play's players,
+  // D cycling them, kept in the file, printed a page each; one not saved is
+  // listed and skipped.
+  void thePlayAgainstItsDefences() {
+    TestWindow w(wide);
+    placeFormation(w, "formationShotgunSpread2x2", QPoint(795, 610));
+    const EditedPlay offence = w->editedPlay();
+    const auto againstItem = [&w](const char* name) {
+      emit w->againstMenu->aboutToShow();
+      return w->againstMenu->findChild<QAction*>(QLatin1String(name));
+    };
+    QVERIFY(w->Field->shownPicture().isNull());  // the classic Field
+    againstItem("addDefence43Over")->trigger();
+    againstItem("addDefenceNickel425")->trigger();
+    QCOMPARE(w->defences, QStringList({"4-3 Over", "Nickel 4-2-5"}));
+    QCOMPARE(w->playerCount, std::int16_t(11));
+    const QImage nickel = w->Field->shownPicture();
+    QVERIFY(!nickel.isNull());
+    QCOMPARE(againstItem("againstNickel425")->isChecked(), true);
+    // Defenders upfield of the ball in what the Field shows, none in the play's own picture.
+    const auto navyUpfield = [](const QImage& image) {
+      int count = 0;
+      for (int y = 300; y < 580; ++y)
+        for (int x = 300; x < 1300; ++x) count += image.pixelColor(x, y) == toQColor(navy);
+      return count;
+    };
+    QVERIFY(navyUpfield(nickel) > 100);
+    QCOMPARE(navyUpfield(w.field().image()), 0);
+    w->nextDefence->trigger();  // D: back to none
+    QVERIFY(w->Field->shownPicture().isNull());
+    w->nextDefence->trigger();
+    QVERIFY(againstItem("against43Over")->isChecked());
+    QVERIFY(w->Field->shownPicture() != nickel);
+    w->undo->trigger();
+    QCOMPARE(w->defences, QStringList{"4-3 Over"});
+    w->undo->trigger();
+    QCOMPARE(w->editedPlay(), offence);
+    QTRY_VERIFY(w->Field->shownPicture().isNull());
+    w->redo->trigger();
+
+    const QString path = w.file(QStringLiteral("versus.ply"));
+    w.platform.fileAnswers << path;
+    w->save_Click();
+    QVERIFY(readBytes(path).endsWith("defence,4-3 Over\r\n"));
+    writeBytes(path, readBytes(path) + "defence,4-4 Stack\r\n");
+    w.platform.fileAnswers << path;
+    w->Open_Click();
+    QCOMPARE(w->defences, QStringList({"4-3 Over", "4-4 Stack"}));
+    QAction* unknown = againstItem("against44Stack");
+    QCOMPARE(unknown->text(), QStringLiteral("4-4 Stack (not a saved defence)"));
+    QVERIFY(!unknown->isEnabled());
+    w.platform.answers << Answer::Ok;
+    w->printAgainst->trigger();
+    QVERIFY(w.platform.texts().last().contains(QStringLiteral("4-4 Stack (no saved defence formation is named 4-4 Stack)")));
+    QCOMPARE(QString::fromLatin1(w.platform.printed).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
   }
 
   // A group moves by one pixel or not at all, with a player beyond the Field.

@@ -131,13 +131,14 @@ class WindowTest : public QObject {
         {"&File",
          {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...",
           "Export &Animation...", "Export &Video...", "Export Play&book...", "P&rint Playbook...",
-          "Print &Wristband...", "Print &Call Sheet...", "", "&Quit"}},
+          "Print &Wristband...", "Print &Call Sheet...", "Print Play vs &Defences...", "Print &Scout Cards...", "",
+          "&Quit"}},
         {"&Edit",
          {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "Flip &Labels and Call", "", "Cu&t", "&Copy",
           "&Paste", "", "Player &Properties..."}},
         {"&View",
          {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro", "", "&Snap to Yards", "",
-          "Play&book"}},
+          "Play&book", "&Rule Book", "", "&Against", "Next &Defence"}},
         {"F&ormations",
          {"Pro I", "Shotgun Spread 2x2", "Trips Right", "Empty 3x2", "Pistol", "Singleback Ace", "I Twins", "Wing T",
           "", "4-3 Over", "3-4", "Nickel 4-2-5", "Dime", "46", "5-2 youth", "", "&Save Formation..."}},
@@ -149,7 +150,7 @@ class WindowTest : public QObject {
         {"A&bout", {"&About"}}};
     const QStringList withKeys = {"&New",  "&Open", "Save &Again", "&Quit",       "&Undo", "&Redo",
                                   "&Select", "&Route", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste",
-                                  "&Preview"};
+                                  "&Preview", "Next &Defence"};
     const QList<QAction*> menus = w->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
     for (qsizetype i = 0; i < menus.size(); ++i) {
