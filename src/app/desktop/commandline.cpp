@@ -293,7 +293,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
   if ((parser.isSet(style) || parser.isSet(level)) && line.make == CommandLine::Make::Window)
     refuseLine(QStringLiteral("--style and --level belong to ") + makeNames);
   if ((parser.isSet(from) || parser.isSet(paper)) && !madeFromPlays(line.make))
-    refuseLine(QStringLiteral("--from and --paper belong to --playbook, --wristband and --callsheet"));
+    refuseLine(QStringLiteral("--from and --paper belong to --playbook, --wristband, --callsheet and --scout"));
   if (parser.isSet(category) && !parser.isSet(from)) refuseLine(QStringLiteral("--category needs --from"));
   line.from = parser.isSet(from) ? QDir::current().absoluteFilePath(parser.value(from)) : QString();
   line.category = parser.value(category);

@@ -615,7 +615,7 @@ class ExportsTest : public QObject {
         {{"--playbook", band, "--cells", "8"}, "--card and --cells belong to --wristband"},
         {{"--callsheet", w.file("sheet.png"), "--from", root.path()}, "the file name must end in .pdf"},
         {{"--export", w.file("a.png"), "--from", root.path(), w.path},
-         "--from and --paper belong to --playbook, --wristband and --callsheet"},
+         "--from and --paper belong to --playbook, --wristband, --callsheet and --scout"},
         {{"--wristband", band, "--paper", "legal"}, "--paper must be letter or a4"}};
     for (const auto& [arguments, error] : refusals) {
       QCOMPARE(moxten.run(arguments), 1);
@@ -630,7 +630,7 @@ class ExportsTest : public QObject {
     CommandRun moxten(w.platform);
     const QString needsDisplay = QStringLiteral(
         "moxten: the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; --export, "
-        "--export-animation, --export-video, --playbook, --wristband and --callsheet need none\n");
+        "--export-animation, --export-video, --playbook, --wristband, --callsheet, --against, --scout and --check need none\n");
     const QString out = w.file(QStringLiteral("out.png"));
     const QString alias = w.file(QStringLiteral("alias.ply"));
     QFile::link(w.path, alias);
@@ -755,6 +755,53 @@ class ExportsTest : public QObject {
         if (word.box.top() < 150 && !word.text.front().isDigit() && word.text != QStringLiteral("Spread")) cells << word.text;
       cells.removeDuplicates();
       QVERIFY2(cells.size() >= 3, qPrintable(cells.join(u'|')));
+    }
+  }
+
+  // The rule book, the play against its defences and scout cards from the
+  // command line: what each prints, its pages, its status and refusals.
+  void commandLineChecksAndScouts() {
+    FakePlatform platform;
+    const QDir root(platform.folder.filePath(QStringLiteral("scout")));
+    QVERIFY(root.mkpath(QStringLiteral(".")));
+    const QByteArray slant = labelledLine("Trips Right 62 Slant");
+    writeBytes(root.filePath(QStringLiteral("1 Slant.ply")), slant + "defence,4-3 Over\r\ndefence,4-4 Stack\r\n");
+    writeBytes(root.filePath(QStringLiteral("2 Dive.ply")), labelledLine("Dive") + "defence,Nickel 4-2-5\r\n");
+    CommandRun moxten(platform);
+    const QString play = root.filePath(QStringLiteral("1 Slant.ply"));
+    // Seven on the line, four backs; the left guard as the receiver breaks the rule book.
+    QCOMPARE(moxten.run({QStringLiteral("--check"), play}), 0);
+    QCOMPARE(moxten.readAllStandardOutput(), QByteArray());
+    writeBytes(play, slant + "roles,8,2,0\r\ndefence,4-3 Over\r\ndefence,4-4 Stack\r\n");
+    QCOMPARE(moxten.run({QStringLiteral("--check"), play, QStringLiteral("--level"), QStringLiteral("pro")}), 1);
+    QCOMPARE(moxten.readAllStandardOutput(),
+             QByteArray("The intended receiver, player 2 (LG), is not an eligible receiver.\n"));
+
+    const QString versus = platform.folder.filePath(QStringLiteral("versus.pdf"));
+    QCOMPARE(moxten.run({QStringLiteral("--against"), versus, play}), 0);
+    QCOMPARE(moxten.readAllStandardError(),
+             QByteArray("moxten: skipped 1 Slant: 4-4 Stack (no saved defence formation is named 4-4 Stack)\n"));
+    QCOMPARE(pdfPages(readBytes(versus)), 1);
+    QVERIFY(pdfWords(versus).contains("Trips Right 62 Slant vs 4-3 Over"));
+
+    const QString cards = platform.folder.filePath(QStringLiteral("cards.pdf"));
+    QCOMPARE(moxten.run({QStringLiteral("--scout"), cards, QStringLiteral("--from"), root.path()}), 0);
+    QCOMPARE(pdfPages(readBytes(cards)), 1);  // two cards, 2 a page
+    const QByteArray words = pdfWords(cards, {QStringLiteral("-layout")});
+    for (const char* word : {"1 Trips Right 62 Slant", "vs 4-3 Over", "2 Dive", "vs Nickel 4-2-5"})
+      QVERIFY2(words.contains(word), word);
+    QCOMPARE(moxten.run({QStringLiteral("--scout"), cards, QStringLiteral("--from"), root.path(),
+                         QStringLiteral("--per-page"), QStringLiteral("1")}),
+             0);
+    QCOMPARE(pdfPages(readBytes(cards)), 2);
+    const QList<std::pair<QStringList, QByteArray>> refusals = {
+        {{"--scout", cards, "--from", root.path(), "--per-page", "4"}, "--per-page of --scout must be 1 or 2"},
+        {{"--against", platform.folder.filePath("versus.png"), play}, "the file name must end in .pdf"},
+        {{"--check"}, "Missing value after '--check'."},
+        {{"--check", play, "--from", root.path()}, "--from and --paper belong to --playbook, --wristband, --callsheet and --scout"}};
+    for (const auto& [arguments, line] : refusals) {
+      QCOMPARE(moxten.run(arguments), 1);
+      QCOMPARE(moxten.readAllStandardError(), "moxten: " + line + "\n");
     }
   }
 };
