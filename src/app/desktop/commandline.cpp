@@ -5,6 +5,7 @@
 #include "core/animation/video.h"
 #include "core/drawing/gameday.h"
 #include "core/drawing/scouting.h"
+#include "core/drawing/webpage.h"
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
 #include "core/files/regularfile.h"
@@ -47,12 +48,15 @@ const MakeOption makeOptions[] = {
     {"scout", CommandLine::Make::Scout, "OUT.pdf",
      "Writes scout cards of the plays of --from (or the play list) to OUT: each defence a play names as the offence "
      "sees it, with the play's number and call, 2 a page (or --per-page 1)."},
+    {"export-page", CommandLine::Make::Page, "OUT.html",
+     "Writes FILE (or the plays of --from) as one web page to OUT that shows and plays them offline on any phone."},
     {"check", CommandLine::Make::Check, "PLAY",
      "Checks the offence of PLAY against the rule book of --level: prints each rule it breaks, and ends with "
      "status 1 when there is one."},
 };
 const QString makeNames = QStringLiteral(
-    "--export, --export-animation, --export-video, --playbook, --wristband, --callsheet, --against, --scout and --check");
+    "--export, --export-animation, --export-video, --export-page, --playbook, --wristband, --callsheet, --against, "
+    "--scout and --check");
 
 bool madeFromPlays(CommandLine::Make make) {
   return make == CommandLine::Make::Playbook || make == CommandLine::Make::Wristband ||
@@ -169,9 +173,19 @@ std::optional<QByteArray> printedBytes(const CommandLine& line, Platform& platfo
 
 std::optional<QByteArray> madeBytes(const CommandLine& line, Platform& platform, QString* why) {
   if (madeFromPlays(line.make)) return printedBytes(line, platform, why);
+  if (line.make == CommandLine::Make::Page && !line.from.isEmpty()) {
+    QString title;
+    const QList<PlaybookPlay> plays = playsToPrint(line, platform, &title, why);
+    if (plays.isEmpty()) return std::nullopt;
+    return playPage(plays, title, line.look, line.level);
+  }
   const std::optional<PlayPicture> picture = readPicture(line, why);
   if (!picture) return std::nullopt;
   if (line.make == CommandLine::Make::Picture) return playPictureFile(line.output, *picture, why);
+  if (line.make == CommandLine::Make::Page) {
+    const PlaybookPlay play{QFileInfo(line.play).completeBaseName(), line.play, picture, QString()};
+    return playPage({play}, play.called(), line.look, line.level);
+  }
   if (line.make == CommandLine::Make::Against) {
     const PlaybookPlay play{QFileInfo(line.play).completeBaseName(), line.play, picture, QString()};
     return versusBytes({play}, line, platform, play.called(), why);
@@ -264,7 +278,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
   const bool checking = line.make == CommandLine::Make::Check;
   if (checking) std::swap(line.play, line.output);  // the option names the play; nothing is written
   const QStringList files = parser.positionalArguments();
-  const bool needsPlay = !madeFromPlays(line.make) && !checking;
+  // A page is made from a play, or from the plays of --from.
+  const bool pageOfFolder = line.make == CommandLine::Make::Page && parser.isSet(from);
+  const bool needsPlay = !madeFromPlays(line.make) && !checking && !pageOfFolder;
   if (files.size() > 1 || (!needsPlay && !files.isEmpty()))
     refuseLine(QStringLiteral("unexpected argument ") + files.last());
   if (needsPlay && line.make != CommandLine::Make::Window && files.isEmpty())
@@ -292,8 +308,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
   if (const QString why = frameSizeRefusal(line.frameSize); !why.isEmpty()) refuseLine(QStringLiteral("--size: ") + why);
   if ((parser.isSet(style) || parser.isSet(level)) && line.make == CommandLine::Make::Window)
     refuseLine(QStringLiteral("--style and --level belong to ") + makeNames);
-  if ((parser.isSet(from) || parser.isSet(paper)) && !madeFromPlays(line.make))
-    refuseLine(QStringLiteral("--from and --paper belong to --playbook, --wristband, --callsheet and --scout"));
+  if (parser.isSet(from) && !madeFromPlays(line.make) && line.make != CommandLine::Make::Page)
+    refuseLine(QStringLiteral("--from belongs to --playbook, --wristband, --callsheet, --scout and --export-page"));
+  if (parser.isSet(paper) && !madeFromPlays(line.make) && line.make != CommandLine::Make::Against)
+    refuseLine(QStringLiteral("--paper belongs to --playbook, --wristband, --callsheet, --scout and --against"));
   if (parser.isSet(category) && !parser.isSet(from)) refuseLine(QStringLiteral("--category needs --from"));
   line.from = parser.isSet(from) ? QDir::current().absoluteFilePath(parser.value(from)) : QString();
   line.category = parser.value(category);
@@ -312,7 +330,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
   }
   const std::optional<Look> look = lookFrom(parser.value(style));
   if (parser.isSet(style) && !look) refuseLine(QStringLiteral("--style must be classic, football or paper"));
-  line.look = look.value_or(needsPlay ? Look::Classic : Look::Paper);
+  line.look = look.value_or(line.make == CommandLine::Make::Page ? Look::Football
+                            : needsPlay                          ? Look::Classic
+                                                                 : Look::Paper);
   const std::optional<Level> levelRead = levelFrom(parser.value(level));
   if (!levelRead) refuseLine(QStringLiteral("--level must be high-school, college or pro"));
   line.level = *levelRead;
@@ -324,6 +344,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
   if ((madeFromPlays(line.make) || line.make == CommandLine::Make::Against) &&
       !hasExtension(line.output, QStringLiteral("pdf")))
     refuseLine(QStringLiteral("the file name must end in .pdf"));
+  if (line.make == CommandLine::Make::Page && !hasExtension(line.output, QStringLiteral("html")))
+    refuseLine(QStringLiteral("the page's file name must end in .html"));
   if (line.make != CommandLine::Make::Window && !checking && sameFile(line.output, line.play))
     refuseLine(line.output + QStringLiteral(": it is the play file itself"));
   return line;

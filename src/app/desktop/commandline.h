@@ -14,7 +14,7 @@ class Platform;
 // What the command line asks for: a play to open in the window, or a file to
 // make without one.
 struct CommandLine {
-  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet, Check, Against, Scout } make = Make::Window;
+  enum class Make { Window, Picture, Animation, Playbook, Video, Wristband, CallSheet, Check, Against, Scout, Page } make = Make::Window;
   QString output;  // the file to make
   QString play;    // the play file to open or to make it from
   int playsPerPage = 0;  // of the playbook; of the scout cards, 1 or 2

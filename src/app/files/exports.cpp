@@ -6,6 +6,7 @@
 #include "core/animation/gif.h"
 #include "core/animation/video.h"
 #include "core/drawing/gameday.h"
+#include "core/drawing/webpage.h"
 #include "core/files/playlist.h"
 #include "core/files/savedfile.h"
 
@@ -99,6 +100,24 @@ void Moxten::exportVideo_Click() {
   exportFile(QStringLiteral("The video"), path,
              [gif, request = VideoRequest{playPicture(), QSize(1920, 1080), 30}](Progress& progress, QString* why) {
                return gif ? playVideoGif(request, why, &progress) : playVideo(request, why, &progress);
+             });
+}
+
+// The play as a web page that plays it offline, in the window's look.
+void Moxten::exportPage_Click() {
+  const QString path =
+      askExportFile(QStringLiteral("Export Page"), QStringLiteral("Web Page (*.html)|*.html|"), QStringLiteral("html"));
+  if (path.isEmpty()) return;
+  if (const QString why = extensionRefusal(path, QStringLiteral("html")); !why.isEmpty())
+    return refuse(exportFailure(QStringLiteral("The page"), path, why));
+  const QString name = QFileInfo(playFileName).completeBaseName();
+  exportFile(QStringLiteral("The page"), path,
+             [play = PlaybookPlay{name, playFileName, playPicture(), QString()}, look = view_.look,
+              level = view_.level](Progress& progress, QString*) {
+               progress.start(1);
+               std::optional<QByteArray> page = playPage({play}, play.called(), look, level);
+               progress.step();
+               return page;
              });
 }
 

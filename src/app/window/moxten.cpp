@@ -167,6 +167,7 @@ void Moxten::buildMenus() {
   exportPicture = item(File, "exportPicture", "Export &Picture...");
   exportAnimation = item(File, "exportAnimation", "Export &Animation...");
   exportVideo = item(File, "exportVideo", "Export &Video...");
+  exportPage = item(File, "exportPage", "Export Pa&ge...");
   exportPlaybook = item(File, "exportPlaybook", "Export Play&book...");
   printPlaybook = item(File, "printPlaybook", "P&rint Playbook...");
   printWristband = item(File, "printWristband", "Print &Wristband...");
@@ -250,6 +251,7 @@ void Moxten::connectHandlers() {
   connect(exportPicture, &QAction::triggered, this, &Moxten::exportPicture_Click);
   connect(exportAnimation, &QAction::triggered, this, &Moxten::exportAnimation_Click);
   connect(exportVideo, &QAction::triggered, this, &Moxten::exportVideo_Click);
+  connect(exportPage, &QAction::triggered, this, &Moxten::exportPage_Click);
   connect(exportPlaybook, &QAction::triggered, this, &Moxten::exportPlaybook_Click);
   connect(printPlaybook, &QAction::triggered, this, &Moxten::printPlaybook_Click);
   connect(printWristband, &QAction::triggered, this, &Moxten::printWristband_Click);

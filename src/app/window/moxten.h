@@ -110,6 +110,7 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* exportPicture;
   QAction* exportAnimation;
   QAction* exportVideo;
+  QAction* exportPage;
   QAction* exportPlaybook;
   QAction* printPlaybook;
   QAction* printWristband;
@@ -290,6 +291,7 @@ class Moxten : public QMainWindow, public PlayState {
   void exportPicture_Click();
   void exportAnimation_Click();
   void exportVideo_Click();
+  void exportPage_Click();
   void exportPlaybook_Click();
   void printPlaybook_Click();
   void printWristband_Click();

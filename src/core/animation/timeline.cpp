@@ -60,16 +60,7 @@ double runTime(const Play& play, int player) {
   return std::min(longestPlay, pathLength(pathOf(play, player)) / (speedOf(play, player) * pixelsPerYard));
 }
 
-QPointF positionAt(const Play& play, int player, double t) {
-  const QList<QPointF> path = pathOf(play, player);
-  double left = std::max(0.0, t) * speedOf(play, player) * pixelsPerYard;
-  for (qsizetype i = 1; i < path.size(); ++i) {
-    const QLineF step(path[i - 1], path[i]);
-    if (left <= step.length()) return step.length() == 0 ? step.p2() : step.pointAt(left / step.length());
-    left -= step.length();
-  }
-  return path.last();
-}
+QPointF positionAt(const Play& play, int player, double t) { return pointOfRun(runOf(play, player), t); }
 
 bool placed(const Play& play, int player) { return player >= 1 && player <= play.placedCount(); }
 
@@ -112,6 +103,25 @@ std::optional<Pass> passOf(const Play& play, const PlayRoles& roles) {
 }
 
 }  // namespace
+
+QList<TimedPoint> runOf(const Play& play, int player) {
+  const QList<QPointF> path = pathOf(play, player);
+  const double speed = speedOf(play, player) * pixelsPerYard;
+  QList<TimedPoint> run{{0, path.front()}};
+  for (qsizetype i = 1; i < path.size(); ++i)
+    run << TimedPoint{run.last().t + QLineF(path[i - 1], path[i]).length() / speed, path[i]};
+  return run;
+}
+
+QPointF pointOfRun(const QList<TimedPoint>& run, double t) {
+  if (run.isEmpty()) return {};
+  for (qsizetype i = 1; i < run.size(); ++i)
+    if (t <= run[i].t) {
+      const double span = run[i].t - run[i - 1].t;
+      return span <= 0 ? run[i].at : QLineF(run[i - 1].at, run[i].at).pointAt(std::max(0.0, t - run[i - 1].t) / span);
+    }
+  return run.last().at;
+}
 
 double speedOf(const Play& play, int player) {
   if (play.speeds[player] >= slowestPlayer && play.speeds[player] <= fastestPlayer) return play.speeds[player];

@@ -26,6 +26,17 @@ inline constexpr double longestPlay = 60;
 // the usual one for his label, read by his kind (T is a tackle on either side).
 double speedOf(const Play& play, int player);
 
+// A player's run: the moment he reaches each point of his path, his start at
+// 0, running at his speed; between two points he moves in a straight line at
+// that speed, and after the last he stands.
+struct TimedPoint {
+  double t = 0;
+  QPointF at;
+};
+QList<TimedPoint> runOf(const Play& play, int player);
+// Where the run is at t seconds.
+QPointF pointOfRun(const QList<TimedPoint>& run, double t);
+
 struct PlayMoment {
   QList<QPointF> standing;      // one point for each player number, entry 0 unused
   std::optional<QPointF> ball;  // the ball's centre on a passing play

@@ -130,7 +130,7 @@ class WindowTest : public QObject {
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
          {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...",
-          "Export &Animation...", "Export &Video...", "Export Play&book...", "P&rint Playbook...",
+          "Export &Animation...", "Export &Video...", "Export Pa&ge...", "Export Play&book...", "P&rint Playbook...",
           "Print &Wristband...", "Print &Call Sheet...", "Print Play vs &Defences...", "Print &Scout Cards...", "",
           "&Quit"}},
         {"&Edit",
