@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QLineF>
+#include <QUrl>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -803,6 +805,62 @@ class ExportsTest : public QObject {
       QCOMPARE(moxten.run(arguments), 1);
       QCOMPARE(moxten.readAllStandardError(), "moxten: " + line + "\n");
     }
+  }
+
+  // The page in a real browser: headless Chromium runs its script, and every
+  // player stands where the timeline says at the start, the middle and the
+  // end; one play stays under 20 KB, a folder of 50 under 150 KB.
+  void thePagePlaysInABrowser() {
+    FakePlatform platform;
+    const QDir root(platform.folder.filePath(QStringLiteral("pages")));
+    QVERIFY(root.mkpath(QStringLiteral(".")));
+    // A pass from the quarterback to Z, thrown at 1.2 s, the play's second in the folder.
+    const QByteArray pass = labelledLine("Trips Right 62 Slant") + "roles,8,7,-1\r\nthrow,1.2\r\n";
+    writeBytes(root.filePath(QStringLiteral("1 Dive.ply")), labelledLine("Dive"));
+    writeBytes(root.filePath(QStringLiteral("2 Slant.ply")), pass);
+    CommandRun moxten(platform);
+    const QString page = platform.folder.filePath(QStringLiteral("book.html"));
+    QCOMPARE(moxten.run({QStringLiteral("--export-page"), page, QStringLiteral("--from"), root.path()}), 0);
+    Play play;
+    std::optional<PlayRoles> roles;
+    QVERIFY(readPlayFile(root.filePath(QStringLiteral("2 Slant.ply")), ReadPolicy::Strict, play, nullptr, &roles));
+    const Timeline timeline = timelineOf(play, *roles);
+    QVERIFY(timeline.pass && timeline.length > 1.2);
+    for (const double t : {0.0, timeline.length / 2, timeline.length}) {
+      QProcess browser;
+      browser.start(QStringLiteral("chromium"),
+                    {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+                     QStringLiteral("--disable-quic"), QStringLiteral("--no-first-run"),
+                     QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update"),
+                     QStringLiteral("--disable-sync"),
+                     QStringLiteral("--user-data-dir=") + platform.folder.filePath(QStringLiteral("chromium")),
+                     QStringLiteral("--dump-dom"),
+                     QUrl::fromLocalFile(page).toString() + QStringLiteral("#play=2&t=%1").arg(t, 0, 'f', 6)});
+      QVERIFY2(browser.waitForFinished(60000) && browser.exitCode() == 0, "headless Chromium (Debian's chromium) runs");
+      const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+      QVERIFY2(dom.contains(QStringLiteral("<h2 id=\"name\">2 Slant</h2>")), qPrintable(dom.left(400)));
+      static const QRegularExpression placed(QStringLiteral(R"re(<g id="p(\d+)" transform="translate\(([-\d.e]+),([-\d.e]+)\)">)re"));
+      const PlayMoment moment = playAt(play, timeline, t);
+      int players = 0;
+      for (const QRegularExpressionMatch& m : placed.globalMatch(dom)) {
+        const int p = m.captured(1).toInt();
+        const QPointF shown(m.captured(2).toDouble(), m.captured(3).toDouble());
+        QVERIFY2(QLineF(shown, moment.standing.value(p)).length() < 0.5,
+                 qPrintable(QStringLiteral("player %1 at %2 s").arg(p).arg(t)));
+        ++players;
+      }
+      QCOMPARE(players, int(play.playerCount));
+    }
+    const QString one = platform.folder.filePath(QStringLiteral("one.html"));
+    QCOMPARE(moxten.run({QStringLiteral("--export-page"), one, root.filePath(QStringLiteral("2 Slant.ply"))}), 0);
+    QVERIFY(readBytes(one).size() <= 20 * 1024);
+    for (int n = 3; n <= 50; ++n) writeBytes(root.filePath(QStringLiteral("%1 Play.ply").arg(n)), pass);
+    QCOMPARE(moxten.run({QStringLiteral("--export-page"), page, QStringLiteral("--from"), root.path()}), 0);
+    QByteArray book = readBytes(page);
+    QVERIFY(book.size() <= 150 * 1024);
+    // One file, nothing fetched: no address (but SVG's name), no file beside it.
+    book.replace("http://www.w3.org/2000/svg", "");
+    for (const char* outside : {"http:", "https:", "src=", "href=", "@import", "url("}) QVERIFY2(!book.contains(outside), outside);
   }
 };
 
