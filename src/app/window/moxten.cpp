@@ -165,15 +165,15 @@ void Moxten::buildMenus() {
   saveAgain = item(File, "saveAgain", "Save &Again", {QKeySequence(QKeySequence::Save)});
   File->addSeparator();
   exportPicture = item(File, "exportPicture", "Export &Picture...");
-  exportAnimation = item(File, "exportAnimation", "Export &Animation...");
+  exportAnimation = item(File, "exportAnimation", "Export Ani&mation...");
   exportVideo = item(File, "exportVideo", "Export &Video...");
   exportPage = item(File, "exportPage", "Export Pa&ge...");
-  exportPlaybook = item(File, "exportPlaybook", "Export Play&book...");
+  exportPlaybook = item(File, "exportPlaybook", "Export Playboo&k...");
   printPlaybook = item(File, "printPlaybook", "P&rint Playbook...");
   printWristband = item(File, "printWristband", "Print &Wristband...");
   printCallSheet = item(File, "printCallSheet", "Print &Call Sheet...");
   printAgainst = item(File, "printAgainst", "Print Play vs &Defences...");
-  printScoutCards = item(File, "printScoutCards", "Print &Scout Cards...");
+  printScoutCards = item(File, "printScoutCards", "Print Scou&t Cards...");
   File->addSeparator();
   quit = item(File, "quit", "&Quit", {QKeySequence(Qt::CTRL | Qt::Key_Q)});
   edit = named(bar->addMenu(QStringLiteral("&Edit")), "edit");
@@ -184,7 +184,7 @@ void Moxten::buildMenus() {
   edit->addActions({undo, redo});
   edit->addSeparator();
   selectTool = item(edit, "selectTool", "&Select", {QKeySequence(Qt::Key_Escape)});
-  routeTool = item(edit, "routeTool", "&Route", {QKeySequence(Qt::Key_R)});
+  routeTool = item(edit, "routeTool", "R&oute", {QKeySequence(Qt::Key_R)});
   deletePlayers = item(edit, "deletePlayers", "&Delete", {QKeySequence(QKeySequence::Delete)});
   selectAll = item(edit, "selectAll", "Select &All", {QKeySequence(QKeySequence::SelectAll)});
   flipPlay = item(edit, "flipPlay", "&Flip Play");
@@ -195,7 +195,7 @@ void Moxten::buildMenus() {
   copyPlayers = item(edit, "copyPlayers", "&Copy", {QKeySequence(QKeySequence::Copy)});
   pastePlayers = item(edit, "pastePlayers", "&Paste", {QKeySequence(QKeySequence::Paste)});
   edit->addSeparator();
-  playerProperties = item(edit, "playerProperties", "Player &Properties...");
+  playerProperties = item(edit, "playerProperties", "Player Propert&ies...");
   buildPlaybook();
   buildViewMenu();
   buildFormationsMenu();

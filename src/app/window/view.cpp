@@ -31,7 +31,7 @@ void Moxten::buildViewMenu() {
   auto* looks = new QActionGroup(view);
   classicField = choice(view, looks, "classicField", "&Classic Field");
   footballField = choice(view, looks, "footballField", "&Football Field");
-  paperField = choice(view, looks, "paperField", "&Paper");
+  paperField = choice(view, looks, "paperField", "Pap&er");
   view->addSeparator();
   auto* levels = new QActionGroup(view);
   highSchool = choice(view, levels, "highSchool", "&High School");

@@ -617,7 +617,7 @@ class ExportsTest : public QObject {
         {{"--playbook", band, "--cells", "8"}, "--card and --cells belong to --wristband"},
         {{"--callsheet", w.file("sheet.png"), "--from", root.path()}, "the file name must end in .pdf"},
         {{"--export", w.file("a.png"), "--from", root.path(), w.path},
-         "--from and --paper belong to --playbook, --wristband, --callsheet and --scout"},
+         "--from belongs to --playbook, --wristband, --callsheet, --scout and --export-page"},
         {{"--wristband", band, "--paper", "legal"}, "--paper must be letter or a4"}};
     for (const auto& [arguments, error] : refusals) {
       QCOMPARE(moxten.run(arguments), 1);
@@ -632,7 +632,7 @@ class ExportsTest : public QObject {
     CommandRun moxten(w.platform);
     const QString needsDisplay = QStringLiteral(
         "moxten: the window needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; --export, "
-        "--export-animation, --export-video, --playbook, --wristband, --callsheet, --against, --scout and --check need none\n");
+        "--export-animation, --export-video, --export-page, --playbook, --wristband, --callsheet, --against, --scout and --check need none\n");
     const QString out = w.file(QStringLiteral("out.png"));
     const QString alias = w.file(QStringLiteral("alias.ply"));
     QFile::link(w.path, alias);
@@ -800,7 +800,7 @@ class ExportsTest : public QObject {
         {{"--scout", cards, "--from", root.path(), "--per-page", "4"}, "--per-page of --scout must be 1 or 2"},
         {{"--against", platform.folder.filePath("versus.png"), play}, "the file name must end in .pdf"},
         {{"--check"}, "Missing value after '--check'."},
-        {{"--check", play, "--from", root.path()}, "--from and --paper belong to --playbook, --wristband, --callsheet and --scout"}};
+        {{"--check", play, "--from", root.path()}, "--from belongs to --playbook, --wristband, --callsheet, --scout and --export-page"}};
     for (const auto& [arguments, line] : refusals) {
       QCOMPARE(moxten.run(arguments), 1);
       QCOMPARE(moxten.readAllStandardError(), "moxten: " + line + "\n");

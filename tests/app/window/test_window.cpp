@@ -130,14 +130,14 @@ class WindowTest : public QObject {
     const QList<QPair<QString, QStringList>> expected = {
         {"&File",
          {"&New", "&Open", "Open Play&book...", "&Save", "Save &Again", "", "Export &Picture...",
-          "Export &Animation...", "Export &Video...", "Export Pa&ge...", "Export Play&book...", "P&rint Playbook...",
-          "Print &Wristband...", "Print &Call Sheet...", "Print Play vs &Defences...", "Print &Scout Cards...", "",
+          "Export Ani&mation...", "Export &Video...", "Export Pa&ge...", "Export Playboo&k...", "P&rint Playbook...",
+          "Print &Wristband...", "Print &Call Sheet...", "Print Play vs &Defences...", "Print Scou&t Cards...", "",
           "&Quit"}},
         {"&Edit",
-         {"&Undo", "&Redo", "", "&Select", "&Route", "&Delete", "Select &All", "&Flip Play", "Flip &Labels and Call", "", "Cu&t", "&Copy",
-          "&Paste", "", "Player &Properties..."}},
+         {"&Undo", "&Redo", "", "&Select", "R&oute", "&Delete", "Select &All", "&Flip Play", "Flip &Labels and Call", "", "Cu&t", "&Copy",
+          "&Paste", "", "Player Propert&ies..."}},
         {"&View",
-         {"&Classic Field", "&Football Field", "&Paper", "", "&High School", "C&ollege", "&Pro", "", "&Snap to Yards", "",
+         {"&Classic Field", "&Football Field", "Pap&er", "", "&High School", "C&ollege", "&Pro", "", "&Snap to Yards", "",
           "Play&book", "&Rule Book", "", "&Against", "Next &Defence"}},
         {"F&ormations",
          {"Pro I", "Shotgun Spread 2x2", "Trips Right", "Empty 3x2", "Pistol", "Singleback Ace", "I Twins", "Wing T",
@@ -149,7 +149,7 @@ class WindowTest : public QObject {
         {"&Play", {"&Show All", "Play &Properties..."}},
         {"A&bout", {"&About"}}};
     const QStringList withKeys = {"&New",  "&Open", "Save &Again", "&Quit",       "&Undo", "&Redo",
-                                  "&Select", "&Route", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste",
+                                  "&Select", "R&oute", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste",
                                   "&Preview", "Next &Defence"};
     const QList<QAction*> menus = w->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
@@ -202,6 +202,16 @@ class WindowTest : public QObject {
     QTRY_VERIFY(QApplication::focusWidget() != first);
     QVERIFY(w->Path->hasFocus() || w->ResetButton->hasFocus());
     QVERIFY(w.platform.messages.isEmpty());
+    // Within a menu, each item's access key takes that item alone.
+    for (QMenu* menu : w->menuBar()->findChildren<QMenu*>()) {
+      QHash<QKeySequence, QString> taken;
+      for (const QAction* item : menu->actions()) {
+        const QKeySequence key = QKeySequence::mnemonic(item->text());
+        if (key.isEmpty()) continue;
+        QVERIFY2(!taken.contains(key), qPrintable(taken.value(key) + QStringLiteral(" and ") + item->text()));
+        taken.insert(key, item->text());
+      }
+    }
   }
 
   // A screen reader can name every control of the three windows and every
