@@ -15,10 +15,13 @@ shot() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$1.png" 2>/dev/null 
 navy='#000080'
 # The right-hand edge of a circle centred at (x, y) of the Field is navy.
 circle_at() { [ "$(field_pixel $(($1 + 10)) "$2")" = "$navy" ]; }
+# The middle player stands at ($1, $2) and no longer at ($4, $5), once the
+# Field shows it (a loaded machine may take a while to repaint).
+middle_moved() { circle_at "$1" "$2" && ! circle_at "$4" "$5"; }
 expect_middle_at() {
+  poll 5 middle_moved "$1" "$2" "$3" "$4" "$5" && return 0
   circle_at "$1" "$2" || fail "$3: no player at ($1, $2)"
-  circle_at "$4" "$5" && fail "$3: a player left at ($4, $5)"
-  return 0
+  fail "$3: a player left at ($4, $5)"
 }
 
 click $(calc "$column + 36 + 2 * $unit_x + 18") $((field_y + 18))  # the circle tool

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Work survives a kill: five players placed with the real mouse, the program
-# killed with SIGKILL once the recovery copy is written, started again, the
+# killed with SIGKILL once the recovery copy holds the last of them, started again, the
 # question answered Yes, the players read from the Field's pixels and from
 # the file Save writes.
 #   recover_play.sh PATH-OF-moxten DATA-FOLDER-WITH-CURSORS
@@ -19,7 +19,15 @@ for x in 100 150 200 250 300; do field_click "$x" 100; done
 for x in 115 165 215 265 315; do circle_at "$x" 115 || fail "no player placed at ($x, 115)"; done
 
 has_copy() { compgen -G "$work/app/data/recovery-*.mxr" >/dev/null; }
-poll 3 has_copy || fail "no recovery copy 3 seconds after the last change"
+# Wait for the copy that holds the last player, not merely for the first copy.
+holds_last_player() {
+  local copy
+  for copy in "$work"/app/data/recovery-*.mxr; do
+    [ -f "$copy" ] && grep -aqF 'coord,315,115' "$copy" && return 0
+  done
+  return 1
+}
+poll 4 holds_last_player || fail "no recovery copy with the last player 4 seconds after the last change"
 kill -KILL "$app"
 wait "$app" 2>/dev/null || true
 app=

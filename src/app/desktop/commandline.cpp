@@ -11,6 +11,7 @@
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
 #include "core/model/legality.h"
+#include "core/model/yards.h"
 #include "core/settings/settingsfile.h"
 
 #include <QCommandLineParser>
@@ -88,9 +89,13 @@ void keepQuietButForFailures(QtMsgType type, const QMessageLogContext& context, 
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-[[noreturn]] void refuseLine(const QString& why) {
+// A misused command line ends with status 1; what --check cannot check, with 2.
+constexpr int misused = 1;
+constexpr int notChecked = 2;
+
+[[noreturn]] void refuseLine(const QString& why, int status = misused) {
   std::fprintf(stderr, "moxten: %s\n", qPrintable(why));
-  std::exit(1);
+  std::exit(status);
 }
 
 std::optional<PlayPicture> readPicture(const CommandLine& line, QString* why) {
@@ -356,7 +361,10 @@ namespace {
 int checkPlay(const CommandLine& line) {
   QString why;
   const std::optional<PlayPicture> picture = readPicture(line, &why);
-  if (!picture) refuseLine(why);
+  if (!picture) refuseLine(why, notChecked);
+  if (picture->play.placedCount() == 0) refuseLine(line.play + QStringLiteral(": the play has no players"), notChecked);
+  if (!ballSpot(picture->play))
+    refuseLine(line.play + QStringLiteral(": the play has no centre, so its line of scrimmage is unknown"), notChecked);
   const QList<RuleWarning> warnings = checkLegality(picture->play, picture->roles, line.level);
   for (const RuleWarning& warning : warnings)
     std::printf("%s\n", qPrintable(ruleSentence(warning)));

@@ -139,7 +139,7 @@ PlayProperties::PlayProperties(QWidget* parent)
   addField(QStringLiteral("&Call:"), callEdit);
   addField(QStringLiteral("&Note:"), noteEdit);
   addField(QStringLiteral("&Ball on:"), ballOn);
-  timingBox(throwTime, earliestThrow, latestThrow, 0.1, QStringLiteral("At the end of the drop"), QStringLiteral(" s"),
+  timingBox(throwTime, earliestThrow, latestThrow, 0.1, QStringLiteral("At the break and the drop"), QStringLiteral(" s"),
             QStringLiteral("Seconds after the snap"));
   addField(QStringLiteral("&Throw at:"), throwTime);
   timingBox(ballSpeed, slowestBall, fastestBall, 1, QStringLiteral("20 yd/s"), QStringLiteral(" yd/s"),

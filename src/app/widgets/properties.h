@@ -73,7 +73,7 @@ class PlayProperties : public PropertiesDialog {
   QLineEdit* callEdit;
   QLineEdit* noteEdit;
   QSpinBox* ballOn;  // 0: not stated
-  QDoubleSpinBox* throwTime;  // seconds after the snap; 0: at the end of the quarterback's drop
+  QDoubleSpinBox* throwTime;  // seconds after the snap; 0: at the receiver's break or the end of the drop
   QDoubleSpinBox* ballSpeed;  // yards a second; 0: the usual 20
 };
 

@@ -64,6 +64,19 @@ QPointF positionAt(const Play& play, int player, double t) { return pointOfRun(r
 
 bool placed(const Play& play, int player) { return player >= 1 && player <= play.placedCount(); }
 
+// When the ball leaves on a play that sets no throw time: as the receiver
+// reaches his break (the start of his last leg, on a route of two legs or
+// more) or as the quarterback ends his drop, whichever is later; with
+// neither, a while after the snap.
+double untimedThrow(const Play& play, const Pass& pass) {
+  constexpr double withoutBreakOrDrop = 2;
+  const QList<TimedPoint> route = runOf(play, pass.receiver);
+  std::optional<double> moment;
+  if (route.size() >= 3) moment = std::min(longestPlay, route[route.size() - 2].t);
+  if (const double drop = runTime(play, pass.quarterback); drop > 0) moment = std::max(moment.value_or(0), drop);
+  return moment.value_or(withoutBreakOrDrop);
+}
+
 // The pass of a passing play (Passing Play ticked, the quarterback and the
 // receiver placed): when and where it is thrown and caught.
 std::optional<Pass> passOf(const Play& play, const PlayRoles& roles) {
@@ -72,7 +85,7 @@ std::optional<Pass> passOf(const Play& play, const PlayRoles& roles) {
   pass.quarterback = roles.quarterback;
   pass.receiver = roles.receiver;
   const bool timed = play.throwTime >= earliestThrow && play.throwTime <= latestThrow;
-  pass.thrown = timed ? play.throwTime : runTime(play, pass.quarterback);
+  pass.thrown = timed ? play.throwTime : untimedThrow(play, pass);
   pass.from = positionAt(play, pass.quarterback, pass.thrown);
   const double ballSpeed =
       (play.ballSpeed >= slowestBall && play.ballSpeed <= fastestBall ? play.ballSpeed : usualBallSpeed) * pixelsPerYard;

@@ -11,14 +11,38 @@
 
 namespace {
 
+constexpr int mostOnOffence = 11;
 constexpr int leastOnTheLine = 7;
 constexpr int mostBacks = 4;
+
+// How far from the line's y a player stands, in Field pixels.
+constexpr qint64 onTheLine = pixelsPerYard / 2;
+constexpr qint64 inTheBackfield = pixelsPerYard;
+// Where the quarterback takes the snap under the centre.
+constexpr qint64 underCentreSide = pixelsPerYard;
+constexpr qint64 underCentreDepth = pixelsPerYard * 3 / 2;
+
+enum class Stance { Line, Back, Unclear };
 
 bool isOffence(const PlayerRecord& player) { return player.kind == Offence || player.kind == Centre; }
 
 bool labelledLineman(const Play& play, int player) {
   static const QStringList linemen = {"C", "G", "T", "LG", "RG", "LT", "RT"};
   return linemen.contains(labelText(play.labels[player]));
+}
+
+bool isQuarterback(const Play& play, const PlayRoles& roles, int player) {
+  return player == roles.quarterback || labelText(play.labels[player]) == QLatin1String("QB");
+}
+
+// Computed in 64 bits: a file may hold points near the ends of 32.
+Stance stanceOf(const Play& play, const PlayRoles& roles, int player, QPoint ball) {
+  const qint64 behind = qint64(play.players[player].y) - ball.y();
+  if (std::abs(behind) <= onTheLine) return Stance::Line;
+  if (behind >= inTheBackfield) return Stance::Back;
+  const bool underCentre = behind > 0 && behind <= underCentreDepth &&
+                           std::abs(qint64(play.players[player].x) - ball.x()) <= underCentreSide;
+  return underCentre && isQuarterback(play, roles, player) ? Stance::Back : Stance::Unclear;
 }
 
 QString named(const Play& play, int player) {
@@ -51,15 +75,25 @@ double ineligibleDownfield(Level level) {
 }
 
 QList<RuleWarning> checkLegality(const Play& play, const PlayRoles& roles, Level level) {
-  const std::optional<int> scrimmage = lineOfScrimmage(play);
-  if (!scrimmage) return {};
-  QList<int> offence, line, backs;
+  const std::optional<QPoint> ball = ballSpot(play);
+  if (!ball) return {};
+  QList<int> offence, line, backs, unclear;
   for (int i = 1; i <= play.placedCount(); ++i) {
     if (!isOffence(play.players[i])) continue;
     offence << i;
-    (std::abs(play.players[i].y - *scrimmage) <= pixelsPerYard ? line : backs) << i;
+    switch (stanceOf(play, roles, i, *ball)) {
+      case Stance::Line: line << i; break;
+      case Stance::Back: backs << i; break;
+      case Stance::Unclear: unclear << i; break;
+    }
   }
   QList<RuleWarning> warnings;
+  if (offence.size() > mostOnOffence)
+    warnings << RuleWarning{{}, QStringLiteral("%1 players are on offence: at most %2 may be")
+                                    .arg(offence.size())
+                                    .arg(mostOnOffence)};
+  for (const int p : unclear)
+    warnings << RuleWarning{{p}, QStringLiteral("%1 is not clearly on or off the line").arg(named(play, p))};
   if (line.size() < leastOnTheLine)
     warnings << RuleWarning{{}, QStringLiteral("%1 players are on the line of scrimmage: at least %2 must be")
                                     .arg(line.size())
@@ -77,11 +111,12 @@ QList<RuleWarning> checkLegality(const Play& play, const PlayRoles& roles, Level
     return eligible.contains(p) && play.players[p].kind == Offence && !labelledLineman(play, p);
   };
   const Timeline timeline = timelineOf(play, roles);
-  if (timeline.pass) {
+  // Linemen may release on a pass caught behind the line, a screen.
+  if (timeline.pass && timeline.pass->to.y() < ball->y()) {
     const PlayMoment thrown = playAt(play, timeline, timeline.pass->thrown);
     const double most = ineligibleDownfield(level);
     for (const int p : offence) {
-      const double beyond = (*scrimmage - thrown.standing.value(p).y()) / pixelsPerYard;
+      const double beyond = (ball->y() - thrown.standing.value(p).y()) / pixelsPerYard;
       if (!isEligible(p) && beyond > most)
         warnings << RuleWarning{{p}, QStringLiteral("%1, an ineligible receiver, is %2 yards beyond the line when the "
                                                     "ball is thrown: at most %3 %4")

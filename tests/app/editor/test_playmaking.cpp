@@ -371,14 +371,14 @@ class PlaymakingTest : public QObject {
     QCOMPARE(w->legalityList->item(0)->text(), tackle);
     QCOMPARE(w->legalityStatus->text(), tackle);
     QCOMPARE(w->Field->warned(), QList<QPoint>{at(w.window.get(), 1)});
-    // X, Y and Z step back off the line (a yard off is on it): six on it, five in the backfield.
+    // X and Z step back off the line and the slot Y further: five on it, six in the backfield.
     w->selectTool->trigger();
     w->selection.reset();
     w->selection.set(6).set(8).set(9);
     for (int i = 0; i < 4; ++i) QTest::keyClick(w->Field, Qt::Key_Down, Qt::ShiftModifier);
     QTRY_COMPARE(w->legalityList->count(), 3);  // once the Field shows the change
     QVERIFY(w->legalityStatus->text().endsWith(QStringLiteral("(and 2 more)")));
-    QCOMPARE(w->Field->warned().size(), 6);
+    QCOMPARE(w->Field->warned().size(), 7);
     w->undo->trigger();
     QTRY_COMPARE(w->legalityList->count(), 1);
     w->preview->trigger();

@@ -778,6 +778,21 @@ class ExportsTest : public QObject {
     QCOMPARE(moxten.run({QStringLiteral("--check"), play, QStringLiteral("--level"), QStringLiteral("pro")}), 1);
     QCOMPARE(moxten.readAllStandardOutput(),
              QByteArray("The intended receiver, player 2 (LG), is not an eligible receiver.\n"));
+    // What cannot be checked ends with status 2 and one line that says why.
+    const QString noCentre = root.filePath(QStringLiteral("no centre.ply"));
+    writeBytes(noCentre, QByteArray(slant).replace("player,3, 2 ", "player,3, 1 "));
+    const QString empty = root.filePath(QStringLiteral("empty.ply"));
+    writeBytes(empty, "0\r\n");
+    const QString missing = root.filePath(QStringLiteral("missing.ply"));
+    for (const auto& [path, why] :
+         {std::pair(noCentre, QStringLiteral(": the play has no centre, so its line of scrimmage is unknown")),
+          std::pair(empty, QStringLiteral(": the play has no players"))}) {
+      QCOMPARE(moxten.run({QStringLiteral("--check"), path}), 2);
+      QCOMPARE(moxten.readAllStandardError(), ("moxten: " + path + why + "\n").toUtf8());
+      QCOMPARE(moxten.readAllStandardOutput(), QByteArray());
+    }
+    QCOMPARE(moxten.run({QStringLiteral("--check"), missing}), 2);
+    QVERIFY(moxten.readAllStandardError().startsWith("moxten: the play could not be read from " + missing.toUtf8()));
 
     const QString versus = platform.folder.filePath(QStringLiteral("versus.pdf"));
     QCOMPARE(moxten.run({QStringLiteral("--against"), versus, play}), 0);

@@ -105,10 +105,41 @@ class TimelineTest : public QObject {
     QTest::addColumn<float>("throwTime");
     QTest::addColumn<float>("ballSpeed");
     QTest::addColumn<double>("thrown");
-    QTest::newRow("at the end of the drop") << 0.0f << 0.0f << 0.5;
+    QTest::newRow("at the receiver's break") << 0.0f << 0.0f << 1.875;
     QTest::newRow("at the throw time") << 1.5f << 0.0f << 1.5;
     QTest::newRow("a faster ball") << 1.5f << 35.0f << 1.5;
     QTest::newRow("after every player has stopped") << 9.0f << 0.0f << 9.0;
+  }
+
+  // Without a throw time the ball leaves at the receiver's break (the start
+  // of his last leg) or the end of the drop, whichever is later; with
+  // neither, 2 s after the snap.
+  void theUntimedThrowWaitsForTheBreakAndTheDrop_data() {
+    QTest::addColumn<QList<QPoint>>("drop");
+    QTest::addColumn<QList<QPoint>>("route");
+    QTest::addColumn<double>("thrown");
+    const QList<QPoint> threeStep{{800, 790}}, sevenStep{{800, 700 + 15 * 30}}, none;
+    const QList<QPoint> post{{1200, 150}, {1100, 100}}, go{{1200, 150}};
+    QTest::newRow("the break after a 3-yard drop") << threeStep << post << 1.875;
+    QTest::newRow("a 15-yard drop after the break") << sevenStep << post << 2.5;
+    QTest::newRow("a go: the drop") << threeStep << go << 0.5;
+    QTest::newRow("no drop: the break") << none << post << 1.875;
+    QTest::newRow("a go and no drop: 2 s") << none << go << 2.0;
+    QTest::newRow("a receiver standing, no drop: 2 s") << none << none << 2.0;
+    QTest::newRow("a wheel: the start of its last leg")
+        << none << QList<QPoint>{{1290, 570}, {1380, 450}, {1380, 0 + 1}} << (std::hypot(90.0, 30.0) + std::hypot(90.0, 120.0)) / 240;
+  }
+
+  void theUntimedThrowWaitsForTheBreakAndTheDrop() {
+    QFETCH(QList<QPoint>, drop);
+    QFETCH(QList<QPoint>, route);
+    QFETCH(double, thrown);
+    Play play;
+    place(play, Offence, QStringLiteral("QB"), {800, 700}, drop);
+    place(play, Offence, QStringLiteral("Z"), {1200, 600}, route);
+    const std::optional<Pass> pass = timelineOf(play, passing).pass;
+    QVERIFY(pass);
+    QCOMPARE(pass->thrown, thrown);
   }
 
   // The ball leaves the quarterback at the throw and meets the receiver:

@@ -5,7 +5,10 @@
 #include "core/model/vocabulary.h"
 #include "core/model/yards.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <limits>
 
 namespace {
 
@@ -53,6 +56,40 @@ Play shotgun() {
 Play runningUp(Play play, int player, int yards) {
   play.moves[player][1] = {play.players[player].x, play.players[player].y - yards * pixelsPerYard, 0, 0};
   return play;
+}
+
+// A built-in formation file's text, with one of its lines changed (or none).
+QByteArray formationFile(const char* name, const QByteArray& line = {}, const QByteArray& changed = {}) {
+  QFile file(QStringLiteral(MOXTEN_DATA_DIR "/formations/") + QLatin1String(name));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QByteArray text = file.readAll();
+  if (!line.isEmpty()) text.replace(line, changed);
+  return text;
+}
+
+// The formation placed on an empty Field with its ball at (800, 600).
+Play placedFormation(const QByteArray& text) {
+  Play play;
+  QString why;
+  const std::optional<PlayerGroup> group = formationFromText(text, &why);
+  if (group) placeGroup(play, *group, QPointF(800, 600), field, &why);
+  return play;
+}
+
+QStringList brokenRules(const Play& play, const PlayRoles& roles, Level level) {
+  QStringList got;
+  for (const RuleWarning& warning : checkLegality(play, roles, level)) {
+    QStringList players;
+    for (const int p : warning.players) players << QString::number(p);
+    got << players.join(u' ') + QStringLiteral(": ") + warning.rule;
+  }
+  return got;
+}
+
+int labelled(const Play& play, const char* label) {
+  for (int p = 1; p <= play.placedCount(); ++p)
+    if (labelText(play.labels[p]) == QLatin1String(label)) return p;
+  return 0;
 }
 
 }  // namespace
@@ -202,13 +239,49 @@ class PlaymakingEdgesTest : public QObject {
     const PlayRoles toZ{10, 7, true};
     const QString backfield = QStringLiteral("7 8 9 10 11: 5 players are in the backfield: at most 4 may be");
     const QString sixOnTheLine = QStringLiteral(": 6 players are on the line of scrimmage: at least 7 must be");
+    const QString zUnclear = QStringLiteral("7: player 7 (Z) is not clearly on or off the line");
     Play play = shotgun();
     QTest::newRow("legal") << play << toZ << Level::HighSchool << QStringList();
+    play.players[7].y = 615;
+    QTest::newRow("half a yard off the ball is on the line") << play << toZ << Level::HighSchool << QStringList();
+    play.players[7].y = 616;
+    QTest::newRow("a pixel more is not clearly on or off")
+        << play << PlayRoles{} << Level::HighSchool << QStringList({zUnclear, sixOnTheLine});
+    play.players[7].y = 629;
+    QTest::newRow("a pixel short of a yard is not clear either")
+        << play << PlayRoles{} << Level::HighSchool << QStringList({zUnclear, sixOnTheLine});
     play.players[7].y = 630;
-    QTest::newRow("a yard off the ball is on the line") << play << toZ << Level::HighSchool << QStringList();
-    play.players[7].y = 631;
-    QTest::newRow("a pixel more is a back")
+    QTest::newRow("a yard off is a back") << play << PlayRoles{} << Level::HighSchool
+                                          << QStringList({sixOnTheLine, backfield});
+    play.players[7].y = 584;
+    QTest::newRow("beyond the line is not clear")
+        << play << PlayRoles{} << Level::HighSchool << QStringList({zUnclear, sixOnTheLine});
+    play.players[7].y = -std::numeric_limits<std::int32_t>::max();
+    QTest::newRow("near the end of 32 bits, beyond")
+        << play << PlayRoles{} << Level::HighSchool << QStringList({zUnclear, sixOnTheLine});
+    play = shotgun();
+    play.players[7].y = std::numeric_limits<std::int32_t>::max();
+    QTest::newRow("near the end of 32 bits, behind")
         << play << PlayRoles{} << Level::HighSchool << QStringList({sixOnTheLine, backfield});
+    play = shotgun();
+    play.players[10] = {830, 645, Offence, 0};
+    QTest::newRow("the quarterback under the centre is a back") << play << toZ << Level::Pro << QStringList();
+    play.players[10] = {831, 620, Offence, 0};
+    QTest::newRow("a yard and a pixel aside he is not")
+        << play << toZ << Level::Pro << QStringList{"10: player 10 (QB) is not clearly on or off the line"};
+    play = shotgun();
+    play.players[11] = {800, 620, Offence, 0};
+    QTest::newRow("a back under the centre is not the quarterback")
+        << play << toZ << Level::Pro << QStringList{"11: player 11 (RB) is not clearly on or off the line"};
+    play.labels[11] = labelFrom(QStringLiteral("QB"));
+    QTest::newRow("unless he is labelled QB") << play << PlayRoles{} << Level::Pro << QStringList();
+    play = shotgun();
+    play.players[12].kind = Offence;
+    play.players[12].y = 900;
+    QTest::newRow("twelve on offence")
+        << play << toZ << Level::HighSchool
+        << QStringList{": 12 players are on offence: at most 11 may be",
+                       "8 9 10 11 12: 5 players are in the backfield: at most 4 may be"};
     play = shotgun();
     play.players[7].kind = Defence;
     QTest::newRow("defenders are not counted")
@@ -216,7 +289,7 @@ class PlaymakingEdgesTest : public QObject {
     play = shotgun();
     play.players[4].kind = Offence;
     QTest::newRow("no centre: no line to check") << play << toZ << Level::HighSchool << QStringList();
-    play = shotgun();
+    play = runningUp(shotgun(), 7, 10);
     play.throwTime = 2;
     const QString lgDownfield = QStringLiteral(
         "3: player 3 (LG), an ineligible receiver, is 3.0 yards beyond the line when the ball is thrown: at most ");
@@ -228,7 +301,17 @@ class PlaymakingEdgesTest : public QObject {
         << runningUp(play, 3, 3) << toZ << Level::Pro << QStringList{lgDownfield + "1.0 in the pros"};
     QTest::newRow("a guard downfield on a run") << runningUp(play, 3, 3) << PlayRoles{10, 7, false} << Level::Pro
                                                 << QStringList();
-    QTest::newRow("an end runs free") << runningUp(play, 1, 10) << toZ << Level::Pro << QStringList();
+    play = runningUp(shotgun(), 3, 19);
+    play.moves[7][1] = {1270, 640, 0, 0};
+    QTest::newRow("a guard releasing on a screen behind the line") << play << toZ << Level::Pro << QStringList();
+    // No throw time and no drop: the ball leaves at Z's break, 10 yards up.
+    play.moves[7][1] = {1270, 300, 0, 0};
+    play.moves[7][2] = {1100, 150, 0, 0};
+    QTest::newRow("a guard 19 yards up is flagged at the receiver's break")
+        << play << toZ << Level::College
+        << QStringList{"3: player 3 (LG), an ineligible receiver, is 6.9 yards beyond the line when the ball is "
+                       "thrown: at most 3.0 in college"};
+    QTest::newRow("an end runs free") << runningUp(shotgun(), 1, 10) << toZ << Level::Pro << QStringList();
     QTest::newRow("the intended receiver a tackle")
         << shotgun() << PlayRoles{10, 2, true} << Level::HighSchool
         << QStringList{"2: the intended receiver, player 2 (LT), is not an eligible receiver"};
@@ -251,13 +334,71 @@ class PlaymakingEdgesTest : public QObject {
     QFETCH(PlayRoles, roles);
     QFETCH(Level, level);
     QFETCH(QStringList, broken);
-    QStringList got;
-    for (const RuleWarning& warning : checkLegality(play, roles, level)) {
-      QStringList players;
-      for (const int p : warning.players) players << QString::number(p);
-      got << players.join(u' ') + QStringLiteral(": ") + warning.rule;
+    QCOMPARE(brokenRules(play, roles, level), broken);
+  }
+
+  // Real formations as the built-in files draw them, and as a coach
+  // misaligns them. A legal one stays legal at every level whatever route
+  // of the tree each eligible player runs to whichever of them is the
+  // target, the linemen in their pass set; and on a run, driving forward.
+  void realFormationsAreCheckedAsTheCodesHaveThem_data() {
+    QTest::addColumn<QByteArray>("formation");
+    QTest::addColumn<QStringList>("broken");
+    for (const char* name : {"01-pro-i", "02-shotgun-spread-2x2", "03-trips-right", "04-empty-3x2", "05-pistol",
+                             "06-singleback-ace", "07-i-twins", "08-wing-t"})
+      QTest::newRow(name) << formationFile((QByteArray(name) + ".formation").constData()) << QStringList();
+    // Player numbers follow the files: LT 1, LG 2, C 3, RG 4, RT 5, then the rest in order.
+    QTest::newRow("trips with X two yards off: six on the line")
+        << formationFile("03-trips-right.formation", "player,offence,-15,0\nlabel,X", "player,offence,-15,2\nlabel,X")
+        << QStringList{": 6 players are on the line of scrimmage: at least 7 must be",
+                       "6 7 8 10 11: 5 players are in the backfield: at most 4 may be"};
+    QTest::newRow("spread with the slot at three quarters of a yard")
+        << formationFile("02-shotgun-spread-2x2.formation", "player,offence,-8,1\n", "player,offence,-8,0.75\n")
+        << QStringList{"7: player 7 (H) is not clearly on or off the line"};
+    QTest::newRow("pro I with the quarterback a yard and a half aside")
+        << formationFile("01-pro-i.formation", "player,offence,0,1\nlabel,QB", "player,offence,1.5,0.75\nlabel,QB")
+        << QStringList{"9: player 9 (QB) is not clearly on or off the line"};
+    QTest::newRow("pistol with X off the line too")
+        << formationFile("05-pistol.formation", "player,offence,-15,0\nlabel,X", "player,offence,-15,1\nlabel,X")
+        << QStringList{": 6 players are on the line of scrimmage: at least 7 must be",
+                       "7 8 9 10 11: 5 players are in the backfield: at most 4 may be"};
+    QTest::newRow("wing-T with a twelfth man")
+        << formationFile("08-wing-t.formation") + "player,offence,3,7\nlabel,HB\n"
+        << QStringList{": 12 players are on offence: at most 11 may be",
+                       "7 9 10 11 12: 5 players are in the backfield: at most 4 may be"};
+  }
+
+  void realFormationsAreCheckedAsTheCodesHaveThem() {
+    QFETCH(QByteArray, formation);
+    QFETCH(QStringList, broken);
+    QVERIFY(!formation.isEmpty());
+    const Play play = placedFormation(formation);
+    const int quarterback = labelled(play, "QB");
+    QVERIFY(quarterback != 0);
+    QCOMPARE(brokenRules(play, {quarterback, 0, false}, Level::HighSchool), broken);
+    if (!broken.isEmpty()) return;
+    static const QStringList linemen = {"LT", "LG", "C", "RG", "RT"};
+    QList<int> eligible, line;
+    for (int p = 1; p <= play.placedCount(); ++p)
+      (linemen.contains(labelText(play.labels[p])) ? line : eligible) << p;
+    eligible.removeOne(quarterback);
+    QCOMPARE(line.size(), 5);
+    QCOMPARE(eligible.size(), 5);
+    Play run = play;
+    for (const int p : line) giveRoute(run, p, RouteName::DriveBlock, 0, field);
+    QCOMPARE(brokenRules(run, {quarterback, 0, false}, Level::Pro), QStringList());
+    for (const RouteChoice& route : routeChoices()) {
+      if (route.name > RouteName::Drag) continue;  // the receivers' routes
+      Play pass = play;
+      for (const int p : line) giveRoute(pass, p, RouteName::PassSet, 0, field);
+      for (const int p : eligible) giveRoute(pass, p, route.name, 0, field);
+      for (const int target : eligible)
+        for (const Level level : {Level::HighSchool, Level::College, Level::Pro})
+          QVERIFY2(brokenRules(pass, {quarterback, target, true}, level).isEmpty(),
+                   qPrintable(QStringLiteral("%1 to %2: %3")
+                                  .arg(QLatin1String(route.caption), labelText(play.labels[target]),
+                                       brokenRules(pass, {quarterback, target, true}, level).join(u'/'))));
     }
-    QCOMPARE(got, broken);
   }
 };
 
