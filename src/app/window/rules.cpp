@@ -16,6 +16,10 @@ void Moxten::buildRuleCheck() {
   legalityList = new QListWidget(legality);
   legalityList->setObjectName(QStringLiteral("legalityList"));
   legalityList->setAccessibleName(QStringLiteral("Rule book warnings"));
+  // Each warning wraps within the dock's width, however narrow.
+  legalityList->setWordWrap(true);
+  legalityList->setResizeMode(QListView::Adjust);
+  legalityList->setTextElideMode(Qt::ElideNone);
   legality->setWidget(legalityList);
   addDockWidget(Qt::RightDockWidgetArea, legality);
   legality->hide();
@@ -41,20 +45,26 @@ void Moxten::addRuleCheckToViewMenu() {
 }
 
 // Checks the play as drawn against the level's rule book and shows what it
-// breaks; the players it is about are ringed, but not over a run or a preview.
+// breaks; the players it is about are ringed, but not over a run or a
+// preview. The dock lists the drawing's own faults after the rules; they
+// are no rule, and the status bar leaves them out.
 void Moxten::checkRules() {
   ruleWarnings_ = checkLegality(*this, rolesInBoxes(), view_.level);
+  const qsizetype ruleCount = ruleWarnings_.size();
+  ruleWarnings_ << drawingWarnings(*this);
   QList<QPoint> ringed;
-  QStringList rules;
-  for (const RuleWarning& warning : ruleWarnings_) {
-    rules << ruleSentence(warning);
-    for (const int p : warning.players)
+  QStringList rules, listed;
+  for (qsizetype i = 0; i < ruleWarnings_.size(); ++i) {
+    const QString sentence = ruleSentence(ruleWarnings_[i]);
+    if (i < ruleCount) rules << sentence;
+    listed << (i < ruleCount ? sentence : QStringLiteral("Drawing: ") + sentence);
+    for (const int p : ruleWarnings_[i].players)
       if (p >= 1 && p <= placedCount()) ringed << QPoint(players[p].x, players[p].y);
   }
   Field->setWarned(animating_ || previewShown() ? QList<QPoint>() : ringed);
   const QSignalBlocker quiet(legalityList);
   legalityList->clear();
-  legalityList->addItems(rules);
+  legalityList->addItems(listed);
   legalityStatus->setText(rules.isEmpty()       ? QString()
                           : rules.size() == 1 ? rules.front()
                                               : QStringLiteral("%1 (and %2 more)").arg(rules.front()).arg(rules.size() - 1));

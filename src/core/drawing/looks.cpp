@@ -60,18 +60,9 @@ Marks marksAt(const MarkScale& scale) {
           arrowHalfWidth * gentle,        blockHalfLength * gentle};
 }
 
-bool ballIsOn(const Play& play) { return play.ballOn >= 1 && play.ballOn <= 99; }
-
 // The first and last whole k with origin + k * step within 0 to height.
 std::pair<double, double> stepsWithin(double origin, double step, int height) {
   return {std::ceil(-origin / step), std::floor((height - origin) / step)};
-}
-
-// The y of the offence's own goal line, where the play states where the ball is.
-std::optional<double> ownGoalLine(const Play& play) {
-  const std::optional<int> scrimmage = lineOfScrimmage(play);
-  if (!scrimmage || !ballIsOn(play)) return std::nullopt;
-  return *scrimmage + double(play.ballOn) * pixelsPerYard;
 }
 
 // The part of the segment within the rectangle (Liang-Barsky); none outside.

@@ -129,3 +129,22 @@ QList<RuleWarning> checkLegality(const Play& play, const PlayRoles& roles, Level
                             QStringLiteral("the intended receiver, %1, is not an eligible receiver").arg(named(play, receiver))};
   return warnings;
 }
+
+QList<RuleWarning> drawingWarnings(const Play& play) {
+  // The end lines lie 10 yards behind the goal lines, 100 yards apart.
+  const std::optional<double> ownGoal = ownGoalLine(play);
+  const double ownEndLine = ownGoal.value_or(0) + 10.0 * pixelsPerYard;
+  const double farEndLine = ownEndLine - 120.0 * pixelsPerYard;
+  QList<RuleWarning> warnings;
+  for (int p = 1; p <= play.placedCount(); ++p) {
+    const QList<TimedPoint> route = runOf(play, p);
+    if (route.size() < 2) continue;
+    const QPointF end = route.last().at;
+    QString beyond;
+    if (end.x() < 0 || end.x() > fieldWidth) beyond = QStringLiteral("a sideline");
+    else if (ownGoal && (end.y() < farEndLine || end.y() > ownEndLine)) beyond = QStringLiteral("an end line");
+    if (!beyond.isEmpty())
+      warnings << RuleWarning{{p}, QStringLiteral("the route of %1 ends beyond %2").arg(named(play, p), beyond)};
+  }
+  return warnings;
+}

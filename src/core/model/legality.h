@@ -35,3 +35,8 @@ double ineligibleDownfield(Level level);
 // receiver; in that order and then by player. Nothing for a play without a
 // centre, whose line is unknown.
 QList<RuleWarning> checkLegality(const Play& play, const PlayRoles& roles, Level level);
+
+// What the drawing gets wrong, which no rule book covers: each player whose
+// route ends beyond a sideline, or beyond an end line where the play says
+// where the ball is; by player.
+QList<RuleWarning> drawingWarnings(const Play& play);

@@ -22,6 +22,12 @@ std::optional<int> lineOfScrimmage(const Play& play) {
   return std::nullopt;
 }
 
+std::optional<double> ownGoalLine(const Play& play) {
+  const std::optional<int> scrimmage = lineOfScrimmage(play);
+  if (!scrimmage || play.ballOn < 1 || play.ballOn > 99) return std::nullopt;
+  return *scrimmage + double(play.ballOn) * pixelsPerYard;
+}
+
 QPointF snappedToYards(QPointF point, std::optional<int> scrimmage) {
   return {nearest(point.x(), 0, pixelsPerYard / 2.0), nearest(point.y(), scrimmage.value_or(0), pixelsPerYard)};
 }

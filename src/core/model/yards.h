@@ -19,6 +19,10 @@ inline constexpr int fieldWidth = 1600;
 std::optional<QPoint> ballSpot(const Play& play);
 std::optional<int> lineOfScrimmage(const Play& play);
 
+// The y of the offence's own goal line, where the play says which yard
+// line the ball is on (ball,N: 1 to 99); none otherwise.
+std::optional<double> ownGoalLine(const Play& play);
+
 // The point on the nearest whole yard down the Field and half yard across
 // it, counted from the line of scrimmage (the top without one) and the left
 // sideline.

@@ -391,6 +391,15 @@ class PlaymakingTest : public QObject {
     QVERIFY(w.platform.messages.isEmpty() && QFile::exists(path));
     w->viewLegality->trigger();
     QVERIFY(w->legality->isVisible());
+    // A route drawn off the Field (a file may hold one) is listed after the
+    // rules, wrapped; it is no rule, and the status bar keeps the rule.
+    w->moves[9][1] = {1700, 300, 0, 0};
+    w->checkRules();
+    QCOMPARE(w->legalityList->count(), 2);
+    QCOMPARE(w->legalityList->item(1)->text(),
+             QStringLiteral("Drawing: The route of player 9 (Z) ends beyond a sideline."));
+    QCOMPARE(w->legalityStatus->text(), tackle);
+    QVERIFY(w->legalityList->wordWrap());
   }
 
   // The play against the defences it names: added from View > Against,

@@ -337,6 +337,40 @@ class PlaymakingEdgesTest : public QObject {
     QCOMPARE(brokenRules(play, roles, level), broken);
   }
 
+  // A route that ends off the field is the drawing's fault, no rule's: the
+  // sidelines at 0 and 1600, the end lines 10 yards behind the goal lines
+  // when the play says where the ball is (ball on the 30: its own end line
+  // 40 yards behind the centre, the far one 80 ahead).
+  void routesEndingOffTheFieldAreDrawingFaults_data() {
+    QTest::addColumn<QPoint>("end");
+    QTest::addColumn<int>("ballOn");
+    QTest::addColumn<QString>("fault");
+    const QString sideline = QStringLiteral("the route of player 7 (Z) ends beyond a sideline");
+    const QString endLine = QStringLiteral("the route of player 7 (Z) ends beyond an end line");
+    QTest::newRow("on the right sideline") << QPoint(1600, 300) << 0 << QString();
+    QTest::newRow("a pixel beyond it") << QPoint(1601, 300) << 0 << sideline;
+    QTest::newRow("beyond the left one") << QPoint(-1, 300) << 30 << sideline;
+    QTest::newRow("far upfield, ball not placed") << QPoint(1270, -5000) << 0 << QString();
+    QTest::newRow("on the far end line") << QPoint(1270, 600 - 80 * 30) << 30 << QString();
+    QTest::newRow("beyond the far end line") << QPoint(1270, 600 - 80 * 30 - 1) << 30 << endLine;
+    QTest::newRow("beyond his own end line") << QPoint(1270, 600 + 40 * 30 + 1) << 30 << endLine;
+    QTest::newRow("the ball on the 99: 11 yards to the far end line") << QPoint(1270, 600 - 11 * 30 - 1) << 99 << endLine;
+  }
+
+  void routesEndingOffTheFieldAreDrawingFaults() {
+    QFETCH(QPoint, end);
+    QFETCH(int, ballOn);
+    QFETCH(QString, fault);
+    Play play = shotgun();
+    play.ballOn = std::int16_t(ballOn);
+    play.moves[7][1] = {1270, 300, 0, 0};
+    play.moves[7][2] = {end.x(), end.y(), 0, 0};
+    const QList<RuleWarning> faults = drawingWarnings(play);
+    QCOMPARE(faults.size(), fault.isEmpty() ? 0 : 1);
+    if (!fault.isEmpty()) QCOMPARE(faults[0].rule, fault);
+    QCOMPARE(checkLegality(play, {10, 7, true}, Level::HighSchool).size(), 0);
+  }
+
   // Real formations as the built-in files draw them, and as a coach
   // misaligns them. A legal one stays legal at every level whatever route
   // of the tree each eligible player runs to whichever of them is the
