@@ -6,6 +6,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <limits>
 
 void Moxten::buildPlaybook() {
   playbook = new PlaybookDock(platform_, this);
@@ -14,17 +18,45 @@ void Moxten::buildPlaybook() {
   connect(openPlaybook, &QAction::triggered, this, &Moxten::openPlaybook_Click);
   connect(playbook, &PlaybookDock::openRequested, this, &Moxten::openPlay);
   connect(playbook, &PlaybookDock::playMoved, this, &Moxten::playbookPlayMoved);
+  connect(playbook, &PlaybookDock::playRemoved, this, &Moxten::playbookPlayRemoved);
+  playbook->openPlay = [this] { return playFileName == untitledPlay ? QString() : playFileName; };
+}
+
+bool Moxten::isOpenPlay(const QString& path) const {
+  return playFileName != untitledPlay && QFileInfo(playFileName).absoluteFilePath() == QFileInfo(path).absoluteFilePath();
 }
 
 // The play list and the open play follow a play the dock renamed or moved.
 void Moxten::playbookPlayMoved(const QString& from, const QString& to) {
-  if (const QString list = dataPath(playListFileName); !list.isEmpty() && !followMovedPlay(list, from, to))
+  const QString list = dataPath(playListFileName);
+  const QString unlistable = playListRefusal(to);
+  const QList<PlayListEntry> entries =
+      readPlayList(list, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>());
+  const bool listed = std::any_of(entries.begin(), entries.end(), [&from](const PlayListEntry& entry) {
+    return QFileInfo(entry.file).absoluteFilePath() == QFileInfo(from).absoluteFilePath();
+  });
+  if (!list.isEmpty() && !followMovedPlay(list, from, to))
     refuse(QStringLiteral("The play list ") + list + QStringLiteral(" could not be changed to name ") + to + u'.');
+  else if (!unlistable.isEmpty() && listed)
+    ask({QStringLiteral("The play list no longer lists ") + playTitle(from) + QStringLiteral(": it cannot hold ") +
+             unlistable + u'.',
+         appTitle, Buttons::Ok, Icon::Warning});
   loadPlayList();
-  if (playFileName != untitledPlay && QFileInfo(playFileName).absoluteFilePath() == QFileInfo(from).absoluteFilePath()) {
+  if (isOpenPlay(from)) {
     playFileName = to;
     setCaption();
   }
+}
+
+// The open play whose file went to the trash keeps what it holds, unsaved
+// and with no file: Save Again never writes it over what now takes that name.
+void Moxten::playbookPlayRemoved(const QString& path) {
+  if (!isOpenPlay(path)) return;
+  playFileName = untitledPlay;
+  setCaption();
+  undoStack->resetClean();
+  isSaved = flagFalse;
+  keepRecoveryCopy();
 }
 
 void Moxten::openPlaybook_Click() {

@@ -88,7 +88,9 @@ void Moxten::writePlayTo(const QString& chosen, bool listed) {
     ask({QStringLiteral("The play was saved to ") + chosen + QStringLiteral(", but ") + why, appTitle, Buttons::Ok,
          Icon::Warning});
   };
-  if (listPath.isEmpty())
+  if (const QString unlistable = playListRefusal(chosen); !unlistable.isEmpty())
+    warn(QStringLiteral("the play list cannot hold ") + unlistable + QStringLiteral(", so this play is not listed."));
+  else if (listPath.isEmpty())
     warn(QStringLiteral("it could not be added to the play list: ") + noDataFolderReason + u'.');
   else if (playListCount >= maxPlayListEntries)
     warn(QStringLiteral("the play list is full: it holds %1 plays, so this play is not listed.").arg(maxPlayListEntries));

@@ -287,11 +287,17 @@ void PlaybookDock::renamePlay(const QString& path) {
     return refuse(QStringLiteral("The play cannot be named ") + *name + QStringLiteral(": ") + why + u'.');
   const QString target = file.dir().filePath(*name + QStringLiteral(".ply"));
   if (QFileInfo::exists(target)) {
-    if (platform_.ask(this, {QStringLiteral("A play named ") + *name + QStringLiteral(" exists. Replace it?"),
-                             QStringLiteral("Playbook"), Buttons::YesNo}) != Answer::Yes)
-      return;
+    const QString open = openPlay();
+    const QString question =
+        !open.isEmpty() && sameFile(open, target)
+            ? QStringLiteral("A play named ") + *name +
+                  QStringLiteral(" exists and is the play open in the window. Replace it? The window keeps its play, "
+                                 "unsaved and with no file.")
+            : QStringLiteral("A play named ") + *name + QStringLiteral(" exists. Replace it?");
+    if (platform_.ask(this, {question, QStringLiteral("Playbook"), Buttons::YesNo}) != Answer::Yes) return;
     if (!toTrash(target))
       return refuse(QStringLiteral("The play ") + target + QStringLiteral(" could not be moved to the trash."));
+    emit playRemoved(target);
   }
   if (!QFile::rename(path, target)) return refuse(QStringLiteral("The play could not be renamed ") + target + u'.');
   emit playMoved(path, target);
@@ -329,5 +335,6 @@ void PlaybookDock::moveToCategory(const QStringList& paths, const QString& categ
 void PlaybookDock::deletePlay(const QString& path) {
   // Never unlinked: the desktop's trash keeps it.
   if (!toTrash(path)) return refuse(QStringLiteral("The play ") + path + QStringLiteral(" could not be moved to the trash."));
+  emit playRemoved(path);
   rescan();
 }

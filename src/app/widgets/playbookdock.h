@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QThreadPool>
 
+#include <functional>
+
 class Platform;
 class QComboBox;
 class QFileSystemWatcher;
@@ -56,11 +58,17 @@ class PlaybookDock : public QDockWidget {
   void moveToCategory(const QStringList& paths, const QString& category);
   void deletePlay(const QString& path);
 
+  // The file of the play open in the window (empty while it has none),
+  // asked before a play is replaced.
+  std::function<QString()> openPlay = [] { return QString(); };
+
  signals:
   // A double-click or Enter on a play.
   void openRequested(const QString& path);
   // A play's file was renamed or moved to another category.
   void playMoved(const QString& from, const QString& to);
+  // A play's file went to the trash: deleted, or replaced by one renamed onto its name.
+  void playRemoved(const QString& path);
 
  private:
   struct Drawn {

@@ -308,6 +308,9 @@ class Moxten : public QMainWindow, public PlayState {
   // The playbook dock: files/playbook.cpp. Opens the folder's plays beside
   // the Field; the last folder opens again at the next start.
   void playbookPlayMoved(const QString& from, const QString& to);
+  void playbookPlayRemoved(const QString& path);
+  // Whether the path names the file of the play open in the window.
+  bool isOpenPlay(const QString& path) const;
   void openPlaybook_Click();
   // Shows the folder in the dock, and the dock at its kept width when open.
   void showPlaybook(const QString& folder, bool open = true);

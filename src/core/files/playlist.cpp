@@ -68,14 +68,15 @@ bool appendPlayListLine(const QString& listPath, const QString& title, const QSt
 
 QByteArray playListWithMovedPlay(const QByteArray& list, const QString& from, const QString& to) {
   const QString moved = QFileInfo(from).absoluteFilePath();
-  QList<QByteArray> lines = list.split('\n');
-  for (QByteArray& line : lines) {
+  const bool listable = playListRefusal(to).isEmpty();
+  QList<QByteArray> lines;
+  for (const QByteArray& line : list.split('\n')) {
     const bool crlf = line.endsWith('\r');
     const QByteArray text = crlf ? line.chopped(1) : line;
     const qsizetype comma = text.indexOf(',');
     const QString path = QString::fromLocal8Bit(text.mid(comma + 1)).trimmed();
-    if (comma > 0 && !path.isEmpty() && QFileInfo(path).absoluteFilePath() == moved)
-      line = playListLine(playTitle(to), to).chopped(crlf ? 1 : 2);
+    if (comma <= 0 || path.isEmpty() || QFileInfo(path).absoluteFilePath() != moved) lines << line;
+    else if (listable) lines << playListLine(playTitle(to), to).chopped(crlf ? 1 : 2);
   }
   return lines.join('\n');
 }

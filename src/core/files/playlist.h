@@ -44,8 +44,9 @@ QByteArray playListLine(const QString& title, const QString& playPath);
 bool appendPlayListLine(const QString& listPath, const QString& title, const QString& playPath);
 
 // The play list's bytes with every entry of the play file `from` (its path
-// written as it was saved) naming the file `to` instead, under its title;
-// the other lines are kept byte for byte.
+// written as it was saved) naming the file `to` instead, under its title,
+// or left out when the list cannot hold `to` (playListRefusal); the other
+// lines are kept byte for byte.
 QByteArray playListWithMovedPlay(const QByteArray& list, const QString& from, const QString& to);
 
 // Rewrites the play list file so that its entries of a play that was moved

@@ -575,6 +575,27 @@ class PlaymakingTest : public QObject {
     QCOMPARE(readBytes(root.filePath(QStringLiteral("Screens/Slant.ply"))), play + "call,Trips Right 62 Slant\r\n");
     const QDir trash(w.platform.folder.filePath(QStringLiteral("user/Trash/files")));
     QCOMPARE(trash.entryList(QDir::Files), QStringList({"Broken.ply", "Power.ply"}));
+    // Another play renamed onto the open play's name, and the open play
+    // deleted: the window keeps its play, unsaved and with no file, and Save
+    // Again asks where to save it rather than writing over the play renamed.
+    const QByteArray fadeCopy = readBytes(root.filePath(QStringLiteral("Screens/Fade copy.ply")));
+    w.platform.textAnswers << QStringLiteral("Slant");
+    w.platform.answers << Answer::Yes;
+    dock.renamePlay(root.filePath(QStringLiteral("Screens/Fade copy.ply")));
+    QCOMPARE(w.platform.texts().last(),
+             QStringLiteral("A play named Slant exists and is the play open in the window. Replace it? The window "
+                            "keeps its play, unsaved and with no file."));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Moxten Open..Untitled"));
+    QCOMPARE(w->isSaved, flagFalse);
+    const qsizetype asked = w.platform.fileRequests.size();
+    w.platform.fileAnswers << QString();
+    w->saveAgain->trigger();
+    QCOMPARE(w.platform.fileRequests.size(), asked + 1);
+    QCOMPARE(readBytes(root.filePath(QStringLiteral("Screens/Slant.ply"))), fadeCopy);
+    w->openPlay(root.filePath(QStringLiteral("Runs/Sweep.ply")));
+    dock.deletePlay(root.filePath(QStringLiteral("Runs/Sweep.ply")));
+    QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
+    QCOMPARE(w->isSaved, flagFalse);
 
     // The playbook printed is the dock's category, 9 plays a page.
     dock.playbookCategories->setCurrentText(QStringLiteral("Red Zone"));

@@ -314,6 +314,26 @@ class FileCommandsTest : public QObject {
     QCOMPARE(w->football->pos(), QPoint(246, 166));  // 260 - 14.5 and 180 - 14.5, halves to even
   }
 
+  // A play opened from a folder whose name the play list cannot hold is
+  // saved again where it is, and left out of the list with the reason.
+  void aPlayFromAFolderWithACommaIsSavedButNotListed() {
+    PlayWindow w;
+    QVERIFY(QDir(w.platform.folder.path()).mkdir(QStringLiteral("Red, Zone")));
+    const QString path = w.platform.folder.filePath(QStringLiteral("Red, Zone/fade.ply"));
+    writeBytes(path, twoPlayersText);
+    writeBytes(w.playList(), "a.ply,/p/a.ply\r\n");
+    w->openPlay(path);
+    w->flipPlay_Click();
+    w.platform.answers << Answer::Ok;
+    w->saveAgain->trigger();
+    QVERIFY(readBytes(path) != twoPlayersText);
+    QCOMPARE(w->isSaved, flagTrue);
+    QCOMPARE(readBytes(w.playList()), QByteArray("a.ply,/p/a.ply\r\n"));
+    QCOMPARE(w.platform.texts(), QStringList({QStringLiteral("The play was saved to ") + path +
+                                              QStringLiteral(", but the play list cannot hold a file name or folder "
+                                                             "with a comma in it, so this play is not listed.")}));
+  }
+
   // With 100 plays listed, Save writes the play, lists nothing and says so.
   void aFullPlayListIsSaidAndLeftAsItIs() {
     PlayWindow w;

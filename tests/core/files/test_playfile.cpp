@@ -574,6 +574,24 @@ class PlayFileTest : public QObject {
     QCOMPARE(readPlayList(list)->last().name, QStringLiteral("c.ply"));
     QVERIFY(!appendPlayListLine(folder.filePath(QStringLiteral("none/plays.ini")), QString(), QString()));
   }
+
+  // A moved play's entries follow it, the other lines byte for byte; a
+  // place the list cannot hold (a comma, a line end) leaves them out.
+  void movedPlaysAreFollowedOrLeftOut_data() {
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QByteArray>("list");
+    const QByteArray kept = "a.ply,/p/a.ply\r\n";
+    QTest::newRow("renamed") << "/p/c.ply" << kept + "c.ply,/p/c.ply\r\nb.ply,/q/b.ply";
+    QTest::newRow("into a folder with a comma") << "/p/Red, Zone/b.ply" << kept + "b.ply,/q/b.ply";
+    QTest::newRow("a name with a line end") << "/p/b\n.ply" << kept + "b.ply,/q/b.ply";
+  }
+
+  void movedPlaysAreFollowedOrLeftOut() {
+    QFETCH(QString, to);
+    QFETCH(QByteArray, list);
+    const QByteArray held = "a.ply,/p/a.ply\r\nb.ply,/p/b.ply\r\nb.ply,/q/b.ply";
+    QCOMPARE(playListWithMovedPlay(held, QStringLiteral("/p/b.ply"), to), list);
+  }
 };
 
 QTEST_MAIN(PlayFileTest)
