@@ -126,6 +126,9 @@ QList<PlaybookPlay> playsToPrint(const CommandLine& line, Platform& platform, QS
   QString listPath;
   if (!line.from.isEmpty()) {
     const PlaybookFolder folder = scanPlaybookFolder(line.from);
+    for (const QString& name : folder.unreadableNames)
+      if (line.category.isEmpty() || name.startsWith(line.category + u'/'))
+        std::fprintf(stderr, "moxten: skipped %s: its name is not valid UTF-8\n", qPrintable(name));
     plays = readFolderPlays(folderPlaysOf(folder, line.category, why));
     *title = folder.title;
     if (!why->isEmpty()) return {};
@@ -135,7 +138,10 @@ QList<PlaybookPlay> playsToPrint(const CommandLine& line, Platform& platform, QS
       *why = QStringLiteral("there is no play list: ") + noDataFolderReason;
       return {};
     }
-    plays = readPlaybook(listPath, why);
+    QStringList leftOut;
+    plays = readPlaybook(listPath, why, &leftOut);
+    if (const QString sentence = leftOutOfPlayList(leftOut); !sentence.isEmpty())
+      std::fprintf(stderr, "moxten: %s\n", qPrintable(sentence));
     *title = QStringLiteral("Playbook");
     if (!why->isEmpty()) return {};
     if (sameFile(line.output, listPath)) {

@@ -129,11 +129,14 @@ QList<PlaybookPlay> Moxten::listedPlays() {
     return readFolderPlays(chosen);
   }
   QString why;
-  const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName), &why);
+  QStringList leftOut;
+  const QList<PlaybookPlay> plays = readPlaybook(dataPath(playListFileName), &why, &leftOut);
   if (!why.isEmpty())
     refuse(why.front().toUpper() + why.mid(1) + u'.');
   else if (plays.isEmpty())
     refuse(QStringLiteral("The play list holds no plays: save a play first."));
+  else if (const QString sentence = leftOutOfPlayList(leftOut); !sentence.isEmpty())
+    ask({sentence.front().toUpper() + sentence.mid(1) + u'.', appTitle, Buttons::Ok, Icon::Warning});
   return plays;
 }
 

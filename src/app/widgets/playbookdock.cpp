@@ -166,9 +166,13 @@ void PlaybookDock::rescan() {
     rowOf_.insert(play.path, model_->rowCount());
     model_->appendRow(item);
   }
-  playbookStatus->setText(folder_.why.isEmpty()
-                              ? QStringLiteral("%1 plays in %2").arg(folder_.plays.size()).arg(folder_.title)
-                              : folder_.why.front().toUpper() + folder_.why.mid(1) + u'.');
+  const QString unreadable =
+      folder_.unreadableNames.isEmpty()
+          ? QString()
+          : QStringLiteral("; not valid UTF-8, so not listed: ") + folder_.unreadableNames.join(QStringLiteral(", "));
+  playbookStatus->setText(folder_.why.isEmpty() ? QStringLiteral("%1 plays in %2").arg(folder_.plays.size()).arg(folder_.title) +
+                                                      unreadable
+                                                : folder_.why.front().toUpper() + folder_.why.mid(1) + u'.');
   showOnlyWanted();
   const Look look = look_;
   const Level level = level_;

@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -189,12 +190,32 @@ QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Lo
 
 QString PlaybookPlay::called() const { return picture && !picture->play.call.isEmpty() ? picture->play.call : title; }
 
-QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why) {
+QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why, QStringList* leftOut) {
   QString reason;
-  const std::optional<QList<PlayListEntry>> entries = readPlayList(listPath, maxPlayListEntries, &reason);
+  std::optional<QList<PlayListEntry>> entries =
+      readPlayList(listPath, std::numeric_limits<qsizetype>::max(), &reason);
   if (!entries && QFileInfo::exists(listPath))
     *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" could not be read: ") + reason;
+  if (entries)
+    for (qsizetype k = maxPlayListEntries; k < entries->size(); ++k) *leftOut << (*entries)[k].name;
+  if (entries && entries->size() > maxPlayListEntries) entries->resize(maxPlayListEntries);
   return readPlays(entries.value_or(QList<PlayListEntry>()));
+}
+
+QString leftOutOfPlayList(const QStringList& leftOut) {
+  if (leftOut.isEmpty()) return {};
+  constexpr qsizetype named = 10;
+  QStringList names = leftOut.mid(0, named);
+  QString last = names.takeLast();
+  if (leftOut.size() > named) {
+    names << last;
+    last = QStringLiteral("%1 more").arg(leftOut.size() - named);
+  }
+  return QStringLiteral("the play list holds %1 plays: only the first %2 are taken, so ")
+             .arg(leftOut.size() + maxPlayListEntries)
+             .arg(maxPlayListEntries) +
+         (names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+         (leftOut.size() == 1 ? QStringLiteral(" is left out") : QStringLiteral(" are left out"));
 }
 
 namespace {

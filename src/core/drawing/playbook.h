@@ -72,7 +72,14 @@ inline constexpr int usualPlaysPerPage = 4;
 // the list's order, titled by its name without the extension; none when the
 // list is missing or empty, or cannot be read, and then why (a list of
 // another kind, larger than the program reads).
-QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why);
+// The entries beyond the first maxPlayListEntries are not taken: their
+// titles go into leftOut.
+QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why, QStringList* leftOut);
+
+// What a play list leaves out, as a sentence: "the play list holds 102 plays:
+// only the first 100 are taken, so p101.ply and p102.ply are left out"
+// (the first ten named, then how many more); empty when nothing is.
+QString leftOutOfPlayList(const QStringList& leftOut);
 
 // The plays of the entries read from their files as Reset reads them, in
 // their order, titled by their names without the extension.

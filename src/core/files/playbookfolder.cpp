@@ -9,8 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QStringDecoder>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace {
 
@@ -54,6 +59,31 @@ void listPlays(const QDir& folder, const QString& category, QList<FolderPlay>& p
   plays += listed;
 }
 
+// The names in the folder, of play files and of sub-folders, whose bytes
+// are not valid UTF-8: the folder listing leaves them out, so they are read
+// from the system's own, in name order.
+QStringList namesNotUtf8(const QString& folder, const QString& category) {
+  QStringList names;
+#ifdef Q_OS_UNIX
+  DIR* dir = opendir(QFile::encodeName(folder).constData());
+  if (!dir) return names;
+  while (const dirent* entry = readdir(dir)) {
+    const QByteArray bytes(entry->d_name);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = utf8(bytes);
+    if (!utf8.hasError()) continue;
+    if (name.endsWith(QStringLiteral(".ply")) || entry->d_type == DT_DIR)
+      names << (category.isEmpty() ? name : category + u'/' + name);
+  }
+  closedir(dir);
+  names.sort();
+#else
+  Q_UNUSED(folder);
+  Q_UNUSED(category);
+#endif
+  return names;
+}
+
 QImage saying(const QString& text, QSize size) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -90,9 +120,11 @@ PlaybookFolder scanPlaybookFolder(const QString& root) {
     return folder;
   }
   listPlays(dir, QString(), folder.plays);
+  folder.unreadableNames = namesNotUtf8(root, QString());
   for (const QString& category : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable, QDir::Name | QDir::IgnoreCase)) {
     folder.categories << category;
     listPlays(QDir(dir.filePath(category)), category, folder.plays);
+    folder.unreadableNames << namesNotUtf8(dir.filePath(category), category);
   }
   return folder;
 }

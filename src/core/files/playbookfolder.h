@@ -22,6 +22,10 @@ struct PlaybookFolder {
   QStringList categories;  // in name order
   QList<FolderPlay> plays; // by category, then by name
   QString why;             // why the folder could not be read, when it could not
+  // Plays and categories whose file names are not valid UTF-8, which no
+  // path of the program can name: shown with a replacement character
+  // ("Runs/Dive\uFFFD.ply"), by category.
+  QStringList unreadableNames;
 };
 
 // The folder's plays and categories from its listing alone: no play file is

@@ -1,3 +1,4 @@
+#include "core/drawing/playbook.h"
 #include "core/files/filenames.h"
 #include "core/files/playbookfolder.h"
 #include "core/files/regularfile.h"
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -187,6 +189,49 @@ class WritingTest : public QObject {
     QString why;
     QVERIFY(writePlaybookTitle(root.path(), folder.title, &why));  // what is written reads back the same
     QCOMPARE(scanPlaybookFolder(root.path()).title, title);
+  }
+
+  // Plays and categories whose names are not UTF-8 cannot be named by any
+  // path of the program: they are named, with a replacement character,
+  // never left out unsaid.
+  void namesThatAreNotUtf8AreNamed() {
+    QTemporaryDir temporary;
+    const QByteArray root = QFile::encodeName(temporary.path());
+    QVERIFY(QDir(temporary.path()).mkdir(QStringLiteral("Runs")));
+    for (const QByteArray& name : {QByteArray("/Dive\xff.ply"), QByteArray("/Runs/Sweep\xc3.ply"), QByteArray("/Good.ply"),
+                                   QByteArray("/notes\xff.txt")})
+      std::fclose(std::fopen((root + name).constData(), "w"));
+    QCOMPARE(::mkdir((root + "/Red\xfe").constData(), 0700), 0);
+    const PlaybookFolder folder = scanPlaybookFolder(temporary.path());
+    QCOMPARE(folder.plays.size(), 1);
+    QCOMPARE(folder.unreadableNames, QStringList({QStringLiteral("Dive\uFFFD.ply"), QStringLiteral("Red\uFFFD"),
+                                                  QStringLiteral("Runs/Sweep\uFFFD.ply")}));
+  }
+
+  // A play list of more than 100 entries says what it leaves out.
+  void aLongPlayListSaysWhatItLeavesOut_data() {
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QString>("said");
+    const QString first = QStringLiteral("the play list holds %1 plays: only the first 100 are taken, so ");
+    QTest::newRow("100") << 100 << QString();
+    QTest::newRow("101") << 101 << first.arg(101) + QStringLiteral("p101 is left out");
+    QTest::newRow("103") << 103 << first.arg(103) + QStringLiteral("p101, p102 and p103 are left out");
+    QTest::newRow("112") << 112
+                         << first.arg(112) + QStringLiteral("p101, p102, p103, p104, p105, p106, p107, p108, p109, p110 "
+                                                            "and 2 more are left out");
+  }
+
+  void aLongPlayListSaysWhatItLeavesOut() {
+    QFETCH(int, entries);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    QByteArray list;
+    for (int i = 1; i <= entries; ++i) list += "p" + QByteArray::number(i) + ",/none/p.ply\r\n";
+    writeAll(folder.filePath(QStringLiteral("plays.ini")), list);
+    QString why;
+    QStringList leftOut;
+    QCOMPARE(readPlaybook(folder.filePath(QStringLiteral("plays.ini")), &why, &leftOut).size(), 100);
+    QCOMPARE(leftOutOfPlayList(leftOut), said);
   }
 
   void exportsSayWhichFolderIsMissing() {
