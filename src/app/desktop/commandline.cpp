@@ -70,7 +70,7 @@ std::optional<QByteArray> versusBytes(const QList<PlaybookPlay>& plays, const Co
                                       const QString& heading, QString* why) {
   const bool scouting = line.make == CommandLine::Make::Scout;
   QStringList skipped;
-  const QList<VersusDiagram> diagrams = versusDiagrams(plays, formationFolders(platform), scouting, &skipped);
+  const QList<VersusDiagram> diagrams = versusDiagrams(plays, readSavedDefences(formationFolders(platform)), scouting, &skipped);
   for (const QString& defence : skipped)
     std::fprintf(stderr, "moxten: %s\n", qPrintable(QStringLiteral("skipped ") + defence));
   if (diagrams.isEmpty()) {
@@ -78,7 +78,8 @@ std::optional<QByteArray> versusBytes(const QList<PlaybookPlay>& plays, const Co
     return std::nullopt;
   }
   return pagesPdf(QPageSize(line.paper.value_or(QPageSize::Letter)), heading, [&](QPagedPaintDevice& pages) {
-    drawVersusPages(pages, diagrams, scouting ? line.playsPerPage : 1, heading, QDate::currentDate(), line.level);
+    drawVersusPages(pages, diagrams, scouting ? line.playsPerPage : 1, heading, QDate::currentDate(), line.look,
+                    line.level);
   });
 }
 bool hasDisplay() { return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"); }
@@ -126,9 +127,9 @@ QList<PlaybookPlay> playsToPrint(const CommandLine& line, Platform& platform, QS
   QString listPath;
   if (!line.from.isEmpty()) {
     const PlaybookFolder folder = scanPlaybookFolder(line.from);
-    for (const QString& name : folder.unreadableNames)
-      if (line.category.isEmpty() || name.startsWith(line.category + u'/'))
-        std::fprintf(stderr, "moxten: skipped %s: its name is not valid UTF-8\n", qPrintable(name));
+    if (line.category.isEmpty())
+      for (const QString& name : folder.unreadableNames)
+        std::fprintf(stderr, "moxten: skipped the category %s: its name is not UTF-8\n", qPrintable(name));
     plays = readFolderPlays(folderPlaysOf(folder, line.category, why));
     *title = folder.title;
     if (!why->isEmpty()) return {};
@@ -341,9 +342,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
   }
   const std::optional<Look> look = lookFrom(parser.value(style));
   if (parser.isSet(style) && !look) refuseLine(QStringLiteral("--style must be classic, football or paper"));
-  line.look = look.value_or(line.make == CommandLine::Make::Page ? Look::Football
-                            : needsPlay                          ? Look::Classic
-                                                                 : Look::Paper);
+  line.look = look.value_or(line.make == CommandLine::Make::Page                             ? Look::Football
+                            : needsPlay && line.make != CommandLine::Make::Against ? Look::Classic
+                                                                                   : Look::Paper);
   const std::optional<Level> levelRead = levelFrom(parser.value(level));
   if (!levelRead) refuseLine(QStringLiteral("--level must be high-school, college or pro"));
   line.level = *levelRead;

@@ -34,6 +34,7 @@ Answer DesktopPlatform::ask(QWidget* parent, const Message& message) {
                                  : message.icon == Icon::Warning ? QMessageBox::Warning
                                                                  : QMessageBox::NoIcon;
   QMessageBox box(icon, message.title, message.text, QMessageBox::NoButton, parent);
+  box.setDetailedText(message.details);
   switch (message.buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);

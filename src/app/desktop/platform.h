@@ -24,6 +24,7 @@ struct Message {
   QString title;
   Buttons buttons = Buttons::Ok;
   Icon icon = Icon::None;
+  QString details{};  // a long list, shown on request in a box that scrolls
 };
 
 struct FileRequest {

@@ -193,18 +193,40 @@ void Moxten::printCallSheet_Click() {
   });
 }
 
+// The plays against the saved defences they name, the formation folders
+// read once, away from the window's thread behind a progress dialog; the
+// defences skipped are listed in a box that scrolls. Nothing when cancelled.
+std::optional<QList<VersusDiagram>> Moxten::diagramsAgainstDefences(const QList<PlaybookPlay>& plays, bool numbered) {
+  Progress progress;
+  QList<VersusDiagram> diagrams;
+  QStringList skipped;
+  const QStringList folders = formationFolders(platform_);
+  platform_.runLong(this, QStringLiteral("Reading the saved defences..."), progress, [&] {
+    const SavedDefences saved = readSavedDefences(folders, &progress);
+    if (!progress.cancelled()) diagrams = versusDiagrams(plays, saved, numbered, &skipped);
+  });
+  if (progress.cancelled()) return std::nullopt;
+  // The box names the first few; its details, which scroll, list them all.
+  constexpr qsizetype named = 8;
+  QStringList shown = skipped.mid(0, named);
+  if (skipped.size() > named) shown << QStringLiteral("and %1 more (Show Details... lists them all)").arg(skipped.size() - named);
+  if (!skipped.isEmpty())
+    ask({QStringLiteral("These defences are skipped:\n") + shown.join(u'\n'), appTitle, Buttons::Ok, Icon::Warning,
+         skipped.size() > named ? skipped.join(u'\n') : QString()});
+  return diagrams;
+}
+
 // The play as it stands, a page against each saved defence it names; those
 // it names that are not saved are listed in a message.
 void Moxten::printAgainst_Click() {
   const PlaybookPlay play{QFileInfo(playFileName).completeBaseName(), playFileName, playPicture(), QString()};
-  QStringList skipped;
-  const QList<VersusDiagram> diagrams = versusDiagrams({play}, formationFolders(platform_), false, &skipped);
-  if (!skipped.isEmpty())
-    ask({QStringLiteral("These defences are skipped:\n") + skipped.join(u'\n'), appTitle, Buttons::Ok, Icon::Warning});
+  const std::optional<QList<VersusDiagram>> found = diagramsAgainstDefences({play}, false);
+  if (!found) return;
+  const QList<VersusDiagram>& diagrams = *found;
   if (diagrams.isEmpty())
     return refuse(QStringLiteral("The play names no saved defence: add one with View > Against > Add Defence."));
   platform_.printPreview(this, QString(), {}, 0, [&](QPagedPaintDevice& pages, int, Progress&) {
-    drawVersusPages(pages, diagrams, 1, play.called(), QDate::currentDate(), view_.level);
+    drawVersusPages(pages, diagrams, 1, play.called(), QDate::currentDate(), playbookLayout().look, view_.level);
   });
 }
 
@@ -212,14 +234,14 @@ void Moxten::printAgainst_Click() {
 void Moxten::printScoutCards_Click() {
   const QList<PlaybookPlay> plays = listedPlays();
   if (plays.isEmpty()) return;
-  QStringList skipped;
-  const QList<VersusDiagram> diagrams = versusDiagrams(plays, formationFolders(platform_), true, &skipped);
-  if (!skipped.isEmpty())
-    ask({QStringLiteral("These defences are skipped:\n") + skipped.join(u'\n'), appTitle, Buttons::Ok, Icon::Warning});
+  const std::optional<QList<VersusDiagram>> found = diagramsAgainstDefences(plays, true);
+  if (!found) return;
+  const QList<VersusDiagram>& diagrams = *found;
   if (diagrams.isEmpty()) return refuse(QStringLiteral("No play names a saved defence to make a scout card of."));
   platform_.printPreview(this, QStringLiteral("Cards a page:"), {QStringLiteral("1"), QStringLiteral("2")}, 1,
                          [&](QPagedPaintDevice& pages, int chosen, Progress&) {
                            drawVersusPages(pages, diagrams, chosen + 1, playbookLayout().title, QDate::currentDate(),
+                                           playbookLayout().look,
                                            view_.level);
                          });
 }

@@ -74,8 +74,8 @@ void Moxten::writePlayTo(const QString& chosen, bool listed) {
   const QString listPath = dataPath(playListFileName);
   const QString title = playTitle(chosen);
   if (configuration->syncValue() == 1) synchronizePaths(*this);
-  if (!writePlayFile(chosen, *this, rolesOfPlay())) {
-    refuse(QStringLiteral("The play could not be written to ") + chosen + u'.');
+  if (QString why; !writePlayFile(chosen, *this, rolesOfPlay(), &why)) {
+    refuse(QStringLiteral("The play could not be written to ") + chosen + QStringLiteral(": ") + why + u'.');
     return;
   }
   isSaved = flagTrue;

@@ -169,7 +169,7 @@ void PlaybookDock::rescan() {
   const QString unreadable =
       folder_.unreadableNames.isEmpty()
           ? QString()
-          : QStringLiteral("; not valid UTF-8, so not listed: ") + folder_.unreadableNames.join(QStringLiteral(", "));
+          : QStringLiteral("; categories not listed, their names not UTF-8: ") + folder_.unreadableNames.join(QStringLiteral(", "));
   playbookStatus->setText(folder_.why.isEmpty() ? QStringLiteral("%1 plays in %2").arg(folder_.plays.size()).arg(folder_.title) +
                                                       unreadable
                                                 : folder_.why.front().toUpper() + folder_.why.mid(1) + u'.');

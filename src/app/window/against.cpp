@@ -3,6 +3,7 @@
 #include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
 #include "core/files/formationfile.h"
+#include "core/model/vocabulary.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -34,9 +35,12 @@ void Moxten::buildAgainstMenu() {
 // the defences to add and Remove Defence.
 void Moxten::fillAgainstMenu() {
   againstMenu->clear();
+  const SavedDefences savedDefences = readSavedDefences(formationFolders(platform_));
   auto* shown = new QActionGroup(againstMenu);
   const auto choice = [&](const QString& text, const QString& name, bool known) {
-    QAction* action = againstMenu->addAction(known ? text : text + QStringLiteral(" (not a saved defence)"));
+    QAction* action = againstMenu->addAction(known                                   ? text
+                                             : savedDefences.unusable.contains(name) ? text + QStringLiteral(" (its saved formation cannot be used)")
+                                                                                     : text + QStringLiteral(" (not a saved defence)"));
     action->setObjectName(itemName("against", name.isEmpty() ? QStringLiteral("None") : name));
     action->setCheckable(true);
     action->setChecked(name == againstShown_);
@@ -45,16 +49,18 @@ void Moxten::fillAgainstMenu() {
     connect(action, &QAction::triggered, this, [this, name] { showAgainst(name); });
   };
   choice(QStringLiteral("&None"), QString(), true);
-  const QStringList folders = formationFolders(platform_);
-  const QStringList saved = defenceNames(folders);
+  const QStringList saved = defenceNames(savedDefences);
   for (const QString& name : defences) choice(name, name, saved.contains(name));
   againstMenu->addSeparator();
   QMenu* add = againstMenu->addMenu(QStringLiteral("A&dd Defence"));
   add->setObjectName(QStringLiteral("addDefence"));
+  // A name the play file cannot keep is offered with the reason, and not taken.
   for (const QString& name : saved) {
-    QAction* action = add->addAction(name, this, [this, name] { addDefence(name); });
+    const QString refusal = playTextRefusal(name, maxCallLength);
+    QAction* action = add->addAction(refusal.isEmpty() ? name : name + QStringLiteral(" (a play cannot name it: ") + refusal + u')',
+                                     this, [this, name] { addDefence(name); });
     action->setObjectName(itemName("addDefence", name));
-    action->setEnabled(!defences.contains(name) && defences.size() < maxDefences);
+    action->setEnabled(!defences.contains(name) && refusal.isEmpty());
   }
   QAction* remove = againstMenu->addAction(QStringLiteral("&Remove Defence"), this, &Moxten::removeDefence);
   remove->setObjectName(QStringLiteral("removeDefence"));
@@ -68,18 +74,21 @@ void Moxten::showAgainst(const QString& name) {
   againstDefence_.reset();
   if (!name.isEmpty()) {
     QString why;
-    againstDefence_ = findDefence(formationFolders(platform_), name, &why);
-    if (againstDefence_)
+    againstDefence_ = findDefence(readSavedDefences(formationFolders(platform_)), name, &why);
+    // A defence with no centre to align it on is not shown as chosen either.
+    if (againstDefence_ && playAgainst(*this, *againstDefence_, Field->size(), &why)) {
       againstShown_ = name;
-    else
+    } else {
+      againstDefence_.reset();
       StatusBar1->showMessage(QStringLiteral("The play cannot be shown against ") + name + QStringLiteral(": ") + why + u'.');
+    }
   }
   refreshLook();
 }
 
 // D: the next of the play's saved defences, then none again.
 void Moxten::nextDefence_Click() {
-  const QStringList saved = defenceNames(formationFolders(platform_));
+  const QStringList saved = defenceNames(readSavedDefences(formationFolders(platform_)));
   QStringList cycle{QString()};
   for (const QString& name : defences)
     if (saved.contains(name)) cycle << name;
@@ -87,7 +96,10 @@ void Moxten::nextDefence_Click() {
 }
 
 void Moxten::addDefence(const QString& name) {
-  if (defences.contains(name) || defences.size() >= maxDefences) return;
+  if (defences.contains(name) || !playTextRefusal(name, maxCallLength).isEmpty()) return;
+  if (defences.size() >= maxDefences)
+    return refuse(QStringLiteral("The play names %1 defences, the most it can keep: remove one before adding ").arg(maxDefences) +
+                  name + u'.');
   const EditedPlay before = editedPlay();
   defences << name;
   finishEdit(QStringLiteral("Add Defence"), before);

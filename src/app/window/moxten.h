@@ -5,6 +5,7 @@
 #include "core/animation/run.h"
 #include "core/animation/timeline.h"
 #include "core/drawing/playbook.h"
+#include "core/drawing/scouting.h"
 #include "core/files/playfile.h"
 #include "core/model/editing.h"
 #include "core/model/formation.h"
@@ -297,6 +298,7 @@ class Moxten : public QMainWindow, public PlayState {
   void printWristband_Click();
   void printCallSheet_Click();
   void printAgainst_Click();
+  std::optional<QList<VersusDiagram>> diagramsAgainstDefences(const QList<PlaybookPlay>& plays, bool numbered);
   void printScoutCards_Click();
   // The play as Reset shows it, at the Field's size.
   PlayPicture playPicture() const;

@@ -1,7 +1,5 @@
 #include "core/drawing/scouting.h"
 
-#include "core/files/formationfile.h"
-
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -17,7 +15,7 @@ constexpr double titleHeight = 34;
 constexpr double subtitleHeight = 26;
 constexpr double gap = 24;
 
-void drawDiagram(QPainter& painter, const QRectF& cell, const VersusDiagram& diagram, Level level) {
+void drawDiagram(QPainter& painter, const QRectF& cell, const VersusDiagram& diagram, Look look, Level level) {
   painter.setPen(Qt::black);
   painter.setFont(pageFont(24, true));
   painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
@@ -30,20 +28,20 @@ void drawDiagram(QPainter& painter, const QRectF& cell, const VersusDiagram& dia
     top += subtitleHeight;
   }
   const QRectF room(cell.left(), top + 6, cell.width(), cell.bottom() - top - 6);
-  drawPlayIn(painter, room, diagram.picture, Look::Paper, level, printedLabelHeight(cell.width() / millimetres));
+  drawPlayIn(painter, room, diagram.picture, look, level, printedLabelHeight(cell.width() / millimetres));
 }
 
 }  // namespace
 
-QList<VersusDiagram> versusDiagrams(const QList<PlaybookPlay>& plays, const QStringList& formationFolders,
-                                    bool numbered, QStringList* skipped) {
+QList<VersusDiagram> versusDiagrams(const QList<PlaybookPlay>& plays, const SavedDefences& saved, bool numbered,
+                                    QStringList* skipped) {
   QList<VersusDiagram> diagrams;
   for (qsizetype n = 0; n < plays.size(); ++n) {
     const PlaybookPlay& play = plays[n];
     if (!play.picture) continue;
     for (const QString& name : play.picture->play.defences) {
       QString why;
-      std::optional<PlayerGroup> defence = findDefence(formationFolders, name, &why);
+      std::optional<PlayerGroup> defence = findDefence(saved, name, &why);
       std::optional<Play> against =
           defence ? playAgainst(play.picture->play, *defence, play.picture->size, &why) : std::nullopt;
       if (!against) {
@@ -64,7 +62,7 @@ QList<VersusDiagram> versusDiagrams(const QList<PlaybookPlay>& plays, const QStr
 }
 
 void drawVersusPages(QPagedPaintDevice& device, const QList<VersusDiagram>& diagrams, int perPage,
-                     const QString& heading, const QDate& date, Level level) {
+                     const QString& heading, const QDate& date, Look look, Level level) {
   perPage = std::clamp(perPage, 1, 2);
   device.setPageOrientation(perPage == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
   QPainter painter(&device);
@@ -78,6 +76,6 @@ void drawVersusPages(QPagedPaintDevice& device, const QList<VersusDiagram>& diag
     if (n > 0 && slot == 0) device.newPage();
     if (slot == 0) drawPageHead(painter, head.adjusted(0, 0, 0, -8), heading, pageDate(date));
     const QRectF cell(margin, head.bottom() + gap + slot * (cellHeight + gap), head.width(), cellHeight);
-    drawDiagram(painter, cell, diagrams[n], level);
+    drawDiagram(painter, cell, diagrams[n], look, level);
   }
 }

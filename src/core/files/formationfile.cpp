@@ -73,7 +73,7 @@ QString takeLine(const QStringList& fields, PlayerGroup& group, std::optional<QP
   if (kind == QStringLiteral("player") && count == 4) {
     const std::optional<QPointF> at = pointIn(fields, 2);
     if (!kindWords.contains(fields[1]) || !at) return QStringLiteral("a player is not a kind and two numbers of yards");
-    if (group.players.size() == maxPlayers) return QStringLiteral("it holds more than %1 players").arg(maxPlayers);
+    if (group.players.size() == maxPlayers) return QStringLiteral("it has too many players, more than %1").arg(maxPlayers);
     group.players << GroupPlayer{std::int16_t(kindWords.indexOf(fields[1]) + 1), *at, {}, {}, 0, {}};
     return {};
   }
@@ -171,34 +171,51 @@ bool isDefence(const PlayerGroup& group) {
 
 namespace {
 
-// Each defence formation of the folders' files, the first folder's first.
-template <typename Take>
-void forEachDefence(const QStringList& folders, Take take) {
-  for (const QString& folder : folders)
-    for (const QString& file : formationFilesIn(folder)) {
-      QString why;
-      if (const std::optional<PlayerGroup> group = readFormationFile(file, &why); group && isDefence(*group))
-        if (!take(*group)) return;
-    }
+// The name a formation text gives itself, by its formation line (the file's
+// name without one).
+QString formationNameIn(const QByteArray& text, const QString& path) {
+  for (const Line& line : linesOf(text))
+    if (line.fields.size() == 2 && line.fields.first() == QStringLiteral("formation")) return line.fields[1];
+  return QFileInfo(path).completeBaseName();
 }
 
 }  // namespace
 
-QStringList defenceNames(const QStringList& folders) {
+SavedDefences readSavedDefences(const QStringList& folders, Progress* progress) {
+  QStringList files;
+  for (const QString& folder : folders) files << formationFilesIn(folder);
+  if (progress) progress->start(int(files.size()));
+  SavedDefences saved;
   QStringList names;
-  forEachDefence(folders, [&names](const PlayerGroup& group) {
-    if (!names.contains(group.name)) names << group.name;
-    return true;
-  });
+  for (const QString& file : files) {
+    if (progress && progress->cancelled()) break;
+    QString why;
+    const std::optional<FileBytes> read = readRegularFile(file, &why);
+    std::optional<PlayerGroup> group = read ? formationFromText(read->bytes, &why) : std::nullopt;
+    if (group && group->name.isEmpty()) group->name = QFileInfo(file).completeBaseName();
+    if (group && isDefence(*group) && !names.contains(group->name)) {
+      names << group->name;
+      saved.defences << *group;
+    } else if (!group && read) {
+      saved.unusable.insert(formationNameIn(read->bytes.left(largestFormationFile), file), file + QStringLiteral(": ") + why);
+    }
+    if (progress) progress->step();
+  }
+  return saved;
+}
+
+QStringList defenceNames(const SavedDefences& saved) {
+  QStringList names;
+  for (const PlayerGroup& defence : saved.defences) names << defence.name;
   return names;
 }
 
-std::optional<PlayerGroup> findDefence(const QStringList& folders, const QString& name, QString* why) {
-  std::optional<PlayerGroup> found;
-  forEachDefence(folders, [&](const PlayerGroup& group) {
-    if (group.name == name) found = group;
-    return !found;
-  });
-  if (!found) *why = QStringLiteral("no saved defence formation is named ") + name;
-  return found;
+std::optional<PlayerGroup> findDefence(const SavedDefences& saved, const QString& name, QString* why) {
+  for (const PlayerGroup& defence : saved.defences)
+    if (defence.name == name) return defence;
+  const auto unusable = saved.unusable.constFind(name);
+  *why = unusable == saved.unusable.constEnd()
+             ? QStringLiteral("no saved defence formation is named ") + name
+             : QStringLiteral("the saved defence formation ") + name + QStringLiteral(" cannot be used: ") + *unusable;
+  return std::nullopt;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/model/formation.h"
+#include "core/model/progress.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QPoint>
 #include <QString>
 
@@ -40,14 +42,23 @@ QStringList formationFilesIn(const QString& folder);
 // Whether every player of the group is a defender.
 bool isDefence(const PlayerGroup& group);
 
-// The names of the defence formations of the folders' files, the first
-// folder's first, each name once.
-QStringList defenceNames(const QStringList& folders);
+// The saved defence formations of the folders, read once for a print of
+// many: the first folder's first where two share a name, in file order; and
+// for each name a formation file gives but that cannot be used (more than
+// maxPlayers players, a line it cannot read), why. Reading stops when the
+// progress is cancelled; it steps once a file.
+struct SavedDefences {
+  QList<PlayerGroup> defences;
+  QHash<QString, QString> unusable;
+};
+SavedDefences readSavedDefences(const QStringList& folders, Progress* progress = nullptr);
 
-// The defence formation of that name in the folders (the first folder's
-// first); nothing, and why, when there is none (a file of more than
-// maxPlayers players is none).
-std::optional<PlayerGroup> findDefence(const QStringList& folders, const QString& name, QString* why);
+// The names of the saved defences, in their order.
+QStringList defenceNames(const SavedDefences& saved);
+
+// The saved defence of that name; nothing, and why, when there is none
+// ("the saved defence formation Big has too many players: ...").
+std::optional<PlayerGroup> findDefence(const SavedDefences& saved, const QString& name, QString* why);
 
 // Why a name the user gives a file (a formation, a play of a playbook, a
 // category) cannot be used: the file system and the field reader must both

@@ -1,6 +1,7 @@
 #include "core/files/playbookfolder.h"
 
 #include "core/drawing/canvas.h"
+#include "core/files/filenames.h"
 #include "core/files/playfile.h"
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -20,6 +20,38 @@
 namespace {
 
 const QStringList playFiles = {QStringLiteral("*.ply")};
+
+// An entry of a folder whose name's bytes are not UTF-8, which Qt's listing
+// leaves out: its name as the program keeps such names (each stray byte
+// escaped, so that the file still opens) and whether it is a folder.
+struct StrayEntry {
+  QString name;
+  bool folder = false;
+};
+
+QList<StrayEntry> entriesNotUtf8(const QString& folder) {
+  QList<StrayEntry> entries;
+#ifdef Q_OS_UNIX
+  DIR* dir = opendir(fileSystemName(folder).constData());
+  if (!dir) return entries;
+  while (const dirent* entry = readdir(dir)) {
+    const QString name = nameFromFileSystem(QByteArray(entry->d_name));
+    if (!qtReaches(name)) entries << StrayEntry{name, entry->d_type == DT_DIR};
+  }
+  closedir(dir);
+#else
+  Q_UNUSED(folder);
+#endif
+  return entries;
+}
+
+// The name as a person reads it: each escaped byte a replacement character.
+QString shownName(const QString& name) {
+  QString shown = name;
+  for (QChar& c : shown)
+    if (c.isSurrogate()) c = QChar::ReplacementCharacter;
+  return shown;
+}
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -54,34 +86,12 @@ void listPlays(const QDir& folder, const QString& category, QList<FolderPlay>& p
   QList<FolderPlay> listed;
   for (const QFileInfo& file : folder.entryInfoList(playFiles, QDir::Files | QDir::Readable))
     listed << FolderPlay{file.absoluteFilePath(), file.completeBaseName(), category};
+  for (const StrayEntry& entry : entriesNotUtf8(folder.absolutePath()))
+    if (!entry.folder && entry.name.endsWith(QStringLiteral(".ply")))
+      listed << FolderPlay{folder.absoluteFilePath(entry.name), shownName(entry.name.chopped(4)), category};
   std::sort(listed.begin(), listed.end(),
             [](const FolderPlay& a, const FolderPlay& b) { return namedBefore(a.name, b.name); });
   plays += listed;
-}
-
-// The names in the folder, of play files and of sub-folders, whose bytes
-// are not valid UTF-8: the folder listing leaves them out, so they are read
-// from the system's own, in name order.
-QStringList namesNotUtf8(const QString& folder, const QString& category) {
-  QStringList names;
-#ifdef Q_OS_UNIX
-  DIR* dir = opendir(QFile::encodeName(folder).constData());
-  if (!dir) return names;
-  while (const dirent* entry = readdir(dir)) {
-    const QByteArray bytes(entry->d_name);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString name = utf8(bytes);
-    if (!utf8.hasError()) continue;
-    if (name.endsWith(QStringLiteral(".ply")) || entry->d_type == DT_DIR)
-      names << (category.isEmpty() ? name : category + u'/' + name);
-  }
-  closedir(dir);
-  names.sort();
-#else
-  Q_UNUSED(folder);
-  Q_UNUSED(category);
-#endif
-  return names;
 }
 
 QImage saying(const QString& text, QSize size) {
@@ -120,11 +130,12 @@ PlaybookFolder scanPlaybookFolder(const QString& root) {
     return folder;
   }
   listPlays(dir, QString(), folder.plays);
-  folder.unreadableNames = namesNotUtf8(root, QString());
+  for (const StrayEntry& entry : entriesNotUtf8(root))
+    if (entry.folder) folder.unreadableNames << shownName(entry.name);
+  folder.unreadableNames.sort();
   for (const QString& category : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable, QDir::Name | QDir::IgnoreCase)) {
     folder.categories << category;
     listPlays(QDir(dir.filePath(category)), category, folder.plays);
-    folder.unreadableNames << namesNotUtf8(dir.filePath(category), category);
   }
   return folder;
 }

@@ -11,8 +11,8 @@
 // A playbook is a folder of play files; its sub-folders are its categories.
 
 struct FolderPlay {
-  QString path;
-  QString name;      // the file's name without ".ply"
+  QString path;      // bytes that are not UTF-8 kept as nameFromFileSystem keeps them
+  QString name;      // the file's name without ".ply", such bytes shown as U+FFFD
   QString category;  // the sub-folder's name; empty for the folder itself
 };
 
@@ -22,9 +22,9 @@ struct PlaybookFolder {
   QStringList categories;  // in name order
   QList<FolderPlay> plays; // by category, then by name
   QString why;             // why the folder could not be read, when it could not
-  // Plays and categories whose file names are not valid UTF-8, which no
-  // path of the program can name: shown with a replacement character
-  // ("Runs/Dive\uFFFD.ply"), by category.
+  // Categories whose folder names are not UTF-8, which the dock cannot
+  // list: shown with a replacement character. (A play of such a name is
+  // listed, its name shown so and its path keeping its own bytes.)
   QStringList unreadableNames;
 };
 

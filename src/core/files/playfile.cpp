@@ -48,8 +48,8 @@ QByteArray playFileText(const Play& play, const PlayRoles& roles) {
   return text.toLatin1();
 }
 
-bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles) {
-  return replaceFile(path, playFileText(play, roles));
+bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles, QString* why) {
+  return replaceFile(path, playFileText(play, roles), why);
 }
 
 namespace {

@@ -32,7 +32,7 @@ struct ReadFailure {
 };
 
 // Writes the play file; a failed write leaves an existing file whole.
-bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles = {});
+bool writePlayFile(const QString& path, const Play& play, const PlayRoles& roles = {}, QString* why = nullptr);
 
 // Reads a play into players, moves and playerCount. kind and color are not
 // cleared, so a player without move lines keeps its old color.

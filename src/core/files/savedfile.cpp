@@ -60,7 +60,7 @@ Written saveWithQt(const QString& path, const QByteArray& bytes, QString* why) {
   // QSaveFile::commit() does not see a failure of its own last flush, so the
   // buffer is flushed and checked here, before the new file takes the old one's place.
   if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-    *why = file.error() == QFileDevice::ResourceError ? QStringLiteral("there is no room on the disk")
+    *why = file.error() == QFileDevice::ResourceError ? QStringLiteral("no space left on the device")
                                                         : file.errorString();
     file.cancelWriting();
     return Written::Failed;

@@ -458,6 +458,31 @@ class PlaymakingTest : public QObject {
     w->printAgainst->trigger();
     QVERIFY(w.platform.texts().last().contains(QStringLiteral("4-4 Stack (no saved defence formation is named 4-4 Stack)")));
     QCOMPARE(QString::fromLatin1(w.platform.printed).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
+
+    // A defence of too many players says so; a name no play file can keep
+    // is offered with the reason and not taken; a ninth defence is refused.
+    QByteArray big = "formation,4-4 Stack\n";
+    for (int i = 0; i < 101; ++i) big += "player,defence," + QByteArray::number(i % 50) + ",-5\n";
+    writeBytes(w.platform.dataFile(QStringLiteral("formations/zz-big.formation")), big);
+    const QString longName(61, u'L');
+    writeBytes(w.platform.dataFile(QStringLiteral("formations/zz-long.formation")),
+               "formation," + longName.toLatin1() + "\nplayer,defence,0,-5\n");
+    QCOMPARE(againstItem("against44Stack")->text(), QStringLiteral("4-4 Stack (its saved formation cannot be used)"));
+    w.platform.answers << Answer::Ok;
+    w->printAgainst->trigger();
+    QVERIFY2(w.platform.texts().last().contains(QStringLiteral("4-4 Stack (the saved defence formation 4-4 Stack cannot be "
+                                                                "used: ")) &&
+                 w.platform.texts().last().contains(QStringLiteral("too many players")),
+             qPrintable(w.platform.texts().last()));
+    QAction* tooLong = againstItem(("addDefence" + longName.toLatin1()).constData());
+    QVERIFY(tooLong && !tooLong->isEnabled());
+    QCOMPARE(tooLong->text(), longName + QStringLiteral(" (a play cannot name it: it is longer than 60 characters)"));
+    w->defences = {"A", "B", "C", "D", "E", "F", "G", "H"};
+    w.platform.answers << Answer::Ok;
+    againstItem("addDefence43Over")->trigger();
+    QCOMPARE(w->defences.size(), 8);
+    QCOMPARE(w.platform.texts().last(),
+             QStringLiteral("The play names 8 defences, the most it can keep: remove one before adding 4-3 Over."));
   }
 
   // A group moves by one pixel or not at all, with a player beyond the Field.

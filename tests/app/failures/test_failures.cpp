@@ -26,12 +26,12 @@ void placePlayer(TestWindow& w) {
 
 // Saving fails with a message naming the file; the play stays in memory and
 // unsaved, and the file that was there stays whole.
-void expectFailedSave(TestWindow& w, const QString& path, const QByteArray& oldBytes) {
+void expectFailedSave(TestWindow& w, const QString& path, const QByteArray& oldBytes, const QString& why) {
   w.platform.messages.clear();
   w.platform.fileAnswers << path;
   w.platform.answers << Answer::Yes << Answer::Ok;
   w->save_Click();
-  QCOMPARE(w.platform.texts(), (QStringList{"Overwrite File?", "The play could not be written to " + path + '.'}));
+  QCOMPARE(w.platform.texts(), (QStringList{"Overwrite File?", "The play could not be written to " + path + ": " + why + '.'}));
   QCOMPARE(w.platform.messages[1].icon, Icon::Critical);
   QCOMPARE(w->isSaved, flagFalse);
   QCOMPARE(w->playFileName, QStringLiteral("Untitled"));
@@ -81,7 +81,7 @@ class FailuresTest : public QObject {
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     w->isSaved = flagFalse;
     w->playFileName = QStringLiteral("Untitled");
-    expectFailedSave(w, path, oldPlay);
+    expectFailedSave(w, path, oldPlay, QStringLiteral("the file is read-only"));
 
     // An export is whole or not written: never in place, even where the old file could be.
     const QString picture = folder + QStringLiteral("/old.png");
@@ -114,7 +114,7 @@ class FailuresTest : public QObject {
     writeBytes(path, oldPlay);
     const QString filler = disk + QStringLiteral("/filler");
     fillDisk(filler);
-    expectFailedSave(w, path, oldPlay);
+    expectFailedSave(w, path, oldPlay, QStringLiteral("no space left on the device"));
     QFile::remove(filler);
   }
 

@@ -811,6 +811,12 @@ class ExportsTest : public QObject {
                          QStringLiteral("--per-page"), QStringLiteral("1")}),
              0);
     QCOMPARE(pdfPages(readBytes(cards)), 2);
+    // --style is taken: the cards in the football look are not Paper's.
+    const QString green = platform.folder.filePath(QStringLiteral("green.pdf"));
+    QCOMPARE(moxten.run({QStringLiteral("--scout"), green, QStringLiteral("--from"), root.path(), QStringLiteral("--style"),
+                         QStringLiteral("football")}),
+             0);
+    QVERIFY(readBytes(green) != readBytes(cards) && pdfPages(readBytes(green)) == 1);
     const QList<std::pair<QStringList, QByteArray>> refusals = {
         {{"--scout", cards, "--from", root.path(), "--per-page", "4"}, "--per-page of --scout must be 1 or 2"},
         {{"--against", platform.folder.filePath("versus.png"), play}, "the file name must end in .pdf"},

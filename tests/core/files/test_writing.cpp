@@ -1,5 +1,6 @@
 #include "core/drawing/playbook.h"
 #include "core/files/filenames.h"
+#include "core/files/playfile.h"
 #include "core/files/playbookfolder.h"
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
@@ -191,21 +192,30 @@ class WritingTest : public QObject {
     QCOMPARE(scanPlaybookFolder(root.path()).title, title);
   }
 
-  // Plays and categories whose names are not UTF-8 cannot be named by any
-  // path of the program: they are named, with a replacement character,
-  // never left out unsaid.
-  void namesThatAreNotUtf8AreNamed() {
+  // A play whose file name is not UTF-8 is listed, shown with a replacement
+  // character, its path keeping the bytes so that it still opens; a
+  // category of such a name is named as one the dock cannot list.
+  void namesThatAreNotUtf8AreKeptOrNamed() {
     QTemporaryDir temporary;
     const QByteArray root = QFile::encodeName(temporary.path());
     QVERIFY(QDir(temporary.path()).mkdir(QStringLiteral("Runs")));
     for (const QByteArray& name : {QByteArray("/Dive\xff.ply"), QByteArray("/Runs/Sweep\xc3.ply"), QByteArray("/Good.ply"),
-                                   QByteArray("/notes\xff.txt")})
-      std::fclose(std::fopen((root + name).constData(), "w"));
+                                   QByteArray("/notes\xff.txt")}) {
+      std::FILE* file = std::fopen((root + name).constData(), "w");
+      QVERIFY(file);
+      std::fputs("1\r\nplayer,1, 2 \r\ncoord,800,600\r\nEND\r\n", file);
+      std::fclose(file);
+    }
     QCOMPARE(::mkdir((root + "/Red\xfe").constData(), 0700), 0);
     const PlaybookFolder folder = scanPlaybookFolder(temporary.path());
-    QCOMPARE(folder.plays.size(), 1);
-    QCOMPARE(folder.unreadableNames, QStringList({QStringLiteral("Dive\uFFFD.ply"), QStringLiteral("Red\uFFFD"),
-                                                  QStringLiteral("Runs/Sweep\uFFFD.ply")}));
+    QStringList names;
+    for (const FolderPlay& play : folder.plays) {
+      names << play.category + u'/' + play.name;
+      Play read;
+      QVERIFY2(readPlayFile(play.path, ReadPolicy::Strict, read) && read.playerCount == 1, qPrintable(play.name));
+    }
+    QCOMPARE(names, QStringList({QStringLiteral("/Dive\uFFFD"), QStringLiteral("/Good"), QStringLiteral("Runs/Sweep\uFFFD")}));
+    QCOMPARE(folder.unreadableNames, QStringList{QStringLiteral("Red\uFFFD")});
   }
 
   // A play list of more than 100 entries says what it leaves out.

@@ -153,7 +153,7 @@ class PlaymakingEdgesTest : public QObject {
     QTest::newRow("no players") << QByteArray("formation,Empty\n") << "it holds no players";
     QByteArray many;
     for (int i = 0; i <= maxPlayers; ++i) many += "player,defence,0,0\n";
-    QTest::newRow("101 players") << many << "line 101: it holds more than 100 players";
+    QTest::newRow("101 players") << many << "line 101: it has too many players, more than 100";
     QTest::newRow("over 64 KiB") << QByteArray(64 * 1024 + 1, '\n') << "it is larger than 64 KiB";
   }
 
