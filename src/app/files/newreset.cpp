@@ -13,7 +13,8 @@ void Moxten::new_Click() {
   cancelRoute();
   const EditedPlay before = editedPlay();
   football->hide();
-  setRoleControls(Quarterback->currentText(), intended->currentText(), false);
+  // A new play carries no roles from the play before it.
+  setRoleControls(quarterbackStartText, receiverStartText, false);
   playHasRoles_ = false;
   canvas().foreColor = navy;
   clearSelection();
@@ -60,7 +61,7 @@ void Moxten::LoadPlay_Click() {
     const EditedPlay before = editedPlay();
     bool hadRoles = false;
     if (!resetFromFile(playListFiles[k], &hadRoles)) return;
-    if (!hadRoles) setRoleControls(Quarterback->currentText(), intended->currentText(), false);
+    if (!hadRoles) setRoleControls(quarterbackStartText, receiverStartText, false);
     commitRead(QStringLiteral("Load Play"), before);
     return;
   }

@@ -334,6 +334,35 @@ class FileCommandsTest : public QObject {
                                                              "with a comma in it, so this play is not listed.")}));
   }
 
+  // A play never carries the roles of the play before it: New and Load
+  // Play of a play saved without roles show the boxes' placeholders.
+  void rolesStayWithTheirPlay() {
+    PlayWindow w;
+    w->Quarterback->setEditText(QStringLiteral(" 1"));
+    w->intended->setEditText(QStringLiteral(" 1"));
+    w->PassingPlay->setChecked(true);
+    w.saveAs(w.file(QStringLiteral("pass.ply")));
+    QVERIFY(readBytes(w.file(QStringLiteral("pass.ply"))).endsWith("roles,1,1,-1\r\n"));
+    w->new_Click();
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
+    QCOMPARE(w->intended->currentText(), QStringLiteral("Intended"));
+    QVERIFY(!w->PassingPlay->isChecked());
+    w->obox_Click();
+    w.click(QPoint(100, 100));
+    const QString run = w.file(QStringLiteral("run.ply"));
+    w.saveAs(run);
+    QCOMPARE(readBytes(run), QByteArray("1\r\nplayer,1, 1 \r\ncoord,115,115\r\nEND\r\n"));
+    w.platform.fileAnswers << w.file(QStringLiteral("pass.ply"));
+    w->Open_Click();
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral(" 1"));
+    w->plays_DropDown();
+    w->plays->setEditText(QStringLiteral("run.ply"));
+    w->LoadPlay_Click();
+    QCOMPARE(w->playFileName, run);
+    QCOMPARE(w->Quarterback->currentText(), QStringLiteral("QuarterBack"));
+    QCOMPARE(w->intended->currentText(), QStringLiteral("Intended"));
+  }
+
   // With 100 plays listed, Save writes the play, lists nothing and says so.
   void aFullPlayListIsSaidAndLeftAsItIs() {
     PlayWindow w;
