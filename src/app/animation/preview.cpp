@@ -41,7 +41,8 @@ void Moxten::buildPreview() {
   connect(previewBar->previewStepBack, &QPushButton::clicked, this, [this] { stepPreview(-stepSeconds); });
   connect(previewBar->previewStep, &QPushButton::clicked, this, [this] { stepPreview(stepSeconds); });
   connect(previewBar->previewClose, &QPushButton::clicked, this, &Moxten::closePreview);
-  connect(previewBar->previewSlider, &QSlider::sliderMoved, this, [this](int value) {
+  // However the slider moves (dragged, clicked on its groove, its keys), the play follows it.
+  connect(previewBar->previewSlider, &QSlider::valueChanged, this, [this](int value) {
     if (!preview_) return;
     preview_->playing = false;
     previewBar->showPlaying(false);
