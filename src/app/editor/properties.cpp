@@ -51,8 +51,9 @@ bool Moxten::showChosenPlayers() {
 bool Moxten::applyPlayerProperties() {
   const ShownPlayers changes = playerPropertiesDialog->changed();
   if (changes.label)
-    if (const QString why = labelRefusal(*changes.label); !why.isEmpty()) {
-      refuse(QStringLiteral("The label ") + *changes.label + QStringLiteral(" cannot be used: ") + why + u'.');
+    if (const TextRefusal refusal = labelRefusalAt(*changes.label); !refusal.why.isEmpty()) {
+      refuse(QStringLiteral("The label ") + *changes.label + QStringLiteral(" cannot be used: ") + refusal.why + u'.');
+      chooseRefusedPart(playerPropertiesDialog->labelEdit, refusal);
       return false;
     }
   const EditedPlay before = editedPlay();
@@ -68,6 +69,14 @@ bool Moxten::applyPlayerProperties() {
   return true;
 }
 
+// After a refusal the keys go back to the field that holds the text, with
+// the part that breaks the rule chosen.
+void Moxten::chooseRefusedPart(QLineEdit* edit, const TextRefusal& refusal) {
+  edit->window()->activateWindow();
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->setSelection(int(refusal.at), int(refusal.length));
+}
+
 void Moxten::playProperties_Click() {
   playPropertiesDialog->callEdit->setText(call);
   playPropertiesDialog->noteEdit->setText(note);
@@ -79,10 +88,11 @@ void Moxten::playProperties_Click() {
 
 bool Moxten::applyPlayProperties() {
   const QString newCall = playPropertiesDialog->callEdit->text(), newNote = playPropertiesDialog->noteEdit->text();
-  for (const auto& [what, text, most] : {std::tuple(QStringLiteral("call name"), newCall, maxCallLength),
-                                         std::tuple(QStringLiteral("note"), newNote, maxNoteLength)})
-    if (const QString why = playTextRefusal(text, most); !why.isEmpty()) {
-      refuse(QStringLiteral("The play file cannot keep this ") + what + QStringLiteral(": ") + why + u'.');
+  for (const auto& [what, edit, most] : {std::tuple(QStringLiteral("call name"), playPropertiesDialog->callEdit, maxCallLength),
+                                         std::tuple(QStringLiteral("note"), playPropertiesDialog->noteEdit, maxNoteLength)})
+    if (const TextRefusal refusal = playTextRefusalAt(edit->text(), most); !refusal.why.isEmpty()) {
+      refuse(QStringLiteral("The play file cannot keep this ") + what + QStringLiteral(": ") + refusal.why + u'.');
+      chooseRefusedPart(edit, refusal);
       return false;
     }
   const EditedPlay before = editedPlay();

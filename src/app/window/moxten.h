@@ -10,6 +10,7 @@
 #include "core/model/editing.h"
 #include "core/model/formation.h"
 #include "core/model/routes.h"
+#include "core/model/vocabulary.h"
 #include "core/model/legality.h"
 #include "core/model/playstate.h"
 
@@ -25,6 +26,7 @@ class FieldCanvas;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -235,6 +237,7 @@ class Moxten : public QMainWindow, public PlayState {
   bool showChosenPlayers();
   void playProperties_Click();
   bool applyPlayerProperties();
+  void chooseRefusedPart(QLineEdit* edit, const TextRefusal& refusal);
   bool applyPlayProperties();
   // A double-click on a player with the select tool opens Player Properties.
   void Field_DoubleClick(float x, float y);

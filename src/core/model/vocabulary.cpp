@@ -39,22 +39,30 @@ PlayerLabel labelFrom(const QString& text) {
   return label;
 }
 
-QString labelRefusal(const QString& text) {
-  if (text.size() > maxLabelLength) return QStringLiteral("a label is at most %1 characters").arg(maxLabelLength);
-  for (const QChar c : text)
-    if (!isLabelCharacter(c)) return QStringLiteral("a label holds only letters, digits, \"-\" and \"/\"");
-  return QString();
+TextRefusal labelRefusalAt(const QString& text) {
+  if (text.size() > maxLabelLength)
+    return {QStringLiteral("a label is at most %1 characters").arg(maxLabelLength), maxLabelLength,
+            text.size() - maxLabelLength};
+  for (qsizetype i = 0; i < text.size(); ++i)
+    if (!isLabelCharacter(text[i])) return {QStringLiteral("a label holds only letters, digits, \"-\" and \"/\""), i, 1};
+  return {};
 }
 
-QString playTextRefusal(const QString& text, int most) {
-  if (text.size() > most) return QStringLiteral("it is longer than %1 characters").arg(most);
-  if (text.startsWith(u' ') || text.startsWith(u'\t')) return QStringLiteral("it starts with a blank");
-  for (const QChar c : text) {
-    if (c == u',' || c == u'"') return QStringLiteral("it holds a comma or a double quote");
-    if (c.unicode() < 0x20 || c.unicode() > 0x7E) return QStringLiteral("it holds a line end or a character beyond plain ASCII");
+QString labelRefusal(const QString& text) { return labelRefusalAt(text).why; }
+
+TextRefusal playTextRefusalAt(const QString& text, int most) {
+  if (text.size() > most) return {QStringLiteral("it is longer than %1 characters").arg(most), most, text.size() - most};
+  if (text.startsWith(u' ') || text.startsWith(u'\t')) return {QStringLiteral("it starts with a blank"), 0, 1};
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == u',' || c == u'"') return {QStringLiteral("it holds a comma or a double quote"), i, 1};
+    if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+      return {QStringLiteral("it holds a line end or a character beyond plain ASCII"), i, 1};
   }
-  return QString();
+  return {};
 }
+
+QString playTextRefusal(const QString& text, int most) { return playTextRefusalAt(text, most).why; }
 
 QString routeLineWord(RouteLine line) { return wordOf(lineWords, line); }
 QString routeEndWord(RouteEnd end) { return wordOf(endWords, end); }

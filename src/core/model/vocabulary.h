@@ -14,14 +14,25 @@
 QString labelText(const PlayerLabel& label);
 PlayerLabel labelFrom(const QString& text);
 
+// Why a text is refused, and the part of it that breaks the rule (the
+// characters past the most, the leading blank, the first character it
+// cannot hold), for the user to see chosen; an empty why when it is not.
+struct TextRefusal {
+  QString why;
+  qsizetype at = 0;
+  qsizetype length = 0;
+};
+
 // Why the text cannot be a label ("it is longer than 3 characters"); empty
 // when it can. An empty text removes the label.
 QString labelRefusal(const QString& text);
+TextRefusal labelRefusalAt(const QString& text);
 
 // Why the text cannot be a call name or note of at most `most` characters that
 // the play file takes back exactly (a comma, a quote, a line end, a blank at
 // its start or a character beyond ASCII); empty when it can.
 QString playTextRefusal(const QString& text, int most);
+TextRefusal playTextRefusalAt(const QString& text, int most);
 
 // The words of the play file for route lines and ends, and back; nothing for
 // a word the program does not know.

@@ -6,6 +6,7 @@
 #include "core/settings/colors.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -342,6 +343,9 @@ class EditingTest : public QObject {
     QCOMPARE(w.platform.texts(), QStringList{QStringLiteral(
                                      "The label Q,B cannot be used: a label holds only letters, digits, \"-\" and \"/\".")});
     QVERIFY(player.isVisible());
+    // The keys go back to the field, the comma chosen.
+    QTRY_COMPARE(QApplication::focusWidget(), player.labelEdit);
+    QCOMPARE(player.labelEdit->selectedText(), QStringLiteral(","));
     player.labelEdit->setText(QStringLiteral("CB"));
     player.buttons->button(QDialogButtonBox::Ok)->click();
     QVERIFY(!player.isVisible());
@@ -359,6 +363,9 @@ class EditingTest : public QObject {
     play.buttons->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(w.platform.texts().last(), QStringLiteral("The play file cannot keep this note: it holds a comma or a double quote."));
     QVERIFY(w->note.isEmpty());
+    QTRY_COMPARE(QApplication::focusWidget(), play.noteEdit);
+    QCOMPARE(play.noteEdit->selectionStart(), 15);
+    QCOMPARE(play.noteEdit->selectedText(), QStringLiteral(","));
     play.noteEdit->setText(QStringLiteral("Z runs the post; read the safety"));
     play.buttons->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(w->undo->text(), QStringLiteral("&Undo Play Properties"));
