@@ -132,8 +132,8 @@ std::optional<QString> DesktopPlatform::askText(QWidget* parent, const TextReque
   return text->text();
 }
 
-QString DesktopPlatform::folderName(QWidget* parent, const QString& title) {
-  return QFileDialog::getExistingDirectory(parent, title);
+QString DesktopPlatform::folderName(QWidget* parent, const QString& title, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, title, start);
 }
 
 QPoint DesktopPlatform::pointerPos() { return QCursor::pos(); }

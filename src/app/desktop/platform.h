@@ -61,8 +61,9 @@ class Platform {
   // The chosen full path, or an empty text when the dialog was cancelled.
   virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
   virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
-  // The folder chosen, or an empty text when the dialog was cancelled.
-  virtual QString folderName(QWidget* parent, const QString& title) = 0;
+  // The folder chosen, starting in the folder given (the desktop's choice
+  // when empty), or an empty text when the dialog was cancelled.
+  virtual QString folderName(QWidget* parent, const QString& title, const QString& start) = 0;
   // The text given, or nothing when the dialog was cancelled.
   virtual std::optional<QString> askText(QWidget* parent, const TextRequest& request) = 0;
   virtual QPoint pointerPos() = 0;
@@ -90,7 +91,7 @@ class DesktopPlatform : public Platform {
   QString saveFileName(QWidget* parent, const FileRequest& request) override;
   QString openFileName(QWidget* parent, const FileRequest& request) override;
   std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
-  QString folderName(QWidget* parent, const QString& title) override;
+  QString folderName(QWidget* parent, const QString& title, const QString& start) override;
   QPoint pointerPos() override;
   void setPointerPos(QPoint screenPos) override;
   void wait(int milliseconds) override;

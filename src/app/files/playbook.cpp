@@ -60,7 +60,8 @@ void Moxten::playbookPlayRemoved(const QString& path) {
 }
 
 void Moxten::openPlaybook_Click() {
-  const QString folder = platform_.folderName(this, QStringLiteral("Open Playbook"));
+  // It starts in the last playbook, not where the last play was saved.
+  const QString folder = platform_.folderName(this, QStringLiteral("Open Playbook"), lastPlaybook());
   if (!folder.isEmpty()) showPlaybook(folder);
 }
 

@@ -3,6 +3,7 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/fieldbox.h"
 #include "app/window/moxten.h"
+#include "core/files/filenames.h"
 #include "core/files/playfile.h"
 #include "core/files/playlist.h"
 #include "core/settings/colors.h"
@@ -28,7 +29,7 @@ bool holdsTitle(const QList<PlayListEntry>& entries, const QString& title) {
 void Moxten::save_Click() {
   const QString chosen =
       platform_.saveFileName(this, {.title = QStringLiteral("Save Play...."), .filter = playFilter,
-                                    .defaultSuffix = QStringLiteral("ply"), .fileName = playFileName});
+                                    .defaultSuffix = QStringLiteral("ply"), .fileName = proposedFileName()});
   if (chosen.isEmpty()) return;
   const QString title = playTitle(chosen);
   if (const QString reason = playListRefusal(chosen); !reason.isEmpty()) {
@@ -46,6 +47,11 @@ void Moxten::save_Click() {
     return;
   }
   writePlayTo(chosen, listed || listedBeyondMembers(title));
+}
+
+// An untitled play with a call is proposed under its call.
+QString Moxten::proposedFileName() const {
+  return playFileName == untitledPlay && !call.isEmpty() ? fileNameOfCall(call) + QStringLiteral(".ply") : playFileName;
 }
 
 void Moxten::saveAgain_Click() {

@@ -271,6 +271,7 @@ class Moxten : public QMainWindow, public PlayState {
   // Writes the play to its own file as Save writes it, with no dialog and no
   // question; Save for a play that has no file yet.
   void saveAgain_Click();
+  QString proposedFileName() const;
   void Open_Click();
   void loadPlayList();
   void plays_DropDown();

@@ -56,4 +56,12 @@ QByteArray fileSystemName(const QString& name) {
   return bytes;
 }
 
+QString fileNameOfCall(const QString& call) {
+  static const QString unheld = QStringLiteral("/\\:*?\"<>|,");
+  QString name = call;
+  for (QChar& c : name)
+    if (unheld.contains(c) || c.unicode() < 0x20) c = u'-';
+  return name;
+}
+
 bool qtReaches(const QString& name) { return QFile::encodeName(name) == fileSystemName(name); }

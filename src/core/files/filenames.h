@@ -10,5 +10,10 @@
 QString nameFromFileSystem(const QByteArray& bytes);
 QByteArray fileSystemName(const QString& name);
 
+// A call as the name of its play file: each character a file name or the
+// play list cannot hold (a slash, a backslash, : * ? " < > |, a comma, a
+// control character) becomes "-".
+QString fileNameOfCall(const QString& call);
+
 // Whether Qt's own file classes reach the file of this name.
 bool qtReaches(const QString& name);

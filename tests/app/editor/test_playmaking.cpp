@@ -553,6 +553,10 @@ class PlaymakingTest : public QObject {
     emit dock.playbookPlays->activated(dock.playbookPlays->model()->index(3, 0));  // after Broken, Quick, Fade
     QCOMPARE(w->playFileName, root.filePath(QStringLiteral("Runs/Dive.ply")));
     QCOMPARE(w->undo->text(), QStringLiteral("&Undo Open Play"));
+    // Open Playbook starts in the playbook, not in the open play's category.
+    w.platform.folderAnswers << QString();
+    w->openPlaybook->trigger();
+    QCOMPARE(w.platform.folderStarts, QStringList({QString(), root.path()}));
     const QByteArray otherLine = "Other.ply," + w.file(QStringLiteral("Other.ply")).toLocal8Bit() + "\r\n";
     writeBytes(w.platform.dataFile(QStringLiteral("plays.ini")),
                "Quick.ply," + root.filePath(QStringLiteral("Quick.ply")).toLocal8Bit() + "\r\n" + otherLine);

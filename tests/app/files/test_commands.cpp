@@ -363,6 +363,20 @@ class FileCommandsTest : public QObject {
     QCOMPARE(w->intended->currentText(), QStringLiteral("Intended"));
   }
 
+  // Save proposes an untitled play's call as its file name; a saved play keeps its own.
+  void saveProposesTheCall() {
+    PlayWindow w;
+    w->call = QStringLiteral("Trips Rt 62/Slant");
+    w.platform.fileAnswers << QString();
+    w->save_Click();
+    QCOMPARE(w.platform.fileRequests.last().fileName, QStringLiteral("Trips Rt 62-Slant.ply"));
+    const QString path = w.file(QStringLiteral("mine.ply"));
+    w.saveAs(path);
+    w.platform.fileAnswers << QString();
+    w->save_Click();
+    QCOMPARE(w.platform.fileRequests.last().fileName, path);
+  }
+
   // With 100 plays listed, Save writes the play, lists nothing and says so.
   void aFullPlayListIsSaidAndLeftAsItIs() {
     PlayWindow w;

@@ -100,7 +100,8 @@ std::optional<QString> FakePlatform::askText(QWidget*, const TextRequest& reques
   return textAnswers.takeFirst();
 }
 
-QString FakePlatform::folderName(QWidget*, const QString& title) {
+QString FakePlatform::folderName(QWidget*, const QString& title, const QString& start) {
+  folderStarts << start;
   if (folderAnswers.isEmpty()) {
     QTest::qFail(qPrintable(QStringLiteral("unexpected folder dialog: ") + title), __FILE__, __LINE__);
     return QString();

@@ -36,7 +36,9 @@ class FakePlatform : public Platform {
   std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
   QList<std::optional<QString>> textAnswers;
   // The next of folderAnswers; an empty text cancels.
-  QString folderName(QWidget* parent, const QString& title) override;
+  // Records where the dialog starts in folderStarts.
+  QString folderName(QWidget* parent, const QString& title, const QString& start) override;
+  QStringList folderStarts;
   QStringList folderAnswers;
   QList<bool> optionAnswers;
   QList<TextRequest> textRequests;

@@ -218,6 +218,23 @@ class WritingTest : public QObject {
     QCOMPARE(folder.unreadableNames, QStringList{QStringLiteral("Red\uFFFD")});
   }
 
+  // A call proposed as its play's file name: what a file name or the play
+  // list cannot hold becomes "-".
+  void callsBecomeFileNames_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "Trips Right 62 Slant" << "Trips Right 62 Slant";
+    QTest::newRow("a slash") << "Z Post/Wheel" << "Z Post-Wheel";
+    QTest::newRow("Windows' own") << "A\\B:C*D?E\"F<G>H|I" << "A-B-C-D-E-F-G-H-I";
+    QTest::newRow("a comma, for the play list") << "Red, 62" << "Red- 62";
+  }
+
+  void callsBecomeFileNames() {
+    QFETCH(QString, call);
+    QFETCH(QString, name);
+    QCOMPARE(fileNameOfCall(call), name);
+  }
+
   // A play list of more than 100 entries says what it leaves out.
   void aLongPlayListSaysWhatItLeavesOut_data() {
     QTest::addColumn<int>("entries");
