@@ -70,8 +70,11 @@ void Moxten::showPlaybook(const QString& folder, bool open) {
   keepLastPlaybook(folder);
   if (!open) return;
   playbook->show();
+  // A width kept from a wider screen leaves the window the room its tool
+  // column needs, so that the Field and the tools stay in view beside it.
   const int kept = playbookDockPreference().width;
-  resizeDocks({playbook}, {kept > 0 ? kept : playbook->usualWidth()}, Qt::Horizontal);
+  const int most = std::max(playbook->minimumWidth(), width() - narrowestAreaWithTools());
+  resizeDocks({playbook}, {std::min(kept > 0 ? kept : playbook->usualWidth(), most)}, Qt::Horizontal);
 }
 
 void Moxten::keepPlaybookDock() {

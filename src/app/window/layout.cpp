@@ -35,6 +35,24 @@ void Moxten::showFieldScrolled(bool scrolled) {
   if (focused) Field->setFocus();
 }
 
+namespace {
+
+// The tool column's left edge, in window units.
+constexpr double toolColumnUnits = fieldWidthUnits + 20;
+
+}  // namespace
+
+QList<QWidget*> Moxten::toolColumnBelowPictures() const {
+  return {motion, PlayerN, movements, colorbox, Path, plays, LoadPlay,
+          Quarterback, intended, PassingPlay, updateButton, AnimateButton, ResetButton};
+}
+
+int Moxten::narrowestAreaWithTools() const {
+  int widest = 0;
+  for (const QWidget* control : toolColumnBelowPictures()) widest = std::max(widest, control->width());
+  return int(std::ceil(widest * windowUnitsWide / (windowUnitsWide - toolColumnUnits))) + 1;
+}
+
 // Lays the Field and the tool column out in window units; the controls keep
 // their own sizes in pixels.
 void Moxten::layoutControls() {
@@ -63,7 +81,7 @@ void Moxten::layoutControls() {
     Field->setGeometry(shown);
   }
 
-  const double column = fieldWidthUnits + 20;
+  const double column = toolColumnUnits;
   double top = 10;
   place(Players, column, top);
   double left = column;
@@ -72,9 +90,7 @@ void Moxten::layoutControls() {
     left += picture->width() / unitX + 2;
   }
   double height = Players->height() / unitY;
-  QWidget* const columnBelow[] = {motion, PlayerN, movements, colorbox, Path, plays, LoadPlay,
-                                  Quarterback, intended, PassingPlay, updateButton, AnimateButton, ResetButton};
-  for (QWidget* control : columnBelow) {
+  for (QWidget* control : toolColumnBelowPictures()) {
     top += height + 10;
     place(control, column, top);
     height = control->height() / unitY;

@@ -271,6 +271,10 @@ class Moxten : public QMainWindow, public PlayState {
   // Writes the play to its own file as Save writes it, with no dialog and no
   // question; Save for a play that has no file yet.
   void saveAgain_Click();
+  // The controls of the tool column under its pictures, from the top.
+  QList<QWidget*> toolColumnBelowPictures() const;
+  // The narrowest the window's own area can be with the whole tool column in it.
+  int narrowestAreaWithTools() const;
   QString proposedFileName() const;
   void Open_Click();
   void loadPlayList();

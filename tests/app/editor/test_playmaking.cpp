@@ -651,6 +651,14 @@ class PlaymakingTest : public QObject {
     QCOMPARE(w->playbook->folder().root, root.path());
     w->viewPlaybook->trigger();
     QVERIFY(w->playbook->isVisible());
+    // A width kept from a wider screen leaves the Field and the tools in view.
+    QVERIFY(w->close());
+    keepPlaybookDockPreference({true, 1500});
+    w.open(QSize(1280, 800));
+    QVERIFY(w->playbook->isVisible());
+    QTRY_VERIFY(w->playbook->width() < 500);
+    QVERIFY(w->fieldView->width() > 300);
+    QVERIFY(w->AnimateButton->geometry().right() < w->centralWidget()->width());
   }
 };
 
