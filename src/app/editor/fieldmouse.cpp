@@ -14,6 +14,13 @@
 // Placed symbols sit this far right of and below the pointer's hot spot.
 constexpr float placingOffset = 15;
 
+QPointF Moxten::pressLanding(QPointF at) const {
+  if (editMode == PlaceDefence || editMode == PlaceOffence || editMode == PlaceCentre)
+    return landing(at + QPointF(placingOffset, placingOffset));
+  if (editMode == PathEntry || (editMode == None && freeTool_ == FreeTool::Route)) return landing(at);
+  return at;
+}
+
 // shift: 1 when Shift is held; only the select tool looks at it.
 void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
   closePreview();
@@ -35,7 +42,7 @@ void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
     case PlaceOffence:
     case PlaceCentre:
     case PathEntry: {
-      const QPointF at = landing(QPointF(x, y));
+      const QPointF at = pressLanding(pointer);
       editMode == PathEntry ? addPathPoint(float(at.x()), float(at.y())) : placePlayer(float(at.x()), float(at.y()));
       break;
     }

@@ -271,6 +271,10 @@ class Moxten : public QMainWindow, public PlayState {
   // Writes the play to its own file as Save writes it, with no dialog and no
   // question; Save for a play that has no file yet.
   void saveAgain_Click();
+  // Where a press at the Field point puts what it places: a player the
+  // placing offset away, a path or route point where it is, each snapped as
+  // the view snaps; for any other press, the point itself.
+  QPointF pressLanding(QPointF at) const;
   // The controls of the tool column under its pictures, from the top.
   QList<QWidget*> toolColumnBelowPictures() const;
   // The narrowest the window's own area can be with the whole tool column in it.

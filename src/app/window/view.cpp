@@ -126,7 +126,7 @@ void Moxten::refreshLook() {
 }
 
 QPointF Moxten::landing(QPointF point) const {
-  return view_.snapToYards ? snappedToYards(point, lineOfScrimmage(*this)) : point;
+  return view_.snapToYards ? snappedToYards(point, ballSpot(*this)) : point;
 }
 
 QPoint Moxten::snappedOffset(QPoint offset) const {
@@ -158,7 +158,7 @@ QString Moxten::toolHint() const {
 void Moxten::showReadout() {
   const QPoint at = Field->mapFromGlobal(platform_.pointerPos());
   QStringList parts;
-  if (Field->rect().contains(at)) parts << placeInYards(at, ballSpot(*this));
+  if (Field->rect().contains(at)) parts << placeInYards(pressLanding(at), ballSpot(*this));
   if (const QString hint = toolHint(); !hint.isEmpty()) parts << hint;
   if (parts.isEmpty())
     StatusBar1->clearMessage();

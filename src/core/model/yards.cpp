@@ -28,8 +28,9 @@ std::optional<double> ownGoalLine(const Play& play) {
   return *scrimmage + double(play.ballOn) * pixelsPerYard;
 }
 
-QPointF snappedToYards(QPointF point, std::optional<int> scrimmage) {
-  return {nearest(point.x(), 0, pixelsPerYard / 2.0), nearest(point.y(), scrimmage.value_or(0), pixelsPerYard)};
+QPointF snappedToYards(QPointF point, std::optional<QPoint> ball) {
+  const QPoint origin = ball.value_or(QPoint(0, 0));
+  return {nearest(point.x(), origin.x(), pixelsPerYard / 2.0), nearest(point.y(), origin.y(), pixelsPerYard)};
 }
 
 QPoint onWholeYard(QPointF point, std::optional<int> scrimmage) {

@@ -24,11 +24,12 @@ std::optional<int> lineOfScrimmage(const Play& play);
 std::optional<double> ownGoalLine(const Play& play);
 
 // The point on the nearest whole yard down the Field and half yard across
-// it, counted from the line of scrimmage (the top without one) and the left
-// sideline.
-QPointF snappedToYards(QPointF point, std::optional<int> scrimmage);
+// it, counted from the ball (the Field's top-left corner without one), so
+// that placeInYards reads it as it lands.
+QPointF snappedToYards(QPointF point, std::optional<QPoint> ball);
 
-// The point on the nearest whole yard both ways, counted as snappedToYards counts.
+// The point on the nearest whole yard both ways, counted from the line of
+// scrimmage (the top without one) and the left sideline.
 QPoint onWholeYard(QPointF point, std::optional<int> scrimmage);
 
 // A point kept within the Field's room (1 to width - 1, 1 to height - 1).

@@ -165,6 +165,17 @@ class PlaymakingTest : public QObject {
     QCOMPARE(w->undo->text(), QStringLiteral("&Undo Route"));
     for (int i = 0; i < 3; ++i) w->undo->trigger();
     QCOMPARE(w->editedPlay(), formation);
+
+    // Snapping to yards, the read-out says where the point lands, counted from the ball.
+    if (!w->snapToYards->isChecked()) w->snapToYards->trigger();
+    const QPoint ball = *ballSpot(*w.window);
+    w.click(z);
+    w.platform.pointer = w->Field->mapToGlobal(ball + QPoint(-133, -220));
+    w->Field_MouseMove();
+    QVERIFY2(w->StatusBar1->currentMessage().startsWith(QStringLiteral("4.5 yd left, 7 yd deep")),
+             qPrintable(w->StatusBar1->currentMessage()));
+    w.click(ball + QPoint(-133, -220));
+    QCOMPARE(step(w.window.get(), 9, 1), ball + QPoint(-135, -210));
   }
 
   // A formation saved from the chosen players comes back in the menu of the

@@ -213,12 +213,17 @@ class PlaymakingEdgesTest : public QObject {
     QTest::addColumn<bool>("ball");
     QTest::addColumn<QString>("place");
     QTest::addColumn<QPointF>("snapped");
-    QTest::newRow("right and deep") << QPointF(890, 390) << true << "3 yd right, 7 yd deep" << QPointF(885, 390);
+    QTest::addColumn<QString>("landed");  // the read-out of the snapped point
+    QTest::newRow("right and deep") << QPointF(890, 390) << true << "3 yd right, 7 yd deep" << QPointF(890, 390)
+                                    << "3 yd right, 7 yd deep";
     QTest::newRow("left and behind, in half yards")
-        << QPointF(755, 640) << true << "1.5 yd left, 1.5 yd behind" << QPointF(750, 630);
-    QTest::newRow("on the ball") << QPointF(803, 600) << true << "on the ball, on the line" << QPointF(810, 600);
+        << QPointF(755, 640) << true << "1.5 yd left, 1.5 yd behind" << QPointF(755, 630) << "1.5 yd left, 1 yd behind";
+    QTest::newRow("4.5 yards left reads and lands so") << QPointF(667, 600) << true << "4.5 yd left, on the line"
+                                                      << QPointF(665, 600) << "4.5 yd left, on the line";
+    QTest::newRow("on the ball") << QPointF(803, 600) << true << "on the ball, on the line" << QPointF(800, 600)
+                                 << "on the ball, on the line";
     QTest::newRow("without a centre: the edges") << QPointF(90, 45) << false << "3 yd from the left, 1.5 yd from the top"
-                                                 << QPointF(90, 60);
+                                                 << QPointF(90, 60) << "3 yd from the left, 2 yd from the top";
   }
 
   void yardsAreCountedFromTheBall() {
@@ -226,9 +231,11 @@ class PlaymakingEdgesTest : public QObject {
     QFETCH(bool, ball);
     QFETCH(QString, place);
     QFETCH(QPointF, snapped);
+    QFETCH(QString, landed);
     const std::optional<QPoint> spot = ball ? std::optional(QPoint(800, 600)) : std::nullopt;
     QCOMPARE(placeInYards(point, spot), place);
-    QCOMPARE(snappedToYards(point, spot ? std::optional(spot->y()) : std::nullopt), snapped);
+    QCOMPARE(snappedToYards(point, spot), snapped);
+    QCOMPARE(placeInYards(snapped, spot), landed);
   }
 
   void theRuleBookChecksTheOffence_data() {
