@@ -1,6 +1,7 @@
 #include "app/widgets/fieldbox.h"
 
 #include "core/drawing/football.h"
+#include "core/drawing/looks.h"
 #include "core/model/numbers.h"
 
 #include <QGuiApplication>
@@ -84,7 +85,6 @@ void FieldBox::setOverlay(const FieldOverlay& overlay) {
 namespace {
 
 constexpr int warningReach = 18;
-const QColor warningColor(255, 140, 0);
 
 QRect warningRing(QPoint centre) {
   return QRect(withinDrawingReach(centre) - QPoint(warningReach, warningReach), QSize(2 * warningReach, 2 * warningReach));
@@ -122,7 +122,7 @@ void FieldBox::paintEvent(QPaintEvent* event) {
   painter.setPen(QPen(overlayColor, 2, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
   for (const QPoint centre : overlay_.chosen) painter.drawRect(chosenMark(centre));
-  painter.setPen(QPen(warningColor, 3));
+  painter.setPen(QPen(ruleWarningColor, 3));
   for (const QPoint centre : warned_) painter.drawEllipse(warningRing(centre));
   if (!overlay_.band.isNull()) {
     painter.setPen(QPen(overlayColor, 1, Qt::DashLine));

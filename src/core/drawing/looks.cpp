@@ -337,6 +337,18 @@ void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, 
 
 double labelCapHeight() { return QFontMetricsF(labelFont(labelPixels)).capHeight(); }
 
+void drawRuleMark(QPainter& painter, QPointF topRight, double diameter) {
+  painter.save();
+  const QRectF disc(topRight - QPointF(diameter, 0), QSizeF(diameter, diameter));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(ruleWarningColor);
+  painter.drawEllipse(disc);
+  painter.setFont(labelFont(diameter * 0.75));
+  painter.setPen(Qt::white);
+  painter.drawText(disc, Qt::AlignCenter, QStringLiteral("!"));
+  painter.restore();
+}
+
 QPointF ballBeside(QPointF player, double symbolScale) {
   return player + QPointF(lookSymbolReach * symbolScale + 2 + footballSize / 2.0, 0);
 }

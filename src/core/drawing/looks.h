@@ -3,6 +3,7 @@
 #include "core/model/playstate.h"
 #include "core/model/yards.h"
 
+#include <QColor>
 #include <QList>
 #include <QPointF>
 #include <QRect>
@@ -70,6 +71,13 @@ void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look,
 
 // The height of a label's capitals at the window's size, in field pixels.
 double labelCapHeight();
+
+// The rule book's colour: its rings on the Field and its mark on a play.
+inline const QColor ruleWarningColor(255, 140, 0);
+
+// The mark of a play that breaks a rule: an orange disc with "!", its
+// top-right corner at the point.
+void drawRuleMark(QPainter& painter, QPointF topRight, double diameter);
 
 // The football's centre beside a player standing at the point: it never
 // covers the symbol or its label.

@@ -2,6 +2,7 @@
 
 #include "core/drawing/canvas.h"
 #include "core/files/playfile.h"
+#include "core/model/legality.h"
 #include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
 
@@ -55,6 +56,8 @@ void drawCell(QPainter& painter, const QRectF& cell, const PlaybookPlay& play, c
   const QRectF area = play.picture ? drawPlayIn(painter, room, *play.picture, layout.look, layout.level,
                                                 printedLabelHeight(cell.width() / millimetres))
                                    : fitted(room, usualPictureSize);
+  if (play.picture && !checkLegality(play.picture->play, play.picture->roles, layout.level).isEmpty())
+    drawRuleMark(painter, area.topRight() + QPointF(-3, 3), 4 * millimetres);
   painter.setFont(pageFont(15, true));
   painter.setPen(Qt::black);
   painter.drawText(QRectF(cell.left(), area.bottom(), cell.width(), titleHeight), Qt::AlignCenter, play.title);

@@ -5,6 +5,7 @@
 #include "core/files/playfile.h"
 #include "core/files/regularfile.h"
 #include "core/files/savedfile.h"
+#include "core/model/legality.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,7 +125,7 @@ bool writePlaybookTitle(const QString& root, const QString& title, QString* why)
 
 PlaybookFolder scanPlaybookFolder(const QString& root) {
   const QDir dir(root);
-  PlaybookFolder folder{root, titleIn(dir), {}, {}, {}};
+  PlaybookFolder folder{root, titleIn(dir), {}, {}, {}, {}};
   if (!dir.exists() || !dir.isReadable()) {
     folder.why = QStringLiteral("the folder ") + root + QStringLiteral(" cannot be read");
     return folder;
@@ -162,6 +163,11 @@ PlayThumbnail playThumbnail(const QString& path, Look look, Level level, QSize s
   painter.translate(-shown.topLeft());
   painter.setClipRect(shown);
   drawPlayPicture(painter, picture);
+  if (!checkLegality(play, picture.roles, level).isEmpty()) {
+    painter.resetTransform();
+    painter.setClipping(false);
+    drawRuleMark(painter, QPointF(size.width() - 2, 2), std::max(10, size.height() / 6));
+  }
   return thumbnail;
 }
 

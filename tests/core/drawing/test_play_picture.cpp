@@ -2,8 +2,11 @@
 #include "core/drawing/football.h"
 #include "core/drawing/picture.h"
 #include "core/drawing/playdrawing.h"
+#include "core/files/playbookfolder.h"
 #include "core/settings/colors.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -70,6 +73,33 @@ class PlayPictureTest : public QObject {
     for (int s = 1; s <= maxStep; ++s)
       QCOMPARE(canvas.pixel(100 * s, 200) == vbRed, s <= std::min(steps, 3));
     QCOMPARE(canvas.foreColor, navy);  // the pen goes back to the pen colour
+  }
+
+  // A thumbnail carries the rule book's mark in its top-right corner when
+  // the play breaks a rule (a centre alone: one on the line), not otherwise
+  // (no centre, no line to check).
+  void anIllegalPlaysThumbnailIsMarked_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("a centre alone") << int(Centre) << true;
+    QTest::newRow("no centre") << int(Offence) << false;
+  }
+
+  void anIllegalPlaysThumbnailIsMarked() {
+    QFETCH(int, kind);
+    QFETCH(bool, marked);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("play.ply"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1\r\nplayer,1, " + QByteArray::number(kind) + " \r\ncoord,800,600\r\nEND\r\n");
+    file.close();
+    const PlayThumbnail thumbnail = playThumbnail(path, Look::Paper, Level::HighSchool, QSize(160, 120));
+    QVERIFY(thumbnail.read);
+    int orange = 0;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 130; x < 160; ++x) orange += thumbnail.image.pixelColor(x, y) == ruleWarningColor;
+    QCOMPARE(orange > 20, marked);
   }
 };
 
