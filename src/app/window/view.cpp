@@ -118,7 +118,7 @@ void Moxten::refreshLook() {
     drawPlayPictureAt(painter, picture, frame.standing, frame.ball);
   } else {
     drawPlayPicture(painter, picture);
-    if (!football->isHidden()) overlay.ball = ballBeside(QRectF(football->geometry()).center());
+    if (!football->isHidden()) overlay.ball = ballBeside(QRectF(football->geometry()).center(), standingOf(picture.play));
   }
   painter.end();
   Field->showPicture(shown);

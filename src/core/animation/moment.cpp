@@ -25,7 +25,7 @@ void drawFlight(QPainter& painter, QLineF flight) {
 void drawPlayMoment(QPainter& painter, const PlayPicture& picture, const PlayMoment& moment) {
   const std::optional<QPointF> ball =
       moment.ball && moment.ballHeld && picture.look != Look::Classic
-          ? std::optional(ballBeside(*moment.ball))
+          ? std::optional(ballBeside(*moment.ball, moment.standing.mid(1)))
           : moment.ball;
   if (picture.look != Look::Classic) {
     drawPlayPictureAt(painter, picture, moment.standing, std::nullopt);

@@ -83,10 +83,11 @@ LookFrame lookFrame(const Play& play, const RunRoles& roles, bool ballShown, int
     shown.standing[p] = at;
   }
   if (!ballShown || !roles.quarterback) return shown;
-  const QPointF passer = ballBeside(shown.standing[*roles.quarterback]);
+  const QList<QPointF> others = shown.standing.mid(1);
+  const QPointF passer = ballBeside(shown.standing[*roles.quarterback], others);
   shown.ball = passer;
   if (frame > 3 * framesPerStep && roles.receiver)
-    shown.ball = passer + (ballBeside(shown.standing[*roles.receiver]) - passer) *
+    shown.ball = passer + (ballBeside(shown.standing[*roles.receiver], others) - passer) *
                               (std::min(frame - 3 * framesPerStep, framesPerStep) / double(framesPerStep));
   return shown;
 }

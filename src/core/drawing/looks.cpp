@@ -349,8 +349,23 @@ void drawRuleMark(QPainter& painter, QPointF topRight, double diameter) {
   painter.restore();
 }
 
-QPointF ballBeside(QPointF player, double symbolScale) {
-  return player + QPointF(lookSymbolReach * symbolScale + 2 + footballSize / 2.0, 0);
+QList<QPointF> standingOf(const Play& play) {
+  QList<QPointF> standing;
+  for (int p = 1; p <= play.placedCount(); ++p) standing << QPointF(play.players[p].x, play.players[p].y);
+  return standing;
+}
+
+QPointF ballBeside(QPointF holder, const QList<QPointF>& standing, double symbolScale) {
+  const double reach = lookSymbolReach * symbolScale;
+  const double away = reach + 2 + footballSize / 2.0;
+  const auto clear = [&](QPointF ball) {
+    return std::none_of(standing.begin(), standing.end(), [&](QPointF other) {
+      return other != holder && QLineF(ball, other).length() < reach + footballSize / 2.0;
+    });
+  };
+  for (const QPointF side : {QPointF(away, 0), QPointF(-away, 0), QPointF(0, away), QPointF(0, -away)})
+    if (clear(holder + side)) return holder + side;
+  return holder + QPointF(away, 0);
 }
 
 QRect diagramArea(const Play& play, QSize size, Level level) {

@@ -79,9 +79,14 @@ inline const QColor ruleWarningColor(255, 140, 0);
 // top-right corner at the point.
 void drawRuleMark(QPainter& painter, QPointF topRight, double diameter);
 
-// The football's centre beside a player standing at the point: it never
-// covers the symbol or its label.
-QPointF ballBeside(QPointF player, double symbolScale = 1);
+// The football's centre beside the player holding it, standing at the
+// point: right of him, else left, below or above, the first side where it
+// covers neither his symbol and label nor another player's (the others
+// stand at those points; the holder's own among them is passed over).
+QPointF ballBeside(QPointF holder, const QList<QPointF>& standing, double symbolScale = 1);
+
+// Where the play's players stand, players 1 to its count in order.
+QList<QPointF> standingOf(const Play& play);
 
 // The part of the picture a diagram of the play needs: its players and paths
 // with 3 yards around them, the line of scrimmage and both rows of hash marks

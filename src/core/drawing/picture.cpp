@@ -89,9 +89,10 @@ void drawPlayPicture(QPainter& painter, const PlayPicture& picture) {
   const std::optional<int> q = passer(picture);
   if (picture.look != Look::Classic) {
     const PlayerRecord* thrower = q ? &picture.play.players[*q] : nullptr;
-    return drawLookPicture(painter, picture, nullptr,
-                           thrower ? std::optional(ballBeside(QPointF(thrower->x, thrower->y), picture.marks.symbol))
-                                   : std::nullopt);
+    return drawLookPicture(
+        painter, picture, nullptr,
+        thrower ? std::optional(ballBeside(QPointF(thrower->x, thrower->y), standingOf(picture.play), picture.marks.symbol))
+                : std::nullopt);
   }
   painter.save();
   painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);

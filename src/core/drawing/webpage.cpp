@@ -40,9 +40,17 @@ QJsonObject playData(const PlaybookPlay& play, Level level) {
                    {"v", QJsonArray{view.x(), view.y(), view.width(), view.height()}},
                    {"y", lines},       {"s", lineOfScrimmage(drawn).value_or(-1)},
                    {"h", tenth(hashFromSideline(level))}, {"L", milli(timeline.length)}, {"p", players}};
-  if (const std::optional<Pass>& pass = timeline.pass)
+  // The ball held sits beside its holder where it covers no one: the
+  // quarterback's side as he stands at the snap, the receiver's at the catch.
+  if (const std::optional<Pass>& pass = timeline.pass) {
+    const auto heldBeside = [&](int holder, double t) {
+      const PlayMoment moment = playAt(drawn, timeline, t);
+      return pointOf(ballBeside(moment.standing[holder], moment.standing.mid(1)) - moment.standing[holder]);
+    };
     data.insert("P", QJsonArray{pass->quarterback, pass->receiver, milli(pass->thrown), milli(pass->caught),
-                                pointOf(pass->from), pointOf(pass->to)});
+                                pointOf(pass->from), pointOf(pass->to), heldBeside(pass->quarterback, 0),
+                                heldBeside(pass->receiver, pass->caught)});
+  }
   return data;
 }
 
@@ -92,9 +100,9 @@ $('name').textContent=d.n;$('call').textContent=d.c;$('note').textContent=d.o;
 document.querySelectorAll('#plays button').forEach((b,i)=>b.classList.toggle('on',i==cur));show(0)}
 function show(n){const d=D[cur];t=Math.min(Math.max(n,0),d.L);const pos=d.p.map(p=>at(p[5],t));
 pos.forEach((q,i)=>$('p'+(i+1)).setAttribute('transform','translate('+q[0]+','+q[1]+')'));
-if(d.P){const[qb,rc,t0,t1,f,o]=d.P;let b,held=true;if(t<=t0)b=pos[qb-1];else if(t>=t1)b=pos[rc-1];
-else{held=false;const k=(t-t0)/(t1-t0);b=[f[0]+(o[0]-f[0])*k,f[1]+(o[1]-f[1])*k]}
-const ball=$('ball');ball.setAttribute('cx',b[0]+(held?29.5*k:0));ball.setAttribute('cy',b[1])}
+if(d.P){const[qb,rc,t0,t1,f,o,bq,br]=d.P;let b,s=[0,0];if(t<=t0){b=pos[qb-1];s=bq}else if(t>=t1){b=pos[rc-1];s=br}
+else{const k=(t-t0)/(t1-t0);b=[f[0]+(o[0]-f[0])*k,f[1]+(o[1]-f[1])*k]}
+const ball=$('ball');ball.setAttribute('cx',b[0]+s[0]*k);ball.setAttribute('cy',b[1]+s[1]*k)}
 $('time').value=d.L?Math.round(t/d.L*1000):0;$('clock').textContent=t.toFixed(1)+' s / '+d.L.toFixed(1)+' s'}
 function tick(now){if(!playing)return;const d=D[cur];show(t+(now-last)/1000);last=now;
 if(t>=d.L){playing=false;$('go').textContent='Play'}else requestAnimationFrame(tick)}

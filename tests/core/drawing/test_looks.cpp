@@ -311,6 +311,28 @@ class LooksTest : public QObject {
     }
   }
 
+  // The ball held sits right of its holder, else on the first side where it
+  // covers no one (a shotgun back 1.5 yards to the right, say).
+  void theBallHeldCoversNoOtherPlayer_data() {
+    QTest::addColumn<QList<QPointF>>("others");
+    QTest::addColumn<QPointF>("ball");
+    const QPointF right(50, 0), left(-50, 0), below(0, 50);
+    QTest::newRow("alone: right") << QList<QPointF>{} << QPointF(829.5, 800);
+    QTest::newRow("a back beside him: left") << QList<QPointF>{right} << QPointF(770.5, 800);
+    QTest::newRow("a yard and a pixel away is clear") << QList<QPointF>{QPointF(57.1, 0)} << QPointF(829.5, 800);
+    QTest::newRow("backs both sides: below") << QList<QPointF>{right, left} << QPointF(800, 829.5);
+    QTest::newRow("three sides: above") << QList<QPointF>{right, left, below} << QPointF(800, 770.5);
+    QTest::newRow("crowded: right") << QList<QPointF>{right, left, below, QPointF(0, -50)} << QPointF(829.5, 800);
+  }
+
+  void theBallHeldCoversNoOtherPlayer() {
+    QFETCH(QList<QPointF>, others);
+    QFETCH(QPointF, ball);
+    QList<QPointF> standing{QPointF(800, 800)};
+    for (const QPointF offset : others) standing << QPointF(800, 800) + offset;
+    QCOMPARE(ballBeside(QPointF(800, 800), standing), ball);
+  }
+
   void aRunMovesThePlayersAndFliesTheBall() {
     Play play;
     place(play, Offence, {800, 800}, {{800, 830}});
@@ -319,11 +341,11 @@ class LooksTest : public QObject {
     const RunRoles roles = runRolesOf(play, 1, 2);
     const LookFrame start = lookFrame(play, roles, true, 0);
     QCOMPARE(start.standing.mid(1), QList<QPointF>({{800, 800}, {1200, 700}, {900, 500}}));
-    QCOMPARE(start.ball, std::optional(ballBeside({800, 800})));
+    QCOMPARE(start.ball, std::optional(QPointF(829.5, 800)));
     QCOMPARE(lookFrame(play, roles, true, 30).standing[2], QPointF(1100, 300));
     const LookFrame end = lookFrame(play, roles, true, framesOfARun());
     QCOMPARE(end.standing.mid(1), QList<QPointF>({{800, 830}, {1000, 200}, {900, 500}}));
-    QCOMPARE(end.ball, std::optional(ballBeside({1000, 200})));
+    QCOMPARE(end.ball, std::optional(QPointF(1029.5, 200)));
     QCOMPARE(lookFrame(play, roles, false, framesOfARun()).ball, std::nullopt);
   }
 };
