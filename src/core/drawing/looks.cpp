@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 #include <array>
 #include <cmath>
 
@@ -333,6 +334,18 @@ void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, 
     drawLabel(painter, metrics, label.isEmpty() ? QString::number(i) : label, at, room);
   }
   painter.restore();
+}
+
+double symbolScaleForSpacing(const Play& play, double wanted) {
+  const double reach = lookSymbolReach * wanted;
+  const auto side = [&play](int p) { return play.players[p].kind == Defence ? Defence : Offence; };
+  double nearest = std::numeric_limits<double>::infinity();
+  for (int a = 1; a <= play.placedCount(); ++a)
+    for (int b = a + 1; b <= play.placedCount(); ++b) {
+      const QPointF first(play.players[a].x, play.players[a].y), second(play.players[b].x, play.players[b].y);
+      if (side(a) == side(b) && std::abs(first.y() - second.y()) < reach) nearest = std::min(nearest, QLineF(first, second).length());
+    }
+  return std::clamp(nearest / (2.0 * lookSymbolReach), wanted * 0.4, wanted);
 }
 
 double labelCapHeight() { return QFontMetricsF(labelFont(labelPixels)).capHeight(); }

@@ -69,6 +69,11 @@ struct MarkScale {
 void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look,
                     const QList<QPointF>* standing = nullptr, const MarkScale& scale = {});
 
+// The symbol scale at most the wanted one at which no two players of a side
+// standing level with each other (an interior line a yard and a half
+// apart) overlap: their symbols shrink to the spacing, down to 0.4 of it.
+double symbolScaleForSpacing(const Play& play, double wanted);
+
 // The height of a label's capitals at the window's size, in field pixels.
 double labelCapHeight();
 

@@ -174,7 +174,7 @@ QRectF drawPlayIn(QPainter& painter, const QRectF& room, PlayPicture picture, Lo
     // Labels of that height in the page's units, whatever the field's scale;
     // the symbols grow less, the label narrowed to fit where they crowd.
     const double label = labelHeight * millimetres / (labelCapHeight() * area.width() / shown.width());
-    picture.marks = {std::max(1.0, label * 0.8), std::max(1.0, label)};
+    picture.marks = {symbolScaleForSpacing(picture.play, std::max(1.0, label * 0.8)), std::max(1.0, label)};
   }
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);

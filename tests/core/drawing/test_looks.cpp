@@ -311,6 +311,34 @@ class LooksTest : public QObject {
     }
   }
 
+  // Printed symbols shrink to the spacing of players of a side standing level
+  // (2 x 13 pixels of reach at scale 1): an interior line 45 pixels apart.
+  void printedSymbolsShrinkToTheirSpacing_data() {
+    QTest::addColumn<QList<QPoint>>("offence");
+    QTest::addColumn<QList<QPoint>>("defence");
+    QTest::addColumn<double>("wanted");
+    QTest::addColumn<double>("scale");
+    const QList<QPoint> line{{710, 600}, {755, 600}, {800, 600}, {845, 600}, {890, 600}};
+    QTest::newRow("room enough") << line << QList<QPoint>{} << 1.0 << 1.0;
+    QTest::newRow("a line 1.5 yards apart") << line << QList<QPoint>{} << 3.0 << 45.0 / 26;
+    QTest::newRow("a defender facing him is no neighbour") << line << QList<QPoint>{{800, 570}} << 3.0 << 45.0 / 26;
+    QTest::newRow("a back behind is no neighbour") << line + QList<QPoint>{{800, 640}} << QList<QPoint>{} << 3.0 << 45.0 / 26;
+    QTest::newRow("two on one spot: no less than 0.4")
+        << QList<QPoint>{{800, 600}, {800, 600}} << QList<QPoint>{} << 2.0 << 0.8;
+    QTest::newRow("defenders crowd too") << QList<QPoint>{} << QList<QPoint>{{700, 500}, {739, 500}} << 2.0 << 1.5;
+  }
+
+  void printedSymbolsShrinkToTheirSpacing() {
+    QFETCH(QList<QPoint>, offence);
+    QFETCH(QList<QPoint>, defence);
+    QFETCH(double, wanted);
+    QFETCH(double, scale);
+    Play play;
+    for (const QPoint at : offence) place(play, Offence, at);
+    for (const QPoint at : defence) place(play, Defence, at);
+    QCOMPARE(symbolScaleForSpacing(play, wanted), scale);
+  }
+
   // The ball held sits right of its holder, else on the first side where it
   // covers no one (a shotgun back 1.5 yards to the right, say).
   void theBallHeldCoversNoOtherPlayer_data() {
