@@ -137,6 +137,13 @@ void drawPath(QPainter& painter, const QRectF& area, const Play& play, int playe
   if (steps.isEmpty()) return;
   const RouteStyle style = play.routes[player];
   const QColor color = pathColor(play.players[player].color, look);
+  // A block bar stops short of the defender it meets, clear of his symbol.
+  if (style.end == RouteEnd::Block)
+    for (int d = 1; d <= play.placedCount(); ++d) {
+      const double into = edge - QLineF(steps.back().p2(), QPointF(play.players[d].x, play.players[d].y)).length();
+      if (play.players[d].kind == Defence && into > 0 && steps.back().length() > into)
+        steps.back().setLength(steps.back().length() - into);
+    }
   const bool marked = style.end != RouteEnd::None && steps.back().length() > marks.arrowLength;
   const QLineF last = steps.back();
   // The line stops short of the arrowhead's tip so that its end does not

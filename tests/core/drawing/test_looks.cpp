@@ -6,6 +6,7 @@
 #include "core/model/vocabulary.h"
 #include "core/settings/colors.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <cmath>
@@ -337,6 +338,43 @@ class LooksTest : public QObject {
     for (const QPoint at : offence) place(play, Offence, at);
     for (const QPoint at : defence) place(play, Defence, at);
     QCOMPARE(symbolScaleForSpacing(play, wanted), scale);
+  }
+
+  // A drive block into the defender over him ends its bar clear of his
+  // symbol; one ending short of him is drawn as it is.
+  void aBlockBarStopsShortOfTheDefender_data() {
+    QTest::addColumn<QPoint>("end");
+    QTest::addColumn<bool>("reachesHim");  // the bar, as drawn, is beside the defender's symbol
+    QTest::newRow("onto his spot") << QPoint(800, 560) << true;
+    QTest::newRow("half way to him") << QPoint(800, 580) << true;
+    QTest::newRow("short of him") << QPoint(800, 590) << false;
+  }
+
+  void aBlockBarStopsShortOfTheDefender() {
+    QFETCH(QPoint, end);
+    QFETCH(bool, reachesHim);
+    Play play;
+    place(play, Offence, {800, 620}, {end});
+    place(play, Defence, {800, 560});
+    play.routes[1].end = RouteEnd::Block;
+    QImage image(1600, 980, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawPlayInLook(painter, image.size(), play, Look::Paper);
+    painter.end();
+    const auto reddish = [&image](int x, int y) {
+      const QColor c = image.pixelColor(x, y);
+      return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+    };
+    int inside = 0, nearHim = 0;
+    for (int y = 540; y < 600; ++y)
+      for (int x = 780; x < 820; ++x) {
+        const double d = std::hypot(x - 800.0, y - 560.0);
+        inside += d < lookSymbolReach && reddish(x, y);
+        nearHim += d < lookSymbolReach + 6 && reddish(x, y);
+      }
+    QCOMPARE(inside, 0);
+    QCOMPARE(nearHim > 0, reachesHim);
   }
 
   // The ball held sits right of its holder, else on the first side where it
