@@ -63,7 +63,7 @@ void Moxten::preview_Click() {
   if (animating_) return;
   closePreview();  // a second F5 starts it again
   PlayPicture picture = playPicture();
-  picture.size = Field->size();
+  picture.size = Field->fieldSize();
   const Timeline timeline = timelineOf(picture.play, picture.roles);
   preview_ = PreviewState{picture, timeline, 0, true, !football->isHidden()};
   // The preview draws its own ball.

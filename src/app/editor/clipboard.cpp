@@ -31,9 +31,9 @@ void Moxten::pastePlayers_Click() {
       formationFromText(QApplication::clipboard()->text().toLatin1(), &why, &origin);
   if (!group || !origin || editMode == PathEntry) return;
   const QPoint pointer = platform_.pointerPos();
-  const QPoint onField = Field->mapFromGlobal(pointer);
+  const QPoint onField = Field->fieldPointAt(pointer);
   const QWidget* under = QApplication::widgetAt(pointer);
-  const bool atPointer = Field->rect().contains(onField) && (under == Field || Field->isAncestorOf(under));
+  const bool atPointer = QRect(QPoint(0, 0), Field->fieldSize()).contains(onField) && (under == Field || Field->isAncestorOf(under));
   const QPointF anchor = atPointer ? landing(onField) : QPointF(*origin + QPoint(pixelsPerYard, pixelsPerYard));
   // The pasted players are chosen, with the select tool.
   cancelRoute();

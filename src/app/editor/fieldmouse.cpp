@@ -11,12 +11,16 @@
 
 #include <utility>
 
-// Placed symbols sit this far right of and below the pointer's hot spot.
+// Placed symbols sit this far right of and below the pointer's hot spot, in
+// screen pixels: on a Field shown scaled, a player lands where the cursor
+// shows him.
 constexpr float placingOffset = 15;
+
+float Moxten::placingShift() const { return float(placingOffset / Field->scale()); }
 
 QPointF Moxten::pressLanding(QPointF at) const {
   if (editMode == PlaceDefence || editMode == PlaceOffence || editMode == PlaceCentre)
-    return landing(at + QPointF(placingOffset, placingOffset));
+    return landing(at + QPointF(placingShift(), placingShift()));
   if (editMode == PathEntry || (editMode == None && freeTool_ == FreeTool::Route)) return landing(at);
   return at;
 }
@@ -31,8 +35,8 @@ void Moxten::Field_MouseDown(int button, int shift, float x, float y) {
     if (editMode == None) rightPressInFreeTool(pointer);
   }
   if (editMode < PathEntry) {
-    x += placingOffset;
-    y += placingOffset;
+    x += placingShift();
+    y += placingShift();
   }
   if (button != 1) return;
   mouseLockOn = flagFalse;
@@ -63,7 +67,7 @@ void Moxten::rightPressInFreeTool(QPointF at) {
   if (route_) return endRoute();
   if (freeTool_ != FreeTool::Select) return;
   if (const std::optional<int> p = playerAt(*this, at, playerReachInLook()); p && selection[*p])
-    routesMenu->popup(Field->mapToGlobal(at.toPoint()));
+    routesMenu->popup(Field->screenPointOf(at.toPoint()));
 }
 
 void Moxten::placePlayer(float x, float y) {

@@ -80,7 +80,7 @@ void Moxten::placeFormationAt(QPointF at) {
 bool Moxten::addGroup(const PlayerGroup& group, QPointF anchor, const QString& text) {
   const EditedPlay before = editedPlay();
   QString why;
-  const std::optional<Selection> placed = placeGroup(*this, group, anchor, Field->size(), &why);
+  const std::optional<Selection> placed = placeGroup(*this, group, anchor, Field->fieldSize(), &why);
   if (!placed) {
     refuse(why);
     return false;

@@ -30,7 +30,7 @@ void Moxten::routeTool_Click() {
 
 void Moxten::pressInRouteTool(QPointF at) {
   if (route_) {
-    const QPoint point = withinField(landing(at), Field->size());
+    const QPoint point = withinField(landing(at), Field->fieldSize());
     const QPoint last = route_->points.isEmpty() ? QPoint(players[route_->player].x, players[route_->player].y)
                                                  : route_->points.last();
     if (QLineF(point, last).length() <= samePointReach) return;
@@ -93,6 +93,6 @@ void Moxten::giveRoutes(RouteName name) {
   const EditedPlay before = editedPlay();
   const std::uint32_t color = colorFromName(configuration->lineColor->currentText());
   for (int p = 1; p <= placedCount(); ++p)
-    if (selection[p]) giveRoute(*this, p, name, color, Field->size());
+    if (selection[p]) giveRoute(*this, p, name, color, Field->fieldSize());
   finishEdit(QStringLiteral("Routes"), before);
 }

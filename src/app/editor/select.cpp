@@ -70,7 +70,7 @@ void Moxten::pressInSelectTool(QPointF at, bool shift) {
 void Moxten::Field_Drag(float x, float y) {
   if (route_ && route_->dragging) {
     // The first move of a route follows the pointer until the release.
-    const QPoint at = withinField(landing(QPointF(x, y)), Field->size());
+    const QPoint at = withinField(landing(QPointF(x, y)), Field->fieldSize());
     moves[route_->player][1] = {at.x(), at.y(), 0, 0};
     redrawPlay();
     return;
@@ -82,13 +82,13 @@ void Moxten::Field_Drag(float x, float y) {
   switch (drag_.kind) {
     case Drag::Players:
       static_cast<Play&>(*this) = drag_.before.play;
-      movePlayers(*this, selection, snappedOffset(to - drag_.from), Field->size());
+      movePlayers(*this, selection, snappedOffset(to - drag_.from), Field->fieldSize());
       break;
     case Drag::Point: {
       const auto [p, s] = drag_.point;
       const PlayerRecord& from = drag_.before.play.moves[p][s];
       const QPoint snapped = (landing(QPointF(from.x, from.y) + (to - drag_.from)) - QPointF(from.x, from.y)).toPoint();
-      const QPoint offset = offsetWithinField({QPoint(from.x, from.y)}, snapped, Field->size());
+      const QPoint offset = offsetWithinField({QPoint(from.x, from.y)}, snapped, Field->fieldSize());
       moves[p][s].x = from.x + offset.x();
       moves[p][s].y = from.y + offset.y();
       break;
@@ -136,7 +136,7 @@ void Moxten::Field_Arrow(QPoint offset) {
   if (view_.snapToYards)
     offset = snappedOffset(QPoint(offset.x() == 0 ? 0 : offset.x() > 0 ? pixelsPerYard / 2 : -pixelsPerYard / 2,
                                   offset.y() == 0 ? 0 : offset.y() > 0 ? pixelsPerYard : -pixelsPerYard));
-  movePlayers(*this, selection, offset, Field->size());
+  movePlayers(*this, selection, offset, Field->fieldSize());
   finishEdit(QStringLiteral("Move Players"), before, selection);
 }
 
@@ -160,12 +160,12 @@ void Moxten::deleteChosen(const QString& text) {
 }
 
 void Moxten::flipPlay_Click() {
-  if (const std::optional<int> p = playerBeyondMirror(*this, Field->size())) {
+  if (const std::optional<int> p = playerBeyondMirror(*this, Field->fieldSize())) {
     refuse(QStringLiteral("The play cannot be flipped: player %1 or his path lies beyond the left or right edge of the Field.").arg(*p));
     return;
   }
   const EditedPlay before = editedPlay();
-  mirrorPlay(*this, Field->size());
+  mirrorPlay(*this, Field->fieldSize());
   if (flipLabels->isChecked()) mirrorSides(*this);
   finishEdit(QStringLiteral("Flip Play"), before);
 }

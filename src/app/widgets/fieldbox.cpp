@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
+
 namespace {
 
 // Large enough for every yard mark, and for the Field of a maximised window.
@@ -61,13 +63,18 @@ FieldBox::FieldBox(QWidget* parent) : QWidget(parent), canvas(initialCanvasSize(
   });
 }
 
-void FieldBox::repaintNow(const QRegion& extra) { repaint(canvas.takeDirty() + extra); }
+void FieldBox::repaintNow(const QRegion& extra) {
+  const QRegion area = canvas.takeDirty() + extra;
+  scale_ == 1 ? repaint(area) : repaint();
+}
 
 void FieldBox::showChanges() {
   changeQueued_ = false;
-  update(canvas.takeDirty());
+  updateField(canvas.takeDirty());
   emit canvasChanged();
 }
+
+void FieldBox::updateField(const QRegion& area) { scale_ == 1 ? update(area) : update(); }
 
 void FieldBox::showPicture(const QImage& picture) {
   if (picture.isNull() && picture_.isNull()) return;
@@ -75,11 +82,27 @@ void FieldBox::showPicture(const QImage& picture) {
   update();
 }
 
+void FieldBox::setScale(double scale) {
+  if (scale <= 0 || scale == scale_) return;
+  scale_ = scale;
+  update();
+}
+
+QSize FieldBox::fieldSize() const {
+  return scale_ == 1 ? size() : QSize(int(std::lround(width() / scale_)), int(std::lround(height() / scale_)));
+}
+
+QPoint FieldBox::fieldPointAt(QPoint global) const { return (QPointF(mapFromGlobal(global)) / scale_).toPoint(); }
+
+QPoint FieldBox::screenPointOf(QPoint fieldPoint) const { return mapToGlobal((QPointF(fieldPoint) * scale_).toPoint()); }
+
+QPointF FieldBox::fieldPointOf(const QMouseEvent* event) const { return event->position() / scale_; }
+
 void FieldBox::setOverlay(const FieldOverlay& overlay) {
   if (overlay == overlay_) return;
   const QRegion before = overlayArea();
   overlay_ = overlay;
-  update(before + overlayArea());
+  updateField(before + overlayArea());
 }
 
 namespace {
@@ -102,7 +125,7 @@ void FieldBox::setWarned(const QList<QPoint>& centres) {
   if (centres == warned_) return;
   const QRegion before = ringsArea(warned_);
   warned_ = centres;
-  update(before + ringsArea(warned_));
+  updateField(before + ringsArea(warned_));
 }
 
 QRegion FieldBox::overlayArea() const {
@@ -116,8 +139,16 @@ QRegion FieldBox::overlayArea() const {
 void FieldBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QImage& shown = picture_.isNull() ? canvas.image() : picture_;
-  for (const QRect& rect : event->region()) painter.drawImage(rect, shown, rect);
-  painter.setClipRegion(event->region());
+  if (scale_ == 1) {
+    for (const QRect& rect : event->region()) painter.drawImage(rect, shown, rect);
+    painter.setClipRegion(event->region());
+  } else {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale_, scale_);
+    const QSize field = fieldSize();
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(field)), shown, QRectF(QPointF(0, 0), QSizeF(field)));
+  }
   if (overlay_.ball) drawBall(painter, ballBox(*overlay_.ball));
   painter.setPen(QPen(overlayColor, 2, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
@@ -134,29 +165,29 @@ void FieldBox::paintEvent(QPaintEvent* event) {
 }
 
 void FieldBox::resizeEvent(QResizeEvent* event) {
-  canvas.ensureSize(size());
+  canvas.ensureSize(fieldSize());
   QWidget::resizeEvent(event);
 }
 
 void FieldBox::mousePressEvent(QMouseEvent* event) {
-  const QPointF at = event->position();
+  const QPointF at = fieldPointOf(event);
   emit mousePressed(buttonBits(event->button()), shiftBits(event->modifiers()), float(at.x()), float(at.y()));
 }
 
 void FieldBox::mouseDoubleClickEvent(QMouseEvent* event) {
   mousePressEvent(event);
-  const QPointF at = event->position();
+  const QPointF at = fieldPointOf(event);
   if (event->button() == Qt::LeftButton) emit mouseDoubleClicked(float(at.x()), float(at.y()));
 }
 
 void FieldBox::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMoved();
-  const QPointF at = event->position();
+  const QPointF at = fieldPointOf(event);
   if (event->buttons() & Qt::LeftButton) emit mouseDragged(float(at.x()), float(at.y()));
 }
 
 void FieldBox::mouseReleaseEvent(QMouseEvent* event) {
-  const QPointF at = event->position();
+  const QPointF at = fieldPointOf(event);
   emit mouseReleased(buttonBits(event->button()), float(at.x()), float(at.y()));
 }
 

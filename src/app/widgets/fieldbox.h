@@ -40,6 +40,17 @@ class FieldBox : public QWidget {
   void showPicture(const QImage& picture);
   const QImage& shownPicture() const { return picture_; }
 
+  // The Field shown this many times its size (Zoom to Fit, Zoom In and Out):
+  // its own pixels, the size of its picture and what the mouse reports, stay
+  // the Field's; the layout sizes the widget. 1 shows each pixel as it is.
+  void setScale(double scale);
+  double scale() const { return scale_; }
+  // The Field's size in its own pixels: the widget's, less its scale.
+  QSize fieldSize() const;
+  // A point of the screen as a point of the Field, and back.
+  QPoint fieldPointAt(QPoint global) const;
+  QPoint screenPointOf(QPoint fieldPoint) const;
+
  signals:
   // button: 1 primary, 2 secondary, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
   void mousePressed(int button, int shift, float x, float y);
@@ -68,9 +79,13 @@ class FieldBox : public QWidget {
  private:
   void showChanges();
   QRegion overlayArea() const;
+  // Repaints the area of the Field (all of it while it is scaled).
+  void updateField(const QRegion& area);
+  QPointF fieldPointOf(const QMouseEvent* event) const;
 
   FieldOverlay overlay_;
   QList<QPoint> warned_;
   QImage picture_;
   bool changeQueued_ = false;
+  double scale_ = 1;
 };

@@ -76,7 +76,7 @@ void Moxten::showAgainst(const QString& name) {
     QString why;
     againstDefence_ = findDefence(readSavedDefences(formationFolders(platform_)), name, &why);
     // A defence with no centre to align it on is not shown as chosen either.
-    if (againstDefence_ && playAgainst(*this, *againstDefence_, Field->size(), &why)) {
+    if (againstDefence_ && playAgainst(*this, *againstDefence_, Field->fieldSize(), &why)) {
       againstShown_ = name;
     } else {
       againstDefence_.reset();
@@ -118,5 +118,5 @@ void Moxten::removeDefence() {
 std::optional<Play> Moxten::playShownAgainst() {
   if (!againstDefence_ || !defences.contains(againstShown_)) return std::nullopt;
   QString why;
-  return playAgainst(*this, *againstDefence_, Field->size(), &why);
+  return playAgainst(*this, *againstDefence_, Field->fieldSize(), &why);
 }

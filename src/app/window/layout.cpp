@@ -42,6 +42,13 @@ constexpr double toolColumnUnits = fieldWidthUnits + 20;
 
 }  // namespace
 
+double Moxten::fieldScaleFor(QSize own, QSize room) const {
+  if (view_.look == Look::Classic) return 1;
+  if (zoomToFit->isChecked())
+    return std::min({1.0, double(room.width()) / own.width(), double(room.height()) / own.height()});
+  return chosenZoom_;
+}
+
 QList<QWidget*> Moxten::toolColumnBelowPictures() const {
   return {motion, PlayerN, movements, colorbox, Path, plays, LoadPlay,
           Quarterback, intended, PassingPlay, updateButton, AnimateButton, ResetButton};
@@ -68,14 +75,20 @@ void Moxten::layoutControls() {
   const QRect shown(QPoint(pixelX(fieldLeft), pixelY(fieldTop)),
                     QPoint(pixelX(fieldLeft + fieldWidthUnits) - 1, pixelY(fieldTop + fieldHeightUnits) - 1));
   fieldView->setGeometry(shown);
-  if (fieldBesideDock()) {
-    // The dock takes none of the Field: it keeps the width it has in the whole
-    // window and scrolls where the layout puts it.
-    const double wholeUnitX = width() / windowUnitsWide;
-    const int wholeWidth =
-        int(std::lround((fieldLeft + fieldWidthUnits) * wholeUnitX)) - int(std::lround(fieldLeft * wholeUnitX));
+  // Beside a dock the Field keeps the width it has in the whole window; it is
+  // scaled into the room left (Zoom to Fit, the football and paper looks) or
+  // scrolls where the layout puts it.
+  const bool beside = fieldBesideDock();
+  const double wholeUnitX = width() / windowUnitsWide;
+  const int wholeWidth =
+      int(std::lround((fieldLeft + fieldWidthUnits) * wholeUnitX)) - int(std::lround(fieldLeft * wholeUnitX));
+  const QSize own(beside ? std::max(shown.width(), wholeWidth) : shown.width(), shown.height());
+  const int frame = 2 * fieldView->frameWidth();
+  const double scale = fieldScaleFor(own, shown.size() - QSize(frame, frame));
+  Field->setScale(scale);
+  if (beside || scale != 1) {
     showFieldScrolled(true);
-    Field->resize(std::max(shown.width(), wholeWidth), shown.height());
+    Field->resize(QSize(int(std::lround(own.width() * scale)), int(std::lround(own.height() * scale))));
   } else {
     showFieldScrolled(false);
     Field->setGeometry(shown);
@@ -96,7 +109,7 @@ void Moxten::layoutControls() {
     height = control->height() / unitY;
   }
   if (preview_) {
-    preview_->picture.size = Field->size();
+    preview_->picture.size = Field->fieldSize();
     placePreviewBar();
     showPreviewAt(preview_->at);
   }

@@ -147,6 +147,7 @@ class Moxten : public QMainWindow, public PlayState {
   QAction* college;
   QAction* pro;
   QAction* snapToYards;
+  QAction* zoomToFit;
   QMenu* formations;
   QAction* saveFormation;
   QMenu* routesMenu;  // "routes"
@@ -275,6 +276,10 @@ class Moxten : public QMainWindow, public PlayState {
   // placing offset away, a path or route point where it is, each snapped as
   // the view snaps; for any other press, the point itself.
   QPointF pressLanding(QPointF at) const;
+  float placingShift() const;
+  void buildZoomItems();
+  // The scale the Field of its own size is shown at in the room.
+  double fieldScaleFor(QSize own, QSize room) const;
   // The controls of the tool column under its pictures, from the top.
   QList<QWidget*> toolColumnBelowPictures() const;
   // The narrowest the window's own area can be with the whole tool column in it.
@@ -486,6 +491,7 @@ class Moxten : public QMainWindow, public PlayState {
   void playOrPausePreview();
   void placePreviewBar();
   ViewPreferences view_;
+  double chosenZoom_ = 1;  // Zoom In, Zoom Out and Actual Size, while Zoom to Fit is off
   int playbookPerPage_ = usualPlaysPerPage;
   // What a press in editMode None does.
   enum class FreeTool { Select, Route, Formation };

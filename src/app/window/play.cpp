@@ -132,6 +132,6 @@ RunRoles Moxten::runRoles() const {
 
 PlayPicture Moxten::playPicture() const {
   // The football and paper looks always show the field from sideline to sideline.
-  const QSize size = view_.look == Look::Classic ? Field->size() : pictureSizeFor(*this);
+  const QSize size = view_.look == Look::Classic ? Field->fieldSize() : pictureSizeFor(*this);
   return {*this, rolesInBoxes(), size, penColor, view_.look, view_.level};
 }

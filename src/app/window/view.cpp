@@ -42,6 +42,8 @@ void Moxten::buildViewMenu() {
   snapToYards->setObjectName(QStringLiteral("snapToYards"));
   snapToYards->setCheckable(true);
   view->addSeparator();
+  buildZoomItems();
+  view->addSeparator();
   viewPlaybook = playbook->toggleViewAction();
   viewPlaybook->setObjectName(QStringLiteral("viewPlaybook"));
   viewPlaybook->setText(QStringLiteral("Play&book"));
@@ -70,10 +72,38 @@ void Moxten::buildViewMenu() {
   });
 }
 
+// Zoom to Fit (on unless the coach zooms himself), Zoom In, Zoom Out and
+// Actual Size: the football and paper looks only; the classic Field keeps
+// its pixels.
+void Moxten::buildZoomItems() {
+  const auto zoomItem = [this](const char* name, const char* caption, const QKeySequence& key) {
+    QAction* action = view->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    return action;
+  };
+  zoomToFit = zoomItem("zoomToFit", "&Zoom to Fit", QKeySequence());
+  zoomToFit->setCheckable(true);
+  zoomToFit->setChecked(true);
+  QAction* zoomIn = zoomItem("zoomIn", "Zoom &In", QKeySequence(QKeySequence::ZoomIn));
+  QAction* zoomOut = zoomItem("zoomOut", "Zoom O&ut", QKeySequence(QKeySequence::ZoomOut));
+  QAction* actualSize = zoomItem("actualSize", "Ac&tual Size", QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(zoomToFit, &QAction::toggled, this, [this] { layoutControls(); });
+  const auto zoomTo = [this](double zoom) {
+    chosenZoom_ = std::clamp(zoom, 0.25, 2.0);
+    zoomToFit->setChecked(false);
+    layoutControls();
+  };
+  connect(zoomIn, &QAction::triggered, this, [this, zoomTo] { zoomTo(Field->scale() * 1.25); });
+  connect(zoomOut, &QAction::triggered, this, [this, zoomTo] { zoomTo(Field->scale() / 1.25); });
+  connect(actualSize, &QAction::triggered, this, [zoomTo] { zoomTo(1); });
+}
+
 void Moxten::chooseLook(Look look) {
   view_.look = look;
   (look == Look::Football ? footballField : look == Look::Paper ? paperField : classicField)->setChecked(true);
   keepViewPreferences(view_);
+  layoutControls();
   refreshLook();
   if (playbook->isVisible()) playbook->showFolder(playbook->folder().root, view_.look, view_.level);
 }
@@ -109,7 +139,7 @@ void Moxten::refreshLook() {
   }
   PlayPicture picture = playPicture();
   if (against) picture.play = *against;
-  picture.size = Field->size();
+  picture.size = Field->fieldSize();
   picture.roles.passing = false;
   QImage shown(picture.size, QImage::Format_RGB32);
   QPainter painter(&shown);
@@ -156,9 +186,9 @@ QString Moxten::toolHint() const {
 }
 
 void Moxten::showReadout() {
-  const QPoint at = Field->mapFromGlobal(platform_.pointerPos());
+  const QPoint at = Field->fieldPointAt(platform_.pointerPos());
   QStringList parts;
-  if (Field->rect().contains(at)) parts << placeInYards(pressLanding(at), ballSpot(*this));
+  if (QRect(QPoint(0, 0), Field->fieldSize()).contains(at)) parts << placeInYards(pressLanding(at), ballSpot(*this));
   if (const QString hint = toolHint(); !hint.isEmpty()) parts << hint;
   if (parts.isEmpty())
     StatusBar1->clearMessage();

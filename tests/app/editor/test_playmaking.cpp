@@ -499,6 +499,43 @@ class PlaymakingTest : public QObject {
              QStringLiteral("The play names 8 defences, the most it can keep: remove one before adding 4-3 Over."));
   }
 
+  // Beside a dock, in the football look, Zoom to Fit shows the whole Field
+  // in the room left and maps the mouse through the scale: a player lands
+  // where the cursor shows him. Zoom Out, In and Actual Size take over from
+  // it; the classic Field keeps its pixels.
+  void zoomToFitShowsTheWholeFieldBesideADock() {
+    TestWindow w(QSize(1280, 800));
+    const QSize own = w->Field->size();
+    w->footballField->trigger();
+    w->viewLegality->trigger();
+    QTRY_VERIFY(w->Field->scale() < 1);
+    QVERIFY(w->zoomToFit->isChecked());
+    const double scale = w->Field->scale();
+    QVERIFY(std::abs(w->Field->fieldSize().width() - own.width()) <= 1);
+    QTRY_VERIFY(w->Field->width() <= w->fieldView->viewport()->width());
+    QVERIFY(w->Field->height() <= w->fieldView->viewport()->height());
+    w->obox_Click();
+    const QPoint pressed(300, 200);  // widget pixels: the cursor's symbol shows 15 further on
+    QTest::mouseClick(w->Field, Qt::LeftButton, {}, pressed);
+    QCOMPARE(w->playerCount, std::int16_t(1));
+    QVERIFY(std::abs(w->players[1].x * scale - (pressed.x() + 15)) <= 1);
+    QVERIFY(std::abs(w->players[1].y * scale - (pressed.y() + 15)) <= 1);
+    const QImage shown = w->Field->grab().toImage();
+    QVERIFY(shown.pixelColor(pressed + QPoint(15, 15)) != shown.pixelColor(pressed + QPoint(60, 60)));  // he is drawn there
+
+    w->view->findChild<QAction*>(QStringLiteral("zoomOut"))->trigger();
+    QVERIFY(!w->zoomToFit->isChecked());
+    QVERIFY(std::abs(w->Field->scale() - scale / 1.25) < 1e-9);
+    w->view->findChild<QAction*>(QStringLiteral("actualSize"))->trigger();
+    QCOMPARE(w->Field->scale(), 1.0);
+    QVERIFY(w->Field->width() > w->fieldView->viewport()->width());  // it scrolls again
+    w->zoomToFit->trigger();
+    QCOMPARE(w->Field->scale(), scale);
+    w->classicField->trigger();
+    QCOMPARE(w->Field->scale(), 1.0);
+    QCOMPARE(w->Field->size(), own);
+  }
+
   // A group moves by one pixel or not at all, with a player beyond the Field.
   void theArrowKeysMoveTheGroupWhole() {
     TestWindow w;

@@ -138,7 +138,8 @@ class WindowTest : public QObject {
           "&Paste", "", "Player Propert&ies..."}},
         {"&View",
          {"&Classic Field", "&Football Field", "Pap&er", "", "&High School", "C&ollege", "&Pro", "", "&Snap to Yards", "",
-          "Play&book", "&Rule Book", "", "&Against", "Next &Defence"}},
+          "&Zoom to Fit", "Zoom &In", "Zoom O&ut", "Ac&tual Size", "", "Play&book", "&Rule Book", "", "&Against",
+          "Next &Defence"}},
         {"F&ormations",
          {"Pro I", "Shotgun Spread 2x2", "Trips Right", "Empty 3x2", "Pistol", "Singleback Ace", "I Twins", "Wing T",
           "", "4-3 Over", "3-4", "Nickel 4-2-5", "Dime", "46", "5-2 youth", "", "&Save Formation..."}},
@@ -150,7 +151,7 @@ class WindowTest : public QObject {
         {"A&bout", {"&About"}}};
     const QStringList withKeys = {"&New",  "&Open", "Save &Again", "&Quit",       "&Undo", "&Redo",
                                   "&Select", "R&oute", "&Delete", "Select &All", "Cu&t", "&Copy", "&Paste",
-                                  "&Preview", "Next &Defence"};
+                                  "&Preview", "Next &Defence", "Zoom &In", "Zoom O&ut", "Ac&tual Size"};
     const QList<QAction*> menus = w->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
     for (qsizetype i = 0; i < menus.size(); ++i) {
