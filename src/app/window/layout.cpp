@@ -45,7 +45,7 @@ constexpr double toolColumnUnits = fieldWidthUnits + 20;
 double Moxten::fieldScaleFor(QSize own, QSize room) const {
   if (view_.look == Look::Classic) return 1;
   if (zoomToFit->isChecked())
-    return std::min({1.0, double(room.width()) / own.width(), double(room.height()) / own.height()});
+    return own == room ? 1.0 : std::min({1.0, double(room.width()) / own.width(), double(room.height()) / own.height()});
   return chosenZoom_;
 }
 
@@ -83,7 +83,7 @@ void Moxten::layoutControls() {
   const int wholeWidth =
       int(std::lround((fieldLeft + fieldWidthUnits) * wholeUnitX)) - int(std::lround(fieldLeft * wholeUnitX));
   const QSize own(beside ? std::max(shown.width(), wholeWidth) : shown.width(), shown.height());
-  const int frame = 2 * fieldView->frameWidth();
+  const int frame = beside ? 2 * fieldView->frameWidth() : 0;
   const double scale = fieldScaleFor(own, shown.size() - QSize(frame, frame));
   Field->setScale(scale);
   if (beside || scale != 1) {
