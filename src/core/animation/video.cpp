@@ -5,6 +5,8 @@
 #include "core/animation/timeline.h"
 
 #include <QPainter>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -16,6 +18,7 @@ extern "C" {
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -82,6 +85,13 @@ int64_t seekOut(void* opaque, int64_t offset, int whence) {
   return out->at;
 }
 
+// The frame being drawn ahead, waited for on every way out: it draws into
+// pictures the encoding owns.
+struct DrawingAhead {
+  QFuture<void> next;
+  ~DrawingAhead() { next.waitForFinished(); }
+};
+
 // The encoder and the muxer, freed whatever happens.
 struct Encoder {
   AVFormatContext* format = nullptr;
@@ -131,12 +141,25 @@ QString frameSizeRefusal(QSize size) {
 }
 
 std::optional<QByteArray> playVideo(const VideoRequest& request, QString* why, Progress* progress) {
+  if (const QString refusal = frameSizeRefusal(request.frameSize); !refusal.isEmpty()) {
+    *why = refusal;
+    return std::nullopt;
+  }
+  return encodeVideo(request.frameSize, request.fps, videoFrames(request), videoFrameDrawer(request), why, progress);
+}
+
+FrameDrawer videoFrameDrawer(const VideoRequest& request) {
+  return [frames = std::make_shared<const VideoFrames>(request, request.fps)](int i, QImage& frame) {
+    frames->draw(i, frame);
+  };
+}
+
+std::optional<QByteArray> encodeVideo(QSize size, int fps, int count, const FrameDrawer& draw, QString* why,
+                                      Progress* progress) {
   const auto fail = [why](const QString& reason) -> std::optional<QByteArray> {
     *why = reason;
     return std::nullopt;
   };
-  const QSize size = request.frameSize;
-  if (const QString refusal = frameSizeRefusal(size); !refusal.isEmpty()) return fail(refusal);
   // Failures are said in why; FFmpeg's own lines would only repeat them.
   av_log_set_level(AV_LOG_QUIET);
   const AVCodec* h264 = avcodec_find_encoder(AV_CODEC_ID_H264);
@@ -154,9 +177,9 @@ std::optional<QByteArray> playVideo(const VideoRequest& request, QString* why, P
   codec->width = size.width();
   codec->height = size.height();
   codec->pix_fmt = AV_PIX_FMT_YUV420P;
-  codec->time_base = {1, request.fps};
-  codec->framerate = {request.fps, 1};
-  codec->gop_size = 2 * request.fps;
+  codec->time_base = {1, fps};
+  codec->framerate = {fps, 1};
+  codec->gop_size = 2 * fps;
   if (encoder.format->oformat->flags & AVFMT_GLOBALHEADER) codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   av_opt_set(codec->priv_data, "preset", "veryfast", 0);
   av_opt_set(codec->priv_data, "crf", "20", 0);
@@ -181,12 +204,20 @@ std::optional<QByteArray> playVideo(const VideoRequest& request, QString* why, P
                                   AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (!encoder.scaler) return fail(ffmpegReason("the colour conversion", AVERROR(EINVAL)));
 
-  const VideoFrames frames(request, request.fps);
-  QImage picture(size, QImage::Format_RGB32);
-  if (progress) progress->start(frames.count());
-  for (int i = 0; i < frames.count(); ++i) {
+  // The next frame is drawn away from this thread while the encoder takes
+  // this one: two pictures, each drawn while the other is encoded.
+  QImage pictures[2] = {QImage(size, QImage::Format_RGB32), QImage(size, QImage::Format_RGB32)};
+  QThreadPool drawer;
+  drawer.setMaxThreadCount(1);
+  const auto drawn = [&](int i) { return QtConcurrent::run(&drawer, [&draw, &pictures, i] { draw(i, pictures[i % 2]); }); };
+  DrawingAhead ahead;
+  if (count > 0) ahead.next = drawn(0);
+  if (progress) progress->start(count);
+  for (int i = 0; i < count; ++i) {
+    ahead.next.waitForFinished();
     if (progress && progress->cancelled()) return fail(QLatin1String(cancelledReason));
-    frames.draw(i, picture);
+    const QImage& picture = pictures[i % 2];
+    if (i + 1 < count) ahead.next = drawn(i + 1);
     if ((result = av_frame_make_writable(encoder.frame)) < 0) return fail(ffmpegReason("a frame", result));
     const uint8_t* source[] = {picture.constBits()};
     const int stride[] = {int(picture.bytesPerLine())};

@@ -4,9 +4,11 @@
 #include "core/model/progress.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The preview as a video: the play at 1x from the snap to its end, the first
@@ -31,6 +33,16 @@ QString frameSizeRefusal(QSize size);
 // An MP4 of H.264 in yuv420p, through FFmpeg's libraries. Nothing, and why,
 // when it cannot be made; nothing when the progress was cancelled.
 std::optional<QByteArray> playVideo(const VideoRequest& request, QString* why, Progress* progress = nullptr);
+
+// An MP4 of H.264 in yuv420p of the frames the drawer draws (frame i into an
+// RGB32 picture of the size), with the settings playVideo uses; each next
+// frame is drawn while the encoder takes the one before.
+using FrameDrawer = std::function<void(int frame, QImage& picture)>;
+// Frame i of the play's video at its rate, as playVideo draws it; the
+// request must outlive the drawer.
+FrameDrawer videoFrameDrawer(const VideoRequest& request);
+std::optional<QByteArray> encodeVideo(QSize size, int fps, int count, const FrameDrawer& draw, QString* why,
+                                      Progress* progress = nullptr);
 
 // The same frames as an animated GIF at videoGifRate frames a second.
 std::optional<QByteArray> playVideoGif(const VideoRequest& request, QString* why, Progress* progress = nullptr);
