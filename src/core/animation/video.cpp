@@ -5,8 +5,6 @@
 #include "core/animation/timeline.h"
 
 #include <QPainter>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -84,13 +82,6 @@ int64_t seekOut(void* opaque, int64_t offset, int whence) {
   }
   return out->at;
 }
-
-// The frame being drawn ahead, waited for on every way out: it draws into
-// pictures the encoding owns.
-struct DrawingAhead {
-  QFuture<void> next;
-  ~DrawingAhead() { next.waitForFinished(); }
-};
 
 // The encoder and the muxer, freed whatever happens.
 struct Encoder {
@@ -204,20 +195,11 @@ std::optional<QByteArray> encodeVideo(QSize size, int fps, int count, const Fram
                                   AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (!encoder.scaler) return fail(ffmpegReason("the colour conversion", AVERROR(EINVAL)));
 
-  // The next frame is drawn away from this thread while the encoder takes
-  // this one: two pictures, each drawn while the other is encoded.
-  QImage pictures[2] = {QImage(size, QImage::Format_RGB32), QImage(size, QImage::Format_RGB32)};
-  QThreadPool drawer;
-  drawer.setMaxThreadCount(1);
-  const auto drawn = [&](int i) { return QtConcurrent::run(&drawer, [&draw, &pictures, i] { draw(i, pictures[i % 2]); }); };
-  DrawingAhead ahead;
-  if (count > 0) ahead.next = drawn(0);
+  QImage picture(size, QImage::Format_RGB32);
   if (progress) progress->start(count);
   for (int i = 0; i < count; ++i) {
-    ahead.next.waitForFinished();
     if (progress && progress->cancelled()) return fail(QLatin1String(cancelledReason));
-    const QImage& picture = pictures[i % 2];
-    if (i + 1 < count) ahead.next = drawn(i + 1);
+    draw(i, picture);
     if ((result = av_frame_make_writable(encoder.frame)) < 0) return fail(ffmpegReason("a frame", result));
     const uint8_t* source[] = {picture.constBits()};
     const int stride[] = {int(picture.bytesPerLine())};

@@ -35,8 +35,7 @@ QString frameSizeRefusal(QSize size);
 std::optional<QByteArray> playVideo(const VideoRequest& request, QString* why, Progress* progress = nullptr);
 
 // An MP4 of H.264 in yuv420p of the frames the drawer draws (frame i into an
-// RGB32 picture of the size), with the settings playVideo uses; each next
-// frame is drawn while the encoder takes the one before.
+// RGB32 picture of the size), with the settings playVideo uses.
 using FrameDrawer = std::function<void(int frame, QImage& picture)>;
 // Frame i of the play's video at its rate, as playVideo draws it; the
 // request must outlive the drawer.
