@@ -499,6 +499,24 @@ class PlaymakingTest : public QObject {
              QStringLiteral("The play names 8 defences, the most it can keep: remove one before adding 4-3 Over."));
   }
 
+  // A defence that cannot be aligned (the play has no centre) is said and
+  // not shown as chosen.
+  void aDefenceThatCannotBePlacedIsNotChosen() {
+    TestWindow w(wide);
+    w->obox_Click();
+    w.click(QPoint(400, 400));
+    w->defences = {"4-3 Over"};
+    const auto againstItem = [&w] {
+      emit w->againstMenu->aboutToShow();
+      return w->againstMenu->findChild<QAction*>(QStringLiteral("against43Over"));
+    };
+    againstItem()->trigger();
+    QVERIFY(!againstItem()->isChecked());
+    QVERIFY(w->Field->shownPicture().isNull());
+    QVERIFY2(w->StatusBar1->currentMessage().startsWith(QStringLiteral("The play cannot be shown against 4-3 Over: ")),
+             qPrintable(w->StatusBar1->currentMessage()));
+  }
+
   // Beside a dock, in the football look, Zoom to Fit shows the whole Field
   // in the room left and maps the mouse through the scale: a player lands
   // where the cursor shows him. Zoom Out, In and Actual Size take over from
