@@ -9,7 +9,6 @@
 #include <QUndoStack>
 
 #include <algorithm>
-#include <limits>
 
 void Moxten::buildPlaybook() {
   playbook = new PlaybookDock(platform_, this);
@@ -30,12 +29,8 @@ bool Moxten::isOpenPlay(const QString& path) const {
 void Moxten::playbookPlayMoved(const QString& from, const QString& to) {
   const QString list = dataPath(playListFileName);
   const QString unlistable = playListRefusal(to);
-  const QList<PlayListEntry> entries =
-      readPlayList(list, std::numeric_limits<qsizetype>::max()).value_or(QList<PlayListEntry>());
-  const bool listed = std::any_of(entries.begin(), entries.end(), [&from](const PlayListEntry& entry) {
-    return QFileInfo(entry.file).absoluteFilePath() == QFileInfo(from).absoluteFilePath();
-  });
-  if (!list.isEmpty() && !followMovedPlay(list, from, to))
+  bool listed = false;
+  if (!list.isEmpty() && !followMovedPlay(list, from, to, &listed))
     refuse(QStringLiteral("The play list ") + list + QStringLiteral(" could not be changed to name ") + to + u'.');
   else if (!unlistable.isEmpty() && listed)
     ask({QStringLiteral("The play list no longer lists ") + playTitle(from) + QStringLiteral(": it cannot hold ") +

@@ -190,6 +190,19 @@ class Moxten : public QMainWindow, public PlayState {
   void about_Click();
   void panel_Click();
   void layoutControls();
+  // The controls of the tool column under its pictures, from the top.
+  QList<QWidget*> toolColumnBelowPictures() const;
+  // The narrowest the window's own area can be with the whole tool column in it.
+  int narrowestAreaWithTools() const;
+  // Zoom to Fit, Zoom In, Zoom Out and Actual Size; the scale the Field of
+  // its own size is shown at in the room.
+  void buildZoomItems();
+  double fieldScaleFor(QSize own, QSize room) const;
+  // Where a press at the Field point puts what it places: a player the
+  // placing offset away, a path or route point where it is, each snapped as
+  // the view snaps; for any other press, the point itself.
+  QPointF pressLanding(QPointF at) const;
+  float placingShift() const;
   // The play against defences: window/against.cpp.
   void buildAgainstMenu();
   void fillAgainstMenu();
@@ -272,18 +285,6 @@ class Moxten : public QMainWindow, public PlayState {
   // Writes the play to its own file as Save writes it, with no dialog and no
   // question; Save for a play that has no file yet.
   void saveAgain_Click();
-  // Where a press at the Field point puts what it places: a player the
-  // placing offset away, a path or route point where it is, each snapped as
-  // the view snaps; for any other press, the point itself.
-  QPointF pressLanding(QPointF at) const;
-  float placingShift() const;
-  void buildZoomItems();
-  // The scale the Field of its own size is shown at in the room.
-  double fieldScaleFor(QSize own, QSize room) const;
-  // The controls of the tool column under its pictures, from the top.
-  QList<QWidget*> toolColumnBelowPictures() const;
-  // The narrowest the window's own area can be with the whole tool column in it.
-  int narrowestAreaWithTools() const;
   QString proposedFileName() const;
   void Open_Click();
   void loadPlayList();

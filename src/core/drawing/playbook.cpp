@@ -199,9 +199,10 @@ QList<PlaybookPlay> readPlaybook(const QString& listPath, QString* why, QStringL
       readPlayList(listPath, std::numeric_limits<qsizetype>::max(), &reason);
   if (!entries && QFileInfo::exists(listPath))
     *why = QStringLiteral("the play list ") + listPath + QStringLiteral(" could not be read: ") + reason;
-  if (entries)
+  if (entries && entries->size() > maxPlayListEntries) {
     for (qsizetype k = maxPlayListEntries; k < entries->size(); ++k) *leftOut << (*entries)[k].name;
-  if (entries && entries->size() > maxPlayListEntries) entries->resize(maxPlayListEntries);
+    entries->resize(maxPlayListEntries);
+  }
   return readPlays(entries.value_or(QList<PlayListEntry>()));
 }
 

@@ -139,12 +139,20 @@ std::optional<PlayerGroup> formationFromText(const QByteArray& text, QString* wh
   return group;
 }
 
-std::optional<PlayerGroup> readFormationFile(const QString& path, QString* why) {
-  const std::optional<FileBytes> read = readRegularFile(path, why);
-  if (!read) return std::nullopt;
-  std::optional<PlayerGroup> group = formationFromText(read->bytes, why);
+namespace {
+
+// The formation a file's bytes hold, named by the file without a formation line.
+std::optional<PlayerGroup> formationOfFile(const QByteArray& bytes, const QString& path, QString* why) {
+  std::optional<PlayerGroup> group = formationFromText(bytes, why);
   if (group && group->name.isEmpty()) group->name = QFileInfo(path).completeBaseName();
   return group;
+}
+
+}  // namespace
+
+std::optional<PlayerGroup> readFormationFile(const QString& path, QString* why) {
+  const std::optional<FileBytes> read = readRegularFile(path, why);
+  return read ? formationOfFile(read->bytes, path, why) : std::nullopt;
 }
 
 QString givenNameRefusal(const QString& name) {
@@ -191,8 +199,7 @@ SavedDefences readSavedDefences(const QStringList& folders, Progress* progress) 
     if (progress && progress->cancelled()) break;
     QString why;
     const std::optional<FileBytes> read = readRegularFile(file, &why);
-    std::optional<PlayerGroup> group = read ? formationFromText(read->bytes, &why) : std::nullopt;
-    if (group && group->name.isEmpty()) group->name = QFileInfo(file).completeBaseName();
+    const std::optional<PlayerGroup> group = read ? formationOfFile(read->bytes, file, &why) : std::nullopt;
     if (group && isDefence(*group) && !names.contains(group->name)) {
       names << group->name;
       saved.defences << *group;

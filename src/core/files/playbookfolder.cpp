@@ -83,11 +83,12 @@ bool namedBefore(const QString& a, const QString& b) {
 
 // The folder's plays by name as a file manager orders them ("Fade" before
 // "Fade copy", "Run 2" before "Run 10").
-void listPlays(const QDir& folder, const QString& category, QList<FolderPlay>& plays) {
+// Its entries whose names Qt's listing leaves out are given with it.
+void listPlays(const QDir& folder, const QList<StrayEntry>& strays, const QString& category, QList<FolderPlay>& plays) {
   QList<FolderPlay> listed;
   for (const QFileInfo& file : folder.entryInfoList(playFiles, QDir::Files | QDir::Readable))
     listed << FolderPlay{file.absoluteFilePath(), file.completeBaseName(), category};
-  for (const StrayEntry& entry : entriesNotUtf8(folder.absolutePath()))
+  for (const StrayEntry& entry : strays)
     if (!entry.folder && entry.name.endsWith(QStringLiteral(".ply")))
       listed << FolderPlay{folder.absoluteFilePath(entry.name), shownName(entry.name.chopped(4)), category};
   std::sort(listed.begin(), listed.end(),
@@ -130,13 +131,15 @@ PlaybookFolder scanPlaybookFolder(const QString& root) {
     folder.why = QStringLiteral("the folder ") + root + QStringLiteral(" cannot be read");
     return folder;
   }
-  listPlays(dir, QString(), folder.plays);
-  for (const StrayEntry& entry : entriesNotUtf8(root))
+  const QList<StrayEntry> strays = entriesNotUtf8(root);
+  listPlays(dir, strays, QString(), folder.plays);
+  for (const StrayEntry& entry : strays)
     if (entry.folder) folder.unreadableNames << shownName(entry.name);
   folder.unreadableNames.sort();
   for (const QString& category : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable, QDir::Name | QDir::IgnoreCase)) {
     folder.categories << category;
-    listPlays(QDir(dir.filePath(category)), category, folder.plays);
+    const QDir categoryFolder(dir.filePath(category));
+    listPlays(categoryFolder, entriesNotUtf8(categoryFolder.absolutePath()), category, folder.plays);
   }
   return folder;
 }

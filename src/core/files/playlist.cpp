@@ -81,12 +81,15 @@ QByteArray playListWithMovedPlay(const QByteArray& list, const QString& from, co
   return lines.join('\n');
 }
 
-bool followMovedPlay(const QString& listPath, const QString& from, const QString& to) {
+bool followMovedPlay(const QString& listPath, const QString& from, const QString& to, bool* changed) {
+  if (changed) *changed = false;
   if (!QFileInfo::exists(listPath)) return true;
   const std::optional<FileBytes> list = readRegularFile(listPath);
   if (!list || !list->whole) return false;
   const QByteArray moved = playListWithMovedPlay(list->bytes, from, to);
-  return moved == list->bytes || replaceFile(listPath, moved);
+  if (moved == list->bytes) return true;
+  if (changed) *changed = true;
+  return replaceFile(listPath, moved);
 }
 
 QString playTitle(const QString& path) {

@@ -51,8 +51,8 @@ QByteArray playListWithMovedPlay(const QByteArray& list, const QString& from, co
 
 // Rewrites the play list file so that its entries of a play that was moved
 // or renamed follow it; whether the file is as it should be (a list without
-// such an entry is left untouched).
-bool followMovedPlay(const QString& listPath, const QString& from, const QString& to);
+// such an entry is left untouched), and in changed whether it held one.
+bool followMovedPlay(const QString& listPath, const QString& from, const QString& to, bool* changed = nullptr);
 
 // The file-name part of a path, after its last separator ("\" or "/").
 QString playTitle(const QString& path);
