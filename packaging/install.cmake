@@ -1,6 +1,7 @@
 # What an installed copy holds, and its Debian package (scripts/package).
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 install(TARGETS moxten RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS moxten-video LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/moxten)
 install(FILES ${MOXTEN_CURSORS} DESTINATION ${CMAKE_INSTALL_DATADIR}/moxten)
 install(FILES ${MOXTEN_FORMATIONS} DESTINATION ${CMAKE_INSTALL_DATADIR}/moxten/formations)
 install(FILES ${packaging}/${MOXTEN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

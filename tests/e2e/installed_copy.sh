@@ -2,7 +2,8 @@
 # The Debian package as a user gets it: built with CPack, unpacked with
 # dpkg-deb -x, started under Xvfb with a HOME of its own. A play saved through
 # the file dialog and the settings applied land in the user's data folder;
-# nothing is written under the unpacked prefix.
+# nothing is written under the unpacked prefix; a video is made with the
+# package's own writer module.
 #   installed_copy.sh BUILD-FOLDER
 set -euo pipefail
 build=$1
@@ -23,6 +24,12 @@ for file in usr/bin/moxten usr/share/applications/org.moxten.Moxten.desktop \
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "FAIL: no computed dependencies"; exit 1; }
 [ "$(env -u DISPLAY "$root/usr/bin/moxten" --version)" = "Moxten 1.0.0" ] || { echo "FAIL: --version"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q libavcodec || { echo "FAIL: the video module's libraries are not depended on"; exit 1; }
+# The video's writer is a module of its own, loaded from the package's library folder.
+env -u DISPLAY "$root/usr/bin/moxten" --export-video "$package_dir/play.mp4" "$source_dir/docs/spread-z-post.ply" ||
+  { echo "FAIL: the installed copy made no video"; exit 1; }
+[ "$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$package_dir/play.mp4")" = h264 ] ||
+  { echo "FAIL: the installed copy's video is no H.264"; exit 1; }
 
 program=$root/usr/bin/moxten
 installed=yes

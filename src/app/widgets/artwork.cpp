@@ -1,12 +1,10 @@
 #include "app/widgets/artwork.h"
 
-#include "core/drawing/canvas.h"
 #include "core/drawing/football.h"
 #include "core/settings/colors.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QResource>
 
 QPixmap toolImage(PlayerKind kind) {
   QPixmap pixmap(32, 32);
@@ -26,47 +24,16 @@ QPixmap toolImage(PlayerKind kind) {
 
 QPixmap footballImage() { return QPixmap::fromImage(footballPicture()); }
 
+// Drawn when the program is built (titleart.cpp): the splash shows before the
+// fonts are first read, which takes longer than the rest of the start.
 QPixmap titleArt() {
-  QPixmap pixmap(432, 216);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient grass(0, 0, 0, 216);
-  grass.setColorAt(0, toQColor(fieldGreen).lighter(115));
-  grass.setColorAt(1, toQColor(fieldGreen).darker(125));
-  painter.fillRect(pixmap.rect(), grass);
-  painter.setPen(QPen(QColor(255, 255, 255, 150), 2));
-  for (int x = 36; x < 432; x += 54) painter.drawLine(x, 0, x, 216);
-  painter.setPen(QPen(toQColor(yellow), 3));
-  for (int y = 12; y < 216; y += 48) painter.drawLine(0, y, 24, y);
-
-  painter.setPen(QPen(toQColor(navy), 3));
-  for (int i = 0; i < 3; ++i) painter.drawEllipse(QPointF(70 + i * 34, 150), 11, 11);
-  painter.drawRect(QRectF(159, 139, 22, 22));
-  painter.setPen(QPen(QColor(150, 20, 20), 3));
-  for (int i = 0; i < 3; ++i) {
-    const QPointF c(250 + i * 40, 100 + (i % 2) * 26);
-    painter.drawLine(c + QPointF(-10, -10), c + QPointF(10, 10));
-    painter.drawLine(c + QPointF(-10, 10), c + QPointF(10, -10));
+  const QByteArray pixels = QResource(QStringLiteral(":/moxten/title.rgb32")).uncompressedData();
+  if (pixels.size() != titleArtSize.width() * titleArtSize.height() * 4) {
+    QPixmap none(titleArtSize);
+    none.fill(Qt::black);
+    return none;
   }
-  QPainterPath route;
-  route.moveTo(70, 138);
-  route.cubicTo(80, 80, 200, 60, 360, 70);
-  painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPath(route);
-  drawBall(painter, QRectF(352, 52, 40, 40));
-
-  QFont title(QStringLiteral("DejaVu Sans"));
-  title.setPixelSize(54);
-  title.setBold(true);
-  painter.setFont(title);
-  painter.setPen(QColor(0, 0, 0, 110));
-  painter.drawText(QRectF(3, 3, 432, 80), Qt::AlignCenter, QStringLiteral("Moxten"));
-  painter.setPen(Qt::white);
-  painter.drawText(QRectF(0, 0, 432, 80), Qt::AlignCenter, QStringLiteral("Moxten"));
-  QFont subtitle(QStringLiteral("DejaVu Sans"));
-  subtitle.setPixelSize(14);
-  painter.setFont(subtitle);
-  painter.drawText(QRectF(0, 184, 432, 24), Qt::AlignCenter, QStringLiteral("Design the play. Watch it run."));
-  return pixmap;
+  return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), titleArtSize.width(),
+                                   titleArtSize.height(), QImage::Format_RGB32)
+                                .copy());
 }

@@ -7,4 +7,5 @@
 // The pictures the program draws for itself.
 QPixmap toolImage(PlayerKind kind);  // 32 x 32, black on white
 QPixmap footballImage();             // 29 x 29
-QPixmap titleArt();                  // 432 x 216, splash and About
+QPixmap titleArt();                  // titleArtSize, splash and About
+inline const QSize titleArtSize(432, 216);

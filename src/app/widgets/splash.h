@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,7 +20,9 @@ class frmSplash : public QWidget {
 
   void Form_Load();
   void Timer1_Timer();
+  void setVisible(bool visible) override;
 
  private:
+  QLabel* picture_;
   std::function<void()> openMainWindow_;
 };

@@ -64,13 +64,15 @@ int pdfPages(const QByteArray& pdf) {
 }
 
 // The program on the command line with no display and no Qt platform set,
-// copied into the fake desktop's folder, so that it keeps its files in the
-// same data folder as the test's window.
+// copied with its video module into the fake desktop's folder, so that it
+// keeps its files in the same data folder as the test's window.
 struct CommandRun : QProcess {
   QString program;
 
   explicit CommandRun(const FakePlatform& platform) : program(platform.folder.filePath(QStringLiteral("moxten"))) {
     QFile::copy(QStringLiteral(MOXTEN_PROGRAM), program);
+    QFile::copy(QStringLiteral(MOXTEN_VIDEO_MODULE),
+                platform.folder.filePath(QFileInfo(QStringLiteral(MOXTEN_VIDEO_MODULE)).fileName()));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
     setProcessEnvironment(environment);
@@ -426,6 +428,15 @@ class ExportsTest : public QObject {
       QCOMPARE(moxten.run(arguments), 1);
       QCOMPARE(moxten.readAllStandardError(), error);
     }
+    // A copy without its video module says so and makes nothing; a GIF needs no module.
+    QVERIFY(QFile::remove(w.platform.folder.filePath(QFileInfo(QStringLiteral(MOXTEN_VIDEO_MODULE)).fileName())));
+    QCOMPARE(moxten.run({QStringLiteral("--export-video"), w.file(QStringLiteral("none.mp4")), w.path}), 1);
+    const QByteArray said = moxten.readAllStandardError();
+    QVERIFY2(said.endsWith(": the video could not be made: its writer could not be loaded: libmoxten-video.so was not found "
+                           "beside the program\n"),
+             said);
+    QVERIFY(!QFile::exists(w.file(QStringLiteral("none.mp4"))));
+    QCOMPARE(moxten.run({QStringLiteral("--export-video"), gif, w.path}), 0);
   }
 
   // The command line makes the same files with no display, and fails in one line.

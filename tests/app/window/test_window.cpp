@@ -313,6 +313,15 @@ class WindowTest : public QObject {
     QVERIFY(splash.Timer1.isActive());
     QCOMPARE(splash.Timer1.interval(), 1000);
     splash.show();
+    // The title art, drawn when the program was built: turf, and the white title on it.
+    const auto* image = splash.findChild<QLabel*>(QStringLiteral("Image1"));
+    QVERIFY(image && image->isVisible());
+    const QImage art = image->pixmap().toImage();
+    QCOMPARE(art.size(), QSize(432, 216));
+    QVERIFY(art.pixelColor(10, 100).green() > 2 * art.pixelColor(10, 100).red());
+    int white = 0;
+    for (int x = 0; x < art.width(); ++x) white += art.pixelColor(x, 40).lightness() > 240;
+    QVERIFY2(white > 20, "the title's letters");
     splash.Timer1_Timer();
     QVERIFY(!window);  // not even loaded: the settings and play list are read later
     QVERIFY(splash.isVisible());
