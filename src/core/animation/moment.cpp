@@ -22,13 +22,25 @@ void drawFlight(QPainter& painter, QLineF flight) {
 
 }  // namespace
 
-void drawPlayMoment(QPainter& painter, const PlayPicture& picture, const PlayMoment& moment) {
+void drawStillOfPlay(QPainter& painter, const PlayPicture& picture) {
+  if (picture.look == Look::Classic) return;
+  painter.save();
+  painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);
+  drawFieldInLook(painter, picture.size, picture.play, picture.look, picture.level);
+  drawPathsInLook(painter, picture.size, picture.play, picture.look, picture.marks);
+  painter.restore();
+}
+
+void drawMovingOfPlay(QPainter& painter, const PlayPicture& picture, const PlayMoment& moment) {
   const std::optional<QPointF> ball =
       moment.ball && moment.ballHeld && picture.look != Look::Classic
           ? std::optional(ballBeside(*moment.ball, moment.standing.mid(1)))
           : moment.ball;
   if (picture.look != Look::Classic) {
-    drawPlayPictureAt(painter, picture, moment.standing, std::nullopt);
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), picture.size), Qt::IntersectClip);
+    drawPlayersInLook(painter, picture.size, picture.play, &moment.standing, picture.marks);
+    painter.restore();
   } else {
     // The classic Field with its players moved to where they stand.
     PlayPicture moved = picture;
@@ -49,4 +61,9 @@ void drawPlayMoment(QPainter& painter, const PlayPicture& picture, const PlayMom
     drawBall(painter, QRectF(*ball - QPointF(footballSize / 2.0, footballSize / 2.0), QSizeF(footballSize, footballSize)));
     painter.restore();
   }
+}
+
+void drawPlayMoment(QPainter& painter, const PlayPicture& picture, const PlayMoment& moment) {
+  drawStillOfPlay(painter, picture);
+  drawMovingOfPlay(painter, picture, moment);
 }

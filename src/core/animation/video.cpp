@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -24,26 +25,42 @@ constexpr int largestSide = 4096;
 class VideoFrames {
  public:
   VideoFrames(const VideoRequest& request, int fps)
-      : request_(request), fps_(fps), timeline_(timelineOf(request.picture.play, request.picture.roles)) {}
+      : request_(request), fps_(fps), timeline_(timelineOf(request.picture.play, request.picture.roles)),
+        still_(request.frameSize, QImage::Format_RGB32) {
+    still_.fill(Qt::black);
+    QPainter painter(&still_);
+    fitPicture(painter);
+    drawStillOfPlay(painter, request_.picture);
+  }
 
   int count() const { return int(std::ceil((heldAtStart + timeline_.length + heldAtEnd) * fps_)); }
 
+  // The still field is drawn once; each frame starts from a copy of it.
   void draw(int i, QImage& frame) const {
-    frame.fill(Qt::black);
-    const QSize source = request_.picture.size;
-    const QSizeF fitted = QSizeF(source).scaled(frame.size(), Qt::KeepAspectRatio);
+    if (frame.size() == still_.size() && frame.format() == still_.format())
+      std::memcpy(frame.bits(), still_.constBits(), std::size_t(still_.sizeInBytes()));
+    else
+      frame = still_;
     QPainter painter(&frame);
-    painter.translate((frame.width() - fitted.width()) / 2, (frame.height() - fitted.height()) / 2);
-    painter.scale(fitted.width() / source.width(), fitted.height() / source.height());
-    painter.setClipRect(QRect(QPoint(0, 0), source));
+    fitPicture(painter);
     const double t = std::clamp(double(i) / fps_ - heldAtStart, 0.0, timeline_.length);
-    drawPlayMoment(painter, request_.picture, playAt(request_.picture.play, timeline_, t));
+    drawMovingOfPlay(painter, request_.picture, playAt(request_.picture.play, timeline_, t));
   }
 
  private:
+  // The picture fitted into the frame and centred, clipped to its own size.
+  void fitPicture(QPainter& painter) const {
+    const QSize source = request_.picture.size;
+    const QSizeF fitted = QSizeF(source).scaled(still_.size(), Qt::KeepAspectRatio);
+    painter.translate((still_.width() - fitted.width()) / 2, (still_.height() - fitted.height()) / 2);
+    painter.scale(fitted.width() / source.width(), fitted.height() / source.height());
+    painter.setClipRect(QRect(QPoint(0, 0), source));
+  }
+
   const VideoRequest& request_;
   int fps_;
   Timeline timeline_;
+  QImage still_;
 };
 
 // The encoder's module, loaded once: from the library folder of an installed

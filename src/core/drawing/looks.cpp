@@ -308,14 +308,28 @@ void drawFieldInLook(QPainter& painter, QSize size, const Play& play, Look look,
   painter.restore();
 }
 
-void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, const QList<QPointF>* standing,
-                    const MarkScale& scale) {
+namespace {
+
+// Where symbols are drawn at all: a little beyond the picture.
+QRectF drawnArea(QSize size) { return QRectF(QPointF(0, 0), size).adjusted(-40, -40, 40, 40); }
+
+}  // namespace
+
+void drawPathsInLook(QPainter& painter, QSize size, const Play& play, Look look, const MarkScale& scale) {
   const Marks marks = marksAt(scale);
-  const QRectF area = QRectF(QPointF(0, 0), size).adjusted(-40, -40, 40, 40);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int i = 1; i <= play.placedCount(); ++i) drawPath(painter, drawnArea(size), play, i, look, marks);
+  painter.restore();
+}
+
+void drawPlayersInLook(QPainter& painter, QSize size, const Play& play, const QList<QPointF>* standing,
+                       const MarkScale& scale) {
+  const Marks marks = marksAt(scale);
+  const QRectF area = drawnArea(size);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   const int count = play.placedCount();
-  for (int i = 1; i <= count; ++i) drawPath(painter, area, play, i, look, marks);
   QList<std::pair<int, QPointF>> shown;
   for (int i = 1; i <= count; ++i) {
     const PlayerRecord& player = play.players[i];
@@ -341,6 +355,12 @@ void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, 
     drawLabel(painter, metrics, label.isEmpty() ? QString::number(i) : label, at, room);
   }
   painter.restore();
+}
+
+void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look, const QList<QPointF>* standing,
+                    const MarkScale& scale) {
+  drawPathsInLook(painter, size, play, look, scale);
+  drawPlayersInLook(painter, size, play, standing, scale);
 }
 
 double symbolScaleForSpacing(const Play& play, double wanted) {

@@ -68,6 +68,11 @@ struct MarkScale {
 };
 void drawPlayInLook(QPainter& painter, QSize size, const Play& play, Look look,
                     const QList<QPointF>* standing = nullptr, const MarkScale& scale = {});
+// The same in two layers, paths under players: what stands still while the
+// play runs, and what moves.
+void drawPathsInLook(QPainter& painter, QSize size, const Play& play, Look look, const MarkScale& scale);
+void drawPlayersInLook(QPainter& painter, QSize size, const Play& play, const QList<QPointF>* standing,
+                       const MarkScale& scale);
 
 // The symbol scale at most the wanted one at which no two players of a side
 // standing level with each other (an interior line a yard and a half

@@ -1,6 +1,9 @@
+#include "core/animation/moment.h"
 #include "core/animation/timeline.h"
+#include "core/animation/video.h"
 #include "core/model/vocabulary.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -197,6 +200,37 @@ class TimelineTest : public QObject {
       const PlayMoment& first = inOrder[qsizetype(std::lround(t * 10))];
       QCOMPARE(again.standing, first.standing);
       QCOMPARE(again.ball, first.ball);
+    }
+  }
+
+  // A video frame is the moment it shows, whichever frames came before it:
+  // in the football and paper looks the field, paths and players drawn in
+  // one pass where they stand (the ball held, and caught); in the classic
+  // look the moment as the preview draws it, the ball in flight too.
+  void videoFramesAreTheMomentsTheyShow() {
+    for (const Look look : {Look::Classic, Look::Football, Look::Paper}) {
+      const PlayPicture picture{passingPlay(), passing, QSize(1600, 980), 0, look, Level::HighSchool, {}};
+      const VideoRequest request{picture, picture.size, 30};
+      const Timeline timeline = timelineOf(picture.play, picture.roles);
+      const FrameDrawer draw = videoFrameDrawer(request);
+      const int last = videoFrames(request) - 1;
+      for (const int i : {last, 40, 0, 20, 41}) {
+        const PlayMoment moment = playAt(picture.play, timeline, std::clamp(i / 30.0 - heldAtStart, 0.0, timeline.length));
+        if (look != Look::Classic && moment.flight) continue;
+        QImage frame(request.frameSize, QImage::Format_RGB32);
+        draw(i, frame);
+        QImage afresh(request.frameSize, QImage::Format_RGB32);
+        afresh.fill(Qt::black);
+        QPainter painter(&afresh);
+        painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+        if (look == Look::Classic)
+          drawPlayMoment(painter, picture, moment);
+        else
+          drawPlayPictureAt(painter, picture, moment.standing,
+                            moment.ballHeld ? ballBeside(*moment.ball, moment.standing.mid(1)) : moment.ball);
+        painter.end();
+        QVERIFY2(frame == afresh, qPrintable(QStringLiteral("look %1, frame %2").arg(int(look)).arg(i)));
+      }
     }
   }
 };
